@@ -1,0 +1,52 @@
+#include "console/system_console.hpp"
+
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <ctime>
+#include <thread>
+
+namespace console {
+
+SystemConsole::SystemConsole(std::FILE* in, std::FILE* out)
+    : in_(in), out_(out), out_is_terminal_(::isatty(::fileno(out)) == 1) {}
+
+std::optional<std::string> SystemConsole::read_line() {
+  std::fflush(out_);
+  std::string line;
+  int c = std::getc(in_);
+  if (c == EOF) return std::nullopt;
+  while (c != EOF && c != '\n') {
+    line.push_back(static_cast<char>(c));
+    c = std::getc(in_);
+  }
+  drop_line_end_cr(line);
+  return line;
+}
+
+void SystemConsole::write(std::string_view bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), out_);
+}
+
+// Cursor home, erase the screen and its scroll-back; nothing when the
+// output is a pipe or a file.
+void SystemConsole::clear_screen() {
+  if (out_is_terminal_) write("\x1b[H\x1b[2J\x1b[3J");
+}
+
+void SystemConsole::pause(int seconds) {
+  std::fflush(out_);
+  std::this_thread::sleep_for(std::chrono::seconds(seconds));
+}
+
+std::string SystemConsole::today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  std::array<char, 16> date{};
+  const std::size_t n = std::strftime(date.data(), date.size(), "%Y%m%d", &local);
+  return {date.data(), n};
+}
+
+}  // namespace console

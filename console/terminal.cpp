@@ -1,0 +1,125 @@
+#include "console/terminal.hpp"
+
+#include <array>
+#include <cmath>
+#include <functional>
+
+#include "console/tochka.hpp"
+#include "printer/printer.hpp"
+
+namespace terminal {
+
+bool finite_number(const std::optional<float>& value) {
+  return value.has_value() && std::isfinite(*value);
+}
+
+namespace {
+
+struct Prompt {
+  text::Text first_line;  // written as a message line before the prompt, when not empty
+  text::Text prompt;
+};
+
+// Writes the prompt until the typed number is accepted.
+float ask(console::Console& con, const Prompt& p, const std::function<bool(float)>& accepted) {
+  while (true) {
+    if (!p.first_line.empty()) console::write_message(con, p.first_line);
+    con.write(p.prompt);
+    const std::optional<float> value = tochka::chislo(con);
+    if (finite_number(value) && accepted(*value)) return *value;
+  }
+}
+
+}  // namespace
+
+stage::StageInputs input_terminal(console::Console& con, const text::ConsoleTexts& t) {
+  const auto& q = t.dialog_prompts;
+  stage::StageInputs in;
+  console::write_empty_line(con);
+  in.p_out = ask(con, {{}, q[0]}, [](float x) { return x > 0.1f && x <= 5000.0f; });
+  in.e_supply = ask(con, {{}, q[1]}, [](float x) { return x > 3.0f && x <= 10000.0f; });
+  in.r_load = ask(con, {{}, q[2]}, [](float x) { return x > 0.1f; });
+  in.tube_exponent = ask(con, {{}, q[3]}, [](float x) { return x > 0.9f && x <= 2.1f; });
+  in.cutoff_deg = ask(con, {{}, q[4]}, [](float x) { return x > 25.0f && x <= 180.001f; });
+  in.q_unloaded = ask(con, {{}, q[5]}, [](float x) { return x >= 50.0f && x <= 750.0f; });
+  const float u_limit = 0.95f * in.e_supply;
+  in.u_min = ask(con, {{}, q[6]},
+                 [&](float x) { return x >= 0.5f && x <= 1500.0f && x <= u_limit; });
+  in.filter_db = ask(con, {{}, q[7]}, [](float x) { return x >= 28.9f && x <= 70.0f; });
+  in.c_tube = ask(con, {t.dialog_first_line_9, q[8]}, [](float x) { return x >= 1.0f; });
+  in.c_var_min = ask(con, {t.dialog_first_line_10, q[9]},
+                     [](float x) { return x >= 0.2f && x <= 150.0f; });
+  in.c_tube = in.c_tube * 1e-12f;
+  in.c_var_min = in.c_var_min * 1e-12f;
+  in.f_hz = ask(con, {{}, q[10]}, [](float x) { return x >= 0.1f && x <= 60.0f; });
+  in.f_hz = in.f_hz * 1e6f;
+  return in;
+}
+
+std::string console_report(const stage::StageResults& r, const stage::StageInputs& in,
+                           std::int32_t hot_cap_warning, const text::ConsoleTexts& t) {
+  const std::array<float, 25> values{
+      r.p_output,       r.p_h1,          r.p_supply,      r.p_network_loss,   r.p_anode,
+      r.eff_network_pct, r.eff_anode_pct, r.eff_total_pct, r.i_peak_ma,       r.i_h1_ma,
+      r.i_dc_ma,        r.filter_achieved_db, r.s11_band_khz, r.q_loaded,     r.r_oe,
+      r.c1_optimum_pf,  r.c1_total_pf,   r.c_hot_pf,      r.l_uh,             r.c2_pf,
+      r.q_c1_var,       r.q_c2_var,      r.i_coil_a,      r.u_out_rms,        r.p_h2_out_mw,
+  };
+  const std::string line_end(console::kLineEnd);
+  std::string out = line_end;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    out += printer::value_line(t.report_labels[i], values[i]);
+  }
+  out += line_end;
+  for (const std::size_t w : printer::applicable_warnings(r, hot_cap_warning)) {
+    out += ' ' + std::string(t.warnings[w]) + line_end;
+  }
+  out += line_end;
+  out += ' ' + std::string(t.inputs_heading) + line_end;
+  out += printer::inputs_block(in, t.inputs_left, t.inputs_right);
+  out += ' ' + std::string(t.report_end) + line_end;
+  out += line_end;
+  return out;
+}
+
+void output_terminal(console::Console& con, const stage::StageResults& results,
+                     const stage::StageInputs& inputs, std::int32_t hot_cap_warning,
+                     const text::ConsoleTexts& t) {
+  con.write(console_report(results, inputs, hot_cap_warning, t));
+}
+
+namespace {
+
+constexpr std::size_t kAnswerField = 3;
+
+constexpr bool ends_word(char c) { return tochka::is_blank(c) || c == ','; }
+
+bool only_blanks(std::string_view line) {
+  for (const char c : line) {
+    if (!tochka::is_blank(c)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool is_yes(std::string_view line, const text::ConsoleTexts& t) {
+  std::size_t begin = 0;
+  while (begin < line.size() && tochka::is_blank(line[begin])) ++begin;
+  std::size_t end = begin;
+  while (end < line.size() && !ends_word(line[end])) ++end;
+  const std::string_view field = line.substr(begin, std::min(end - begin, kAnswerField));
+  for (const text::Text yes : t.yes_words) {
+    if (field == yes) return true;
+  }
+  return false;
+}
+
+bool read_yes_no(console::Console& con, const text::ConsoleTexts& t) {
+  while (true) {
+    const std::string line = console::require_line(con);
+    if (!only_blanks(line)) return is_yes(line, t);
+  }
+}
+
+}  // namespace terminal

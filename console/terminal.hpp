@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "console/console_io.hpp"
+#include "main/stage_record.hpp"
+#include "text/texts.hpp"
+
+namespace terminal {
+
+// True when a typed value is a finite number; every range test refuses the rest.
+bool finite_number(const std::optional<float>& value);
+
+// The initial-data dialog: asks the eleven starting values with their
+// ranges and returns them in SI units (pF to F, MHz to Hz).
+stage::StageInputs input_terminal(console::Console& con, const text::ConsoleTexts& t);
+
+// The console report: 25 numbered results, the warnings, the starting values.
+std::string console_report(const stage::StageResults& results, const stage::StageInputs& inputs,
+                           std::int32_t hot_cap_warning, const text::ConsoleTexts& t);
+
+void output_terminal(console::Console& con, const stage::StageResults& results,
+                     const stage::StageInputs& inputs, std::int32_t hot_cap_warning,
+                     const text::ConsoleTexts& t);
+
+// True when the first 3 bytes of the answer word are exactly one of the yes words.
+bool is_yes(std::string_view line, const text::ConsoleTexts& t);
+
+// Reads the answer word to a yes/no question, skipping lines of blanks.
+bool read_yes_no(console::Console& con, const text::ConsoleTexts& t);
+
+}  // namespace terminal

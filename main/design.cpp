@@ -1,0 +1,215 @@
+#include "main/design.hpp"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "matching/polosa_s11.hpp"
+#include "matching/s11s22f.hpp"
+#include "network/calculations.hpp"
+#include "pulse/ishsignal.hpp"
+#include "pulse/nml1.hpp"
+#include "spectrum/spectrum.hpp"
+
+namespace design {
+
+namespace {
+
+constexpr int kLastSample = 2047;
+constexpr int kTransformLength = 2048;
+constexpr float kSqrt2 = 1.4142135f;
+constexpr float kQStep = 0.05f;
+
+// The working values of one calculation, SI units.
+struct Working {
+  float p_out = 0.0f;
+  float u_in_rms = 0.0f;
+  float q_loaded = 0.0f;
+  float eff_network = 0.0f;
+  float p_h1 = 0.0f;
+  float r_oe = 0.0f;
+  float r_ratio = 0.0f;
+  calculations::Elements elements;
+  spectrum::Filtering filtering;
+};
+
+// The four assignments that follow every change of the loaded Q or the power.
+void recompute_load(Working& w, const stage::StageInputs& in) {
+  w.eff_network = 1.0f - w.q_loaded / in.q_unloaded;
+  w.p_h1 = w.p_out / w.eff_network;
+  w.r_oe = w.u_in_rms * w.u_in_rms / w.p_h1;
+  w.r_ratio = w.r_oe / in.r_load;
+}
+
+void compute_elements(Working& w, const stage::StageInputs& in) {
+  w.elements = calculations::element(w.r_oe, in.r_load, w.eff_network, w.r_ratio, w.q_loaded,
+                                     in.f_hz);
+}
+
+// garmonica2 writes the element quantities after garmonica1; the suppression
+// in dB is the one of garmonica1.
+float filter_network(Working& w, const stage::StageInputs& in, float h2_ratio_db) {
+  const calculations::Elements& e = w.elements;
+  const spectrum::Filtering first = spectrum::garmonica1(
+      w.u_in_rms, e.c1, e.c2, e.l_coil, w.r_oe, in.r_load, in.f_hz, in.q_unloaded);
+  w.filtering = spectrum::garmonica2(w.u_in_rms, e.c1, e.c2, e.l_coil, w.r_oe, in.r_load,
+                                     in.f_hz, in.q_unloaded);
+  w.filtering.network_h2_db = first.network_h2_db;
+  return w.filtering.network_h2_db + h2_ratio_db - 2.5f;
+}
+
+bool past_limits(const Working& w, const stage::StageInputs& in) {
+  return w.eff_network < 0.7f || w.q_loaded > 0.3f * in.q_unloaded;
+}
+
+stage::PulseCoeffs pulse_coefficients(const stage::StageInputs& in) {
+  std::array<float, kTransformLength> samples{};
+  ishsignal::signal(0.0f, 6.283185f, kLastSample, samples, in.cutoff_deg, in.tube_exponent);
+  const std::array<cplx::Complex, 3> terms = nml1::dft1(kTransformLength, samples);
+  return {cplx::modulus(terms[0]), cplx::modulus(terms[1]), cplx::modulus(terms[2])};
+}
+
+}  // namespace
+
+Outcome run_design(stage::StageRecord& record, DesignConsole& console) {
+  console.announce_calculation();
+  stage::StageInputs& start = record.start;
+  record.f_mhz_shown = start.f_hz * 1e-6f;
+  record.inputs = start;
+  const stage::StageInputs& in = record.inputs;
+  record.hot_cap_warning = 0;
+  bool power_nudged = false;
+
+  const stage::PulseCoeffs a = pulse_coefficients(in);
+
+  Working w;
+  w.p_out = start.p_out;
+  const float supply_utilisation = (in.e_supply - in.u_min) / in.e_supply;
+  w.u_in_rms = (in.e_supply - in.u_min) / kSqrt2;
+  const float u_out_rms = std::sqrt(in.r_load * w.p_out);
+  w.q_loaded = 7.0f;
+  float filter_achieved_db = 0.0f;
+  recompute_load(w, in);
+
+  const float q_critical = calculations::qkritich(w.r_oe, in.r_load, w.eff_network);
+  if (1.2f * q_critical > w.q_loaded) {
+    w.q_loaded = 1.2f * q_critical;
+    recompute_load(w, in);
+  }
+  if (q_critical > 0.7f * in.q_unloaded) {
+    record.results = {};
+    record.pulse_coeffs = {};
+    return Outcome::refused_critical_q;
+  }
+  const float h2_ratio_db = 20.0f * std::log10(a.a1 / a.a2);
+
+  // Loaded-Q search: raise QL until the second harmonic is suppressed enough.
+  while (in.filter_db > filter_achieved_db) {
+    w.q_loaded = w.q_loaded + kQStep;
+    recompute_load(w, in);
+    compute_elements(w, in);
+    if (w.elements.failed != 0) {
+      // Near-singular: try the same QL again with 0.1 % more power.
+      power_nudged = true;
+      w.q_loaded = w.q_loaded - kQStep;
+      w.p_out = 1.001f * w.p_out;
+      continue;
+    }
+    filter_achieved_db = filter_network(w, in, h2_ratio_db);
+    if (w.eff_network < 0.7f) break;
+    if (w.q_loaded > 0.3f * in.q_unloaded) break;
+  }
+
+  const float c1_optimum = w.elements.c1;
+  if (in.c_tube + in.c_var_min > w.elements.c1) {
+    const HotCapText text =
+        (in.c_tube > w.elements.c1) ? HotCapText::below_tube : HotCapText::below_var_min;
+    if (!console.ask_raise_loaded_q(text)) {
+      record.hot_cap_warning = 1;
+    } else {
+      while (true) {
+        if (w.elements.c1 >= in.c_tube + in.c_var_min) break;
+        w.q_loaded = w.q_loaded + kQStep;
+        recompute_load(w, in);
+        compute_elements(w, in);
+        if (past_limits(w, in)) break;
+      }
+      filter_achieved_db = filter_network(w, in, h2_ratio_db);
+    }
+  }
+
+  // Pass-band and reflections of the final network.
+  const calculations::Elements& e = w.elements;
+  const float sweep_start_hz = 1000.0f;
+  const float sweep_f_high = 1.3f * in.f_hz;
+  const float sweep_f_low = 0.7f * in.f_hz;
+  const calculations::SweepStep sweep = calculations::delta(in.f_hz, sweep_start_hz, sweep_f_high);
+  const std::int32_t sweep_points =
+      sweep.count - static_cast<std::int32_t>(std::lround(
+                        sweep_f_low * static_cast<float>(sweep.count) / sweep_f_high));
+  const float passband_hz = spectrum::afr2(e.c1, e.c2, e.l_coil, w.u_in_rms, w.r_oe, in.r_load,
+                                           in.q_unloaded, sweep_start_hz, sweep.step, sweep.count);
+  const float s11_band_khz = polosa_s11::s11polosa(in.q_unloaded, e.c1, e.c2, e.l_coil,
+                                                   sweep_f_low, sweep.step, sweep_points, w.r_oe,
+                                                   in.r_load);
+  const s11s22f::Reflections refl =
+      s11s22f::fs11(in.f_hz, in.q_unloaded, w.r_oe, in.r_load, e.c1, e.c2, e.l_coil);
+
+  // Result assembly, in report units.
+  const float c_hot = e.c1 - in.c_tube;
+  const float i_h1 = kSqrt2 * w.p_h1 / w.u_in_rms;
+  const float i_peak = i_h1 / a.a1;
+  const float i_dc = a.a0 * i_peak;
+  const float p_supply = in.e_supply * i_dc;
+  const float p_network_loss = w.p_h1 - w.p_out;
+  const float p_anode = p_supply - w.p_h1;
+  const float eff_anode = w.p_h1 / p_supply;
+  const float eff_total = w.eff_network * eff_anode;
+  float c_hot_pf = c_hot * 1e12f;
+  if (c_hot_pf < 0.0f) c_hot_pf = 0.0f;
+  const float p_h2_out_mw = 1000.0f * w.p_h1 / std::pow(10.0f, 0.1f * filter_achieved_db);
+  if (power_nudged) w.p_out = w.p_out / 1.001f;
+  start.p_out = w.p_out;
+
+  const spectrum::Filtering& h = w.filtering;
+  record.pulse_coeffs = a;
+  record.results = {
+      w.p_out,
+      w.p_h1,
+      p_supply,
+      p_network_loss,
+      p_anode,
+      w.eff_network * 100.0f,
+      eff_anode * 100.0f,
+      eff_total * 100.0f,
+      i_peak * 1000.0f,
+      i_h1 * 1000.0f,
+      i_dc * 1000.0f,
+      supply_utilisation,
+      filter_achieved_db,
+      0.001f * passband_hz,
+      w.q_loaded,
+      q_critical,
+      w.r_oe,
+      c1_optimum * 1e12f,
+      e.c1 * 1e12f,
+      c_hot_pf,
+      e.l_coil * 1e6f,
+      e.c2 * 1e12f,
+      h.q_c1_var,
+      h.q_c2_var,
+      h.q_l_var,
+      h.i_coil_a,
+      h.i_c1_a,
+      h.i_c2_a,
+      w.u_in_rms,
+      u_out_rms,
+      p_h2_out_mw,
+      refl.s11,
+      refl.s22,
+      s11_band_khz,
+  };
+  return Outcome::completed;
+}
+
+}  // namespace design

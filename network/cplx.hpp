@@ -1,0 +1,41 @@
+#pragma once
+
+// The complex value of the network evaluations: a pair of single-precision
+// floats, real part first. Quotients follow Smith's method, written out, so
+// that every build forms them with the same operations in the same order.
+
+#include <cmath>
+
+namespace cplx {
+
+struct Complex {
+  float re = 0.0f;
+  float im = 0.0f;
+};
+
+inline Complex operator+(Complex a, Complex b) { return {a.re + b.re, a.im + b.im}; }
+inline Complex operator-(Complex a, Complex b) { return {a.re - b.re, a.im - b.im}; }
+inline Complex operator*(Complex a, Complex b) {
+  return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
+}
+inline Complex conj(Complex a) { return {a.re, -a.im}; }
+
+// n / d by Smith's method: divide through by the larger part of d, taking
+// the imaginary part only when its magnitude is strictly larger.
+inline Complex smith_quotient(Complex n, Complex d) {
+  if (std::fabs(d.im) > std::fabs(d.re)) {
+    const float r = d.re / d.im;
+    const float den = d.re * r + d.im;
+    return {(n.re * r + n.im) / den, (n.im * r - n.re) / den};
+  }
+  const float r = d.im / d.re;
+  const float den = d.re + d.im * r;
+  return {(n.re + n.im * r) / den, (n.im - n.re * r) / den};
+}
+
+inline Complex operator/(Complex n, Complex d) { return smith_quotient(n, d); }
+
+// Single-precision modulus without intermediate overflow.
+inline float modulus(Complex a) { return std::hypot(a.re, a.im); }
+
+}  // namespace cplx

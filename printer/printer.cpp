@@ -1,0 +1,122 @@
+#include "printer/printer.hpp"
+
+#include <cstdio>
+
+#include "printer/numform.hpp"
+
+namespace printer {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+enum Warning : std::size_t {
+  kEfficiencyBelow80,
+  kEfficiencyBelow85,
+  kEfficiencyBelow90,
+  kFilteringBelow40,
+  kHarmonicPowerAbove50,
+  kTotalEfficiencyBelow50,
+  kHotCapacitance,
+};
+
+void message(std::string& out, std::string_view text) {
+  out += ' ';
+  out += text;
+  out += kLineEnd;
+}
+
+std::string two_columns(std::string_view left, float left_value, std::string_view right,
+                        float right_value) {
+  return std::string(left) + numform::fixed(left_value, 9, 2) + std::string(7, ' ') +
+         std::string(right) + numform::fixed(right_value, 9, 2) + std::string(kLineEnd);
+}
+
+}  // namespace
+
+std::vector<std::size_t> applicable_warnings(const stage::StageResults& r,
+                                             std::int32_t hot_cap_warning) {
+  std::vector<std::size_t> found;
+  if (r.eff_network_pct < 80.0f) {
+    found.push_back(kEfficiencyBelow80);
+  } else if (r.eff_network_pct < 85.0f) {
+    found.push_back(kEfficiencyBelow85);
+  } else if (r.eff_network_pct < 90.0f) {
+    found.push_back(kEfficiencyBelow90);
+  }
+  if (r.filter_achieved_db < 39.999f && r.p_output > 15.1f) found.push_back(kFilteringBelow40);
+  if (r.p_h2_out_mw > 50.0f) found.push_back(kHarmonicPowerAbove50);
+  if (r.eff_total_pct < 50.0f) found.push_back(kTotalEfficiencyBelow50);
+  if (hot_cap_warning != 0) found.push_back(kHotCapacitance);
+  return found;
+}
+
+std::string inputs_block(const stage::StageInputs& in, const std::array<text::Text, 6>& left,
+                         const std::array<text::Text, 5>& right) {
+  std::string out;
+  out += two_columns(left[0], in.p_out, right[0], in.f_hz * 1e-6f);
+  out += two_columns(left[1], in.e_supply, right[1], in.r_load);
+  out += two_columns(left[2], in.u_min, right[2], in.filter_db);
+  out += two_columns(left[3], in.c_tube * 1e12f, right[3], in.q_unloaded);
+  out += two_columns(left[4], in.c_var_min * 1e12f, right[4], in.cutoff_deg);
+  out += std::string(left[5]) + numform::fixed(in.tube_exponent, 9, 2) + std::string(kLineEnd);
+  return out;
+}
+
+std::string value_line(std::string_view label, float value) {
+  return std::string(label) + numform::fixed(value, 11, 3) + std::string(kLineEnd);
+}
+
+std::string file_report(const stage::StageResults& r, const stage::StageInputs& in,
+                        const stage::PulseCoeffs& a, std::int32_t hot_cap_warning,
+                        std::string_view date) {
+  const text::FileTexts& t = text::kFileTexts;
+  const text::ConsoleTexts& shared = text::console_texts(text::Encoding::utf8);
+  const std::array<float, 37> values{
+      r.p_output,       r.p_h1,          r.p_supply,    r.p_network_loss,     r.p_anode,
+      r.eff_network_pct, r.eff_anode_pct, r.eff_total_pct, r.i_peak_ma,       r.i_h1_ma,
+      r.i_dc_ma,        a.a0,            a.a1,          a.a2,                 r.supply_utilisation,
+      r.filter_achieved_db, r.passband_khz, r.q_loaded, r.q_critical,         r.r_oe,
+      r.c1_optimum_pf,  r.c1_total_pf,   r.c_hot_pf,    r.l_uh,               r.c2_pf,
+      r.q_c1_var,       r.q_c2_var,      r.q_l_var,     r.i_coil_a,           r.i_c1_a,
+      r.i_c2_a,         r.u_in_rms,      r.u_out_rms,   r.p_h2_out_mw,        r.s11_at_f,
+      r.s22_at_f,       r.s11_band_khz,
+  };
+
+  std::string out;
+  message(out, std::string(t.date) + std::string(date) + std::string(17, ' '));
+  out += kLineEnd;
+  out += value_line(t.frequency_heading, in.f_hz * 1e-6f);
+  out += kLineEnd;
+  for (std::size_t i = 0; i < values.size(); ++i) out += value_line(t.labels[i], values[i]);
+  out += kLineEnd;
+  for (const std::size_t w : applicable_warnings(r, hot_cap_warning)) {
+    message(out, w == kHarmonicPowerAbove50 ? t.h2_power_warning : shared.warnings[w]);
+  }
+  out += kLineEnd;
+  message(out, shared.inputs_heading);
+  std::array<text::Text, 6> left = shared.inputs_left;
+  left[5] = t.exponent_label;
+  out += inputs_block(in, left, shared.inputs_right);
+  message(out, t.report_end);
+  out += kLineEnd;
+  return out;
+}
+
+bool append_to_file(const std::string& path, std::string_view bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "ab");
+  if (file == nullptr) return false;
+  // Unbuffered: the whole report goes to the file in one write.
+  bool ok = std::setvbuf(file, nullptr, _IONBF, 0) == 0;
+  ok = ok && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  ok = std::fclose(file) == 0 && ok;
+  return ok;
+}
+
+bool output_file(const stage::StageResults& results, const stage::StageInputs& inputs,
+                 const stage::PulseCoeffs& pulse_coeffs, std::int32_t hot_cap_warning,
+                 std::string_view date, const std::string& path) {
+  return append_to_file(path, file_report(results, inputs, pulse_coeffs, hot_cap_warning, date));
+}
+
+}  // namespace printer

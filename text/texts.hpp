@@ -1,0 +1,244 @@
+#pragma once
+
+// Every text the programs show on the console, written once in UTF-8.
+// Quoted texts are exact: blanks, tabs and the mixture of Latin and
+// Cyrillic look-alike letters (C and С, P and Р) are deliberate.
+
+#include <array>
+#include <string_view>
+
+#include "text/encoding.hpp"
+
+namespace text {
+
+using Text = std::string_view;
+
+struct ConsoleTexts {
+  std::array<Text, 4> banner;
+  Text calculating;
+  std::array<Text, 3> abort_lines;
+  std::array<Text, 4> menu;
+  Text menu_prompt;
+  Text saved;
+  Text save_failed;
+  Text goodbye;
+  Text recalculate_all;
+  std::array<Text, 6> current_value;  // menu choices 1 to 6
+  std::array<Text, 6> new_value;      // menu choices 1 to 6
+  Text bad_symbol;
+  std::array<Text, 11> dialog_prompts;  // in the order they are asked
+  Text dialog_first_line_9;
+  Text dialog_first_line_10;
+  std::array<Text, 7> hot_cap_text_a;  // c1 below the tube capacitance
+  std::array<Text, 6> hot_cap_text_b;  // c1 below tube plus variable minimum
+  Text raise_q_prompt;
+  std::array<Text, 4> yes_words;
+  std::array<Text, 25> report_labels;
+  // Network efficiency below 80, 85, 90 %; filtering below 40 dB; 2nd
+  // harmonic power above 50 mW; total efficiency below 50 %; hot capacitance.
+  std::array<Text, 7> warnings;
+  Text inputs_heading;
+  std::array<Text, 6> inputs_left;
+  std::array<Text, 5> inputs_right;
+  Text report_end;
+};
+
+template <Encoding E>
+inline constexpr ConsoleTexts kConsoleTexts{
+    .banner = {
+        encode<E, "Программа расчета рабочих параметров выходного">(),
+        encode<E, "каскада передатчика c П-контуром ">(),
+        encode<E, "Версия 3.61 ">(),
+        encode<E, "----------------------------------------------------">(),
+    },
+    .calculating = encode<E, "Ждите, идут вычисления...">(),
+    .abort_lines = {
+        encode<E, "Запредельная критическая добротность">(),
+        encode<E, "Введены неверные данные, начните заново">(),
+        encode<E, "пауза 7 секунд">(),
+    },
+    .menu = {
+        encode<E, "1. Изменить частоту\t\t5. Изменить Umin анода">(),
+        encode<E, "2. Изменить фильтрацию\t\t6. Изменить угол отсечки">(),
+        encode<E, "3. Изменить P выходную\t\t7. Записать данные в файл">(),
+        encode<E, "4. Изменить E питания\t\t8. Выполнить новый расчет">(),
+    },
+    .menu_prompt = encode<E, " Введите соответствующую цифру или нажмите 9 для выхода... ">(),
+    .saved = encode<E, "Данные записаны в файл pi_kontur.txt">(),
+    .save_failed = encode<E, "Ошибка: не удалось записать данные в файл pi_kontur.txt">(),
+    .goodbye = encode<E, "73!">(),
+    .recalculate_all = encode<E, "Все параметры будут пересчитаны">(),
+    .current_value = {
+        encode<E, "  Текущая частота, МГц = ">(),
+        encode<E, "  Заданный уровень фильтрации, дБ = ">(),
+        encode<E, "  Текущий уровень мощности, Вт\t= ">(),
+        encode<E, "  Текущий уровень напряжения, В = ">(),
+        encode<E, "  Текущий уровень Umin, В \t= ">(),
+        encode<E, "  Текущий угол отсечки, градусов = ">(),
+    },
+    .new_value = {
+        encode<E, "  Новая частота,   МГц =       ">(),
+        encode<E, "  Новый уровень фильтрации,    дБ =       ">(),
+        encode<E, "  Новый уровень мощности,   Вт\t=      ">(),
+        encode<E, "  Новый уровень напряжения,   В\t=      ">(),
+        encode<E, "  Новый уровень   Umin, В\t=      ">(),
+        encode<E, "  Новый угол отсечки, градусов\t =      ">(),
+    },
+    .bad_symbol = encode<E, "Введен неверный символ, введите повторно...">(),
+    .dialog_prompts = {
+        encode<E, " 1.  Выходная мощность, Вт  = ">(),
+        encode<E, " 2.  E источника питания, В  = ">(),
+        encode<E, " 3.  Сопротивление нагрузки, Ом = ">(),
+        encode<E, " 4.  Степень характеристики лампы (1...2) = ">(),
+        encode<E, " 5.  Угол отсечки, градусов = ">(),
+        encode<E, " 6.  Холостая добротность П-контура = ">(),
+        encode<E, " 7.  Минимальное мгновенное U на аноде, В = ">(),
+        encode<E, " 8.  Фильтрация 2-й гармоники, дБ = ">(),
+        encode<E, "     монтажа (Сл. + См.), пФ = ">(),
+        encode<E, "     КПЕ (Скпе.мин), пФ = ">(),
+        encode<E, " 11. Рабочая частота, Мгц = ">(),
+    },
+    .dialog_first_line_9 = encode<E, "9.  Суммарно: выходная емкость лампы + емкость">(),
+    .dialog_first_line_10 = encode<E, "10. Минимальная паспортная или измеренная емкость">(),
+    .hot_cap_text_a = {
+        encode<E, " Горячая емкость получилась  меньшей,  чем  суммарная ">(),
+        encode<E, " выходная емкость лампы и монтажа   (Cл + Cм).  Можно">(),
+        encode<E, " поднять  нагруженную добротность для  увеличения го-">(),
+        encode<E, " рячей емкости или оставить как есть.">(),
+        encode<E, " При положительном ответе добротность будет увеличена">(),
+        encode<E, " до значения, при  котором  горячая емкость достигнет">(),
+        encode<E, " значения Сл + Cм + Cкпе.мин">(),
+    },
+    .hot_cap_text_b = {
+        encode<E, " Горячая емкость получилась  меньшей, чем  суммарная ">(),
+        encode<E, " выходная емкость лампы, монтажа  и  КПЕ-минимальной,">(),
+        encode<E, " (Сл + Cм + Cкпе.мин), но большей, чем  выходная ем- ">(),
+        encode<E, " кость лампы и монтажа  (Сл + Cм ).  Можно увеличить">(),
+        encode<E, " нагруженную добротность для увеличения горячей  ем-">(),
+        encode<E, " кости или оставить как есть.">(),
+    },
+    .raise_q_prompt = encode<E, "  Увеличить нагруженную добротность? (Y/N)... ">(),
+    .yes_words = {
+        encode<E, "Y">(),
+        encode<E, "y">(),
+        encode<E, "Y">(),
+        encode<E, "y">(),
+    },
+    .report_labels = {
+        encode<E, " 1.  Выходная мощность, Вт\t\t\t= ">(),
+        encode<E, " 2.  Мощность 1-й гармоники в контуре, Вт\t= ">(),
+        encode<E, " 3.  Подвод-я от ист. питания мощность, Вт\t= ">(),
+        encode<E, " 4.  Мощность потерь в П-контуре, Вт\t\t= ">(),
+        encode<E, " 5.  Мощность рассеивания на аноде, Вт\t\t= ">(),
+        encode<E, " 6.  КПД П-контура, %\t\t\t\t= ">(),
+        encode<E, " 7.  КПД анодной цепи, %\t\t\t= ">(),
+        encode<E, " 8.  КПД общий, %\t\t\t\t= ">(),
+        encode<E, " 9.  Импульс тока, mA\t\t\t\t= ">(),
+        encode<E, " 10. Амплитуда тока 1-й гармоники, mA\t\t= ">(),
+        encode<E, " 11. Постоянная составляющая тока, mA\t\t= ">(),
+        encode<E, " 12. Фильтрация 2-й гармоники, дБ\t\t= ">(),
+        encode<E, " 13. Полоса S11 контура по уровню 0.1, кГц\t= ">(),
+        encode<E, " 14. Нагруженная добротность контура\t\t= ">(),
+        encode<E, " 15. Входное сопр. П-контура (Roe), Ом\t\t= ">(),
+        encode<E, " 16. Оптимальное значение С1, пф\t\t= ">(),
+        encode<E, " 17. С1 П-контура полная, пФ\t\t\t= ">(),
+        encode<E, " 18. C  горячего конденсатора, пФ\t\t= ">(),
+        encode<E, " 19. L  П-контура, мкГн\t\t\t\t= ">(),
+        encode<E, " 20. С2 П-контура, пФ\t\t\t\t= ">(),
+        encode<E, " 21. Q  в С1, ВАр (вкл. С монтажа и лампы)\t= ">(),
+        encode<E, " 22. Q  в С2, ВАр\t\t\t\t= ">(),
+        encode<E, " 23. I  в катушке контура, А (эфф.)\t\t= ">(),
+        encode<E, " 24. U  на выходе, В (эфф.)\t\t\t= ">(),
+        encode<E, " 25. P  2-й гармоники на выходе, мВт\t\t= ">(),
+    },
+    .warnings = {
+        encode<E, "Внимание, КПД П-контура меньше 80% !!!">(),
+        encode<E, "Внимание, КПД П-контура меньше 85% !!">(),
+        encode<E, "Внимание, КПД П-контура меньше 90% !">(),
+        encode<E, "Внимание, уровень фильтрации 2-й гармоники ниже 40 дБ!">(),
+        encode<E, "Внимание, Р 2-й гармоники > 50 мВт! Увеличьте фильтрацию.">(),
+        encode<E, "Внимание, общий КПД меньше 50%!">(),
+        encode<E, "Внимание, мала горячая емкость!">(),
+    },
+    .inputs_heading = encode<E, "Исходные данные:">(),
+    .inputs_left = {
+        encode<E, " P, Вт\t\t= ">(),
+        encode<E, " E, В\t\t= ">(),
+        encode<E, " Umin, В\t= ">(),
+        encode<E, " Сл + Cм, пФ\t= ">(),
+        encode<E, " Скпе.мин,пФ\t= ">(),
+        encode<E, " Степень хар-ки\t= ">(),
+    },
+    .inputs_right = {
+        encode<E, "F,  МГц\t= ">(),
+        encode<E, "Rн, Ом\t= ">(),
+        encode<E, "Кф, дБ\t= ">(),
+        encode<E, "Q0\t\t= ">(),
+        encode<E, "Угол, гр.\t= ">(),
+    },
+    .report_end = encode<E, "------------------------------------------------------------">(),
+};
+
+constexpr const ConsoleTexts& console_texts(Encoding e) {
+  return e == Encoding::utf8 ? kConsoleTexts<Encoding::utf8> : kConsoleTexts<Encoding::cp866>;
+}
+
+// The file report is UTF-8 in both programs. Its warnings and starting
+// values are the console's UTF-8 texts but for the two differences below.
+struct FileTexts {
+  Text date;
+  Text frequency_heading;
+  std::array<Text, 37> labels;
+  Text h2_power_warning;
+  Text exponent_label;
+  Text report_end;
+};
+
+inline constexpr FileTexts kFileTexts{
+    .date = "Дата: ",
+    .frequency_heading = " Результаты расчета для f, МГц = ",
+    .labels = {
+        " 1.  Выходная мощность, Вт\t\t\t= ",
+        " 2.  Мощность 1-й гармоники в контуре, Вт\t= ",
+        " 3.  Подвод-я от ист. питания мощность, Вт\t= ",
+        " 4.  Мощность потерь в П-контуре, Вт\t\t= ",
+        " 5.  Мощность рассеивания на аноде, Вт\t\t= ",
+        " 6.  КПД П-контура, %\t\t\t\t= ",
+        " 7.  КПД анодной цепи, %\t\t\t= ",
+        " 8.  КПД общий, %\t\t\t\t= ",
+        " 9.  Импульс тока, mA\t\t\t\t= ",
+        " 10. Амплитуда тока 1-й гармоники, mA\t\t= ",
+        " 11. Постоянная составляющая тока, mA\t\t= ",
+        " 12. Коэффициент разложения импульса, a0\t= ",
+        "     коэффициент разложения импульса, a1\t= ",
+        "     коэффициент разложения импульса, a2\t= ",
+        " 13. Коэфф. использования U питания\t\t= ",
+        " 14. Фильтрация 2-й гармоники, дБ\t\t= ",
+        " 15. Полоса пропуск-я по уровню -1 дБ, кГц\t= ",
+        " 16. Нагруженная добротность контура\t\t= ",
+        " 17. Критическая добротность\t\t\t= ",
+        " 18. Входное сопр. П-контура (Roe), Ом\t\t= ",
+        " 19. Оптимальное значение С1, пф\t\t= ",
+        " 20. С1 П-контура полная, пФ\t\t\t= ",
+        " 21. C  горячего конденсатора, пФ\t\t= ",
+        " 22. L  П-контура, мкГн\t\t\t\t= ",
+        " 23. С2 П-контура, пФ\t\t\t\t= ",
+        " 24. Q  в С1, ВАр (вкл. С монтажа и лампы)\t= ",
+        " 25. Q  в С2, ВАр\t\t\t\t= ",
+        " 26. Q  в L,  ВАр\t\t\t\t= ",
+        " 27. I  в катушке контура, А (эфф.)\t\t= ",
+        " 28. I  в C1, А (эфф.)\t\t\t\t= ",
+        " 29. I  в C2, А (эфф.)\t\t\t\t= ",
+        " 30. U  на входе П-контура,  В (эфф.)\t\t= ",
+        " 31. U  на выходе П-контура, В (эфф.)\t\t= ",
+        " 32. P  2-й гармоники на выходе, мВт\t\t= ",
+        " 33. S11, вход  П-контура на частоте f\t\t= ",
+        " 34. S22, выход П-контура на частоте f\t\t= ",
+        " 35. Полоса S11 контура по уровню 0.1, кГц\t= ",
+    },
+    .h2_power_warning = "Внимание, мощность 2-й гармоники больше 50 мВт!",
+    .exponent_label = " Степ. хар-ки\t= ",
+    .report_end = "============================================================",
+};
+
+}  // namespace text
