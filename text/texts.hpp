@@ -121,8 +121,8 @@ inline constexpr ConsoleTexts kConsoleTexts{
     .yes_words = {
         encode<E, "Y">(),
         encode<E, "y">(),
-        encode<E, "Y">(),
-        encode<E, "y">(),
+        encode<E, "Н">(),  // Cyrillic capital En
+        encode<E, "н">(),  // Cyrillic small en
     },
     .report_labels = {
         encode<E, " 1.  Выходная мощность, Вт\t\t\t= ">(),
