@@ -49,6 +49,8 @@ inline void write_message(Console& con, std::string_view text) {
   write_line(con, text);
 }
 
-inline void write_empty_line(Console& con) { con.write(kLineEnd); }
+inline void write_empty_line(Console& con) {
+  con.write(kLineEnd);
+}
 
 }  // namespace console

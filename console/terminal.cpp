@@ -43,12 +43,12 @@ stage::StageInputs input_terminal(console::Console& con, const text::ConsoleText
   in.cutoff_deg = ask(con, {{}, q[4]}, [](float x) { return x > 25.0f && x <= 180.001f; });
   in.q_unloaded = ask(con, {{}, q[5]}, [](float x) { return x >= 50.0f && x <= 750.0f; });
   const float u_limit = 0.95f * in.e_supply;
-  in.u_min = ask(con, {{}, q[6]},
-                 [&](float x) { return x >= 0.5f && x <= 1500.0f && x <= u_limit; });
+  in.u_min =
+      ask(con, {{}, q[6]}, [&](float x) { return x >= 0.5f && x <= 1500.0f && x <= u_limit; });
   in.filter_db = ask(con, {{}, q[7]}, [](float x) { return x >= 28.9f && x <= 70.0f; });
   in.c_tube = ask(con, {t.dialog_first_line_9, q[8]}, [](float x) { return x >= 1.0f; });
-  in.c_var_min = ask(con, {t.dialog_first_line_10, q[9]},
-                     [](float x) { return x >= 0.2f && x <= 150.0f; });
+  in.c_var_min =
+      ask(con, {t.dialog_first_line_10, q[9]}, [](float x) { return x >= 0.2f && x <= 150.0f; });
   in.c_tube = in.c_tube * 1e-12f;
   in.c_var_min = in.c_var_min * 1e-12f;
   in.f_hz = ask(con, {{}, q[10]}, [](float x) { return x >= 0.1f && x <= 60.0f; });
@@ -59,11 +59,15 @@ stage::StageInputs input_terminal(console::Console& con, const text::ConsoleText
 std::string console_report(const stage::StageResults& r, const stage::StageInputs& in,
                            std::int32_t hot_cap_warning, const text::ConsoleTexts& t) {
   const std::array<float, 25> values{
-      r.p_output,       r.p_h1,          r.p_supply,      r.p_network_loss,   r.p_anode,
-      r.eff_network_pct, r.eff_anode_pct, r.eff_total_pct, r.i_peak_ma,       r.i_h1_ma,
-      r.i_dc_ma,        r.filter_achieved_db, r.s11_band_khz, r.q_loaded,     r.r_oe,
-      r.c1_optimum_pf,  r.c1_total_pf,   r.c_hot_pf,      r.l_uh,             r.c2_pf,
-      r.q_c1_var,       r.q_c2_var,      r.i_coil_a,      r.u_out_rms,        r.p_h2_out_mw,
+      r.p_output,       r.p_h1,          r.p_supply,
+      r.p_network_loss, r.p_anode,       r.eff_network_pct,
+      r.eff_anode_pct,  r.eff_total_pct, r.i_peak_ma,
+      r.i_h1_ma,        r.i_dc_ma,       r.filter_achieved_db,
+      r.s11_band_khz,   r.q_loaded,      r.r_oe,
+      r.c1_optimum_pf,  r.c1_total_pf,   r.c_hot_pf,
+      r.l_uh,           r.c2_pf,         r.q_c1_var,
+      r.q_c2_var,       r.i_coil_a,      r.u_out_rms,
+      r.p_h2_out_mw,
   };
   const std::string line_end(console::kLineEnd);
   std::string out = line_end;
@@ -92,7 +96,9 @@ namespace {
 
 constexpr std::size_t kAnswerField = 3;
 
-constexpr bool ends_word(char c) { return tochka::is_blank(c) || c == ','; }
+constexpr bool ends_word(char c) {
+  return tochka::is_blank(c) || c == ',';
+}
 
 bool only_blanks(std::string_view line) {
   for (const char c : line) {

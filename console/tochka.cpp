@@ -10,8 +10,12 @@ namespace {
 
 constexpr std::size_t kRealField = 10;
 
-constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
-constexpr bool is_sign(char c) { return c == '+' || c == '-'; }
+constexpr bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+constexpr bool is_sign(char c) {
+  return c == '+' || c == '-';
+}
 constexpr bool ends_real(char c) {
   return is_blank(c) || c == ',' || c == ';' || c == '/';
 }

@@ -33,6 +33,8 @@ std::optional<float> chislo(console::Console& con);
 std::int32_t chislointeger(console::Console& con, std::string_view bad_symbol);
 
 // True for the blanks of every read: a space or a tab.
-constexpr bool is_blank(char c) { return c == ' ' || c == '\t'; }
+constexpr bool is_blank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 }  // namespace tochka

@@ -42,18 +42,18 @@ void recompute_load(Working& w, const stage::StageInputs& in) {
 }
 
 void compute_elements(Working& w, const stage::StageInputs& in) {
-  w.elements = calculations::element(w.r_oe, in.r_load, w.eff_network, w.r_ratio, w.q_loaded,
-                                     in.f_hz);
+  w.elements =
+      calculations::element(w.r_oe, in.r_load, w.eff_network, w.r_ratio, w.q_loaded, in.f_hz);
 }
 
 // garmonica2 writes the element quantities after garmonica1; the suppression
 // in dB is the one of garmonica1.
 float filter_network(Working& w, const stage::StageInputs& in, float h2_ratio_db) {
   const calculations::Elements& e = w.elements;
-  const spectrum::Filtering first = spectrum::garmonica1(
-      w.u_in_rms, e.c1, e.c2, e.l_coil, w.r_oe, in.r_load, in.f_hz, in.q_unloaded);
-  w.filtering = spectrum::garmonica2(w.u_in_rms, e.c1, e.c2, e.l_coil, w.r_oe, in.r_load,
-                                     in.f_hz, in.q_unloaded);
+  const spectrum::Filtering first = spectrum::garmonica1(w.u_in_rms, e.c1, e.c2, e.l_coil, w.r_oe,
+                                                         in.r_load, in.f_hz, in.q_unloaded);
+  w.filtering = spectrum::garmonica2(w.u_in_rms, e.c1, e.c2, e.l_coil, w.r_oe, in.r_load, in.f_hz,
+                                     in.q_unloaded);
   w.filtering.network_h2_db = first.network_h2_db;
   return w.filtering.network_h2_db + h2_ratio_db - 2.5f;
 }
@@ -145,13 +145,12 @@ Outcome run_design(stage::StageRecord& record, DesignConsole& console) {
   const float sweep_f_low = 0.7f * in.f_hz;
   const calculations::SweepStep sweep = calculations::delta(in.f_hz, sweep_start_hz, sweep_f_high);
   const std::int32_t sweep_points =
-      sweep.count - static_cast<std::int32_t>(std::lround(
-                        sweep_f_low * static_cast<float>(sweep.count) / sweep_f_high));
+      sweep.count - static_cast<std::int32_t>(
+                        std::lround(sweep_f_low * static_cast<float>(sweep.count) / sweep_f_high));
   const float passband_hz = spectrum::afr2(e.c1, e.c2, e.l_coil, w.u_in_rms, w.r_oe, in.r_load,
                                            in.q_unloaded, sweep_start_hz, sweep.step, sweep.count);
-  const float s11_band_khz = polosa_s11::s11polosa(in.q_unloaded, e.c1, e.c2, e.l_coil,
-                                                   sweep_f_low, sweep.step, sweep_points, w.r_oe,
-                                                   in.r_load);
+  const float s11_band_khz = polosa_s11::s11polosa(in.q_unloaded, e.c1, e.c2, e.l_coil, sweep_f_low,
+                                                   sweep.step, sweep_points, w.r_oe, in.r_load);
   const s11s22f::Reflections refl =
       s11s22f::fs11(in.f_hz, in.q_unloaded, w.r_oe, in.r_load, e.c1, e.c2, e.l_coil);
 

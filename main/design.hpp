@@ -6,8 +6,8 @@ namespace design {
 
 // Which explanation precedes the hot-capacitance question.
 enum class HotCapText {
-  below_tube,       // c1 < c_tube: the hot capacitance would be negative (text A)
-  below_var_min,    // c_tube <= c1 < c_tube + c_var_min (text B)
+  below_tube,     // c1 < c_tube: the hot capacitance would be negative (text A)
+  below_var_min,  // c_tube <= c1 < c_tube + c_var_min (text B)
 };
 
 // The console moments of one calculation, supplied by the caller.
@@ -21,8 +21,8 @@ class DesignConsole {
 };
 
 enum class Outcome {
-  completed,            // results, pulse coefficients and warning flag written
-  refused_critical_q,   // critical Q above 0.7 * Q0: nothing left to report
+  completed,           // results, pulse coefficients and warning flag written
+  refused_critical_q,  // critical Q above 0.7 * Q0: nothing left to report
 };
 
 // Runs one calculation of the stage from record.start. The working p_out in

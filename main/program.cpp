@@ -129,9 +129,8 @@ class MainLoop {
   }
 
   void save() {
-    const bool saved = printer::output_file(record_.results, record_.inputs,
-                                            record_.pulse_coeffs, record_.hot_cap_warning,
-                                            con_.today(), report_path_);
+    const bool saved = printer::output_file(record_.results, record_.inputs, record_.pulse_coeffs,
+                                            record_.hot_cap_warning, con_.today(), report_path_);
     write_message(con_, saved ? t_.saved : t_.save_failed);
     con_.pause(1);
   }

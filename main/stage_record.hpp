@@ -69,8 +69,8 @@ struct PulseCoeffs {
 
 // The one record the main program owns for the whole run.
 struct StageRecord {
-  StageInputs start;    // working starting values: written by the dialog and the menu
-  StageInputs inputs;   // snapshot taken at the start of the last calculation
+  StageInputs start;   // working starting values: written by the dialog and the menu
+  StageInputs inputs;  // snapshot taken at the start of the last calculation
   StageResults results;
   PulseCoeffs pulse_coeffs;
   std::int32_t hot_cap_warning = 0;

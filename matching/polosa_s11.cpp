@@ -6,8 +6,8 @@
 
 namespace polosa_s11 {
 
-float s11polosa(float q0, float c1, float c2, float l, float f_start, float step,
-                std::int32_t n, float r_oe, float r_load) {
+float s11polosa(float q0, float c1, float c2, float l, float f_start, float step, std::int32_t n,
+                float r_oe, float r_load) {
   std::int32_t count = 0;
   float f = f_start;
   for (std::int32_t i = 1; i <= n; ++i) {

@@ -43,8 +43,8 @@ Elements element(float r_oe, float r_load, float eta, float ratio, float ql, flo
   radicand = radicand - ratio * ratio;
   radicand = radicand - 1.0f;
   const float d = std::sqrt(radicand) - ql;
-  const float x = t / d;                                   // reactance of C2
-  const float y = r_oe * x / (ql * x - r_load * eta);      // reactance of C1
+  const float x = t / d;                                                      // reactance of C2
+  const float y = r_oe * x / (ql * x - r_load * eta);                         // reactance of C1
   const float z = ql * (x * x * r_load) / (eta * (x * x + r_load * r_load));  // of L
   const float omega = 6.283185f * f;
   e.l_coil = z / omega;

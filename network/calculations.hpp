@@ -16,7 +16,7 @@ cplx::Complex parall(cplx::Complex z1, cplx::Complex z2);
 float qkritich(float r_a, float r_b, float eta);
 
 struct SweepStep {
-  float step = 0.0f;    // Hz
+  float step = 0.0f;       // Hz
   std::int32_t count = 0;  // steps from f_from to f_to
 };
 
@@ -27,9 +27,9 @@ struct SweepStep {
 SweepStep delta(float f, float f_from, float f_to);
 
 struct Elements {
-  float c1 = 0.0f;      // F, anode-side shunt capacitor
-  float c2 = 0.0f;      // F, load-side shunt capacitor
-  float l_coil = 0.0f;  // H, series coil
+  float c1 = 0.0f;          // F, anode-side shunt capacitor
+  float c2 = 0.0f;          // F, load-side shunt capacitor
+  float l_coil = 0.0f;      // H, series coil
   std::int32_t failed = 0;  // 1 for a near-singular solution, |D| < 1e-5
 };
 

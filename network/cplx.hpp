@@ -13,12 +13,18 @@ struct Complex {
   float im = 0.0f;
 };
 
-inline Complex operator+(Complex a, Complex b) { return {a.re + b.re, a.im + b.im}; }
-inline Complex operator-(Complex a, Complex b) { return {a.re - b.re, a.im - b.im}; }
+inline Complex operator+(Complex a, Complex b) {
+  return {a.re + b.re, a.im + b.im};
+}
+inline Complex operator-(Complex a, Complex b) {
+  return {a.re - b.re, a.im - b.im};
+}
 inline Complex operator*(Complex a, Complex b) {
   return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
 }
-inline Complex conj(Complex a) { return {a.re, -a.im}; }
+inline Complex conj(Complex a) {
+  return {a.re, -a.im};
+}
 
 // n / d by Smith's method: divide through by the larger part of d, taking
 // the imaginary part only when its magnitude is strictly larger.
@@ -33,9 +39,13 @@ inline Complex smith_quotient(Complex n, Complex d) {
   return {(n.re + n.im * r) / den, (n.im - n.re * r) / den};
 }
 
-inline Complex operator/(Complex n, Complex d) { return smith_quotient(n, d); }
+inline Complex operator/(Complex n, Complex d) {
+  return smith_quotient(n, d);
+}
 
 // Single-precision modulus without intermediate overflow.
-inline float modulus(Complex a) { return std::hypot(a.re, a.im); }
+inline float modulus(Complex a) {
+  return std::hypot(a.re, a.im);
+}
 
 }  // namespace cplx

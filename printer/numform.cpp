@@ -16,8 +16,8 @@ std::string fixed(float value, int width, int decimals) {
     // Widening a float to double is exact, and the C library rounds the
     // exact binary value in the current rounding mode: to nearest, ties to even.
     std::array<char, 64> buffer{};
-    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals,
-                                     static_cast<double>(value));
+    const int length =
+        std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, static_cast<double>(value));
     digits.assign(buffer.data(), static_cast<std::size_t>(length));
   }
   const auto field = static_cast<std::size_t>(width);
