@@ -71,6 +71,14 @@ stage::PulseCoeffs pulse_coefficients(const stage::StageInputs& in) {
 
 }  // namespace
 
+bool refused_by_critical_q(float q_critical, float q_unloaded) {
+  return q_critical > 0.7f * q_unloaded;
+}
+
+float second_harmonic_power_mw(float p_h1, float filter_achieved_db) {
+  return 1000.0f * p_h1 / std::pow(10.0f, 0.1f * filter_achieved_db);
+}
+
 Outcome run_design(stage::StageRecord& record, DesignConsole& console) {
   console.announce_calculation();
   stage::StageInputs& start = record.start;
@@ -96,7 +104,7 @@ Outcome run_design(stage::StageRecord& record, DesignConsole& console) {
     w.q_loaded = 1.2f * q_critical;
     recompute_load(w, in);
   }
-  if (q_critical > 0.7f * in.q_unloaded) {
+  if (refused_by_critical_q(q_critical, in.q_unloaded)) {
     record.results = {};
     record.pulse_coeffs = {};
     return Outcome::refused_critical_q;
@@ -166,7 +174,7 @@ Outcome run_design(stage::StageRecord& record, DesignConsole& console) {
   const float eff_total = w.eff_network * eff_anode;
   float c_hot_pf = c_hot * 1e12f;
   if (c_hot_pf < 0.0f) c_hot_pf = 0.0f;
-  const float p_h2_out_mw = 1000.0f * w.p_h1 / std::pow(10.0f, 0.1f * filter_achieved_db);
+  const float p_h2_out_mw = second_harmonic_power_mw(w.p_h1, filter_achieved_db);
   if (power_nudged) w.p_out = w.p_out / 1.001f;
   start.p_out = w.p_out;
 

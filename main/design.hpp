@@ -25,6 +25,15 @@ enum class Outcome {
   refused_critical_q,  // critical Q above 0.7 * Q0: nothing left to report
 };
 
+// True when the critical Q rules the design out: strictly above 0.7 * Q0.
+// q_critical : critical Q, >= 1;  q_unloaded : Q0, 50 <= Q0 <= 750
+bool refused_by_critical_q(float q_critical, float q_unloaded);
+
+// Power of the second harmonic that reaches the load, mW.
+// p_h1 : first-harmonic power into the network, W
+// filter_achieved_db : suppression of the second harmonic reached, dB
+float second_harmonic_power_mw(float p_h1, float filter_achieved_db);
+
 // Runs one calculation of the stage from record.start. The working p_out in
 // record.start may leave it changed when the loaded-Q search had to nudge it.
 Outcome run_design(stage::StageRecord& record, DesignConsole& console);
