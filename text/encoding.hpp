@@ -75,9 +75,15 @@ consteval std::size_t cp866_length() {
 
 template <Utf8Literal S>
 inline constexpr auto kCp866 = [] {
+  // Decoded straight into the array: a std::string built while compiling
+  // is beyond some compilers (clang 14 with libstdc++ 12).
   std::array<char, cp866_length<S>()> out{};
-  const std::string converted = utf8_to_cp866(S.view());
-  for (std::size_t i = 0; i < out.size(); ++i) out[i] = converted[i];
+  std::size_t at = 0;
+  for (char& byte : out) {
+    const Decoded d = decode_utf8(S.view(), at);
+    byte = static_cast<char>(cp866_byte(d.code_point));
+    at += d.length;
+  }
   return out;
 }();
 
