@@ -2,7 +2,7 @@
 PRESET ?= release
 JOBS ?= $(shell nproc)
 
-.PHONY: all build run run-cp866 test test-asan test-all-builds clean
+.PHONY: all build run run-cp866 test test-asan test-all-builds clean bench
 
 all: build
 
@@ -27,6 +27,13 @@ test-all-builds:
 	$(MAKE) test PRESET=debug
 	$(MAKE) test PRESET=release
 	$(MAKE) test PRESET=native
+
+# Timings of the stage calculation and its pieces: medians of five runs.
+BENCH_ARGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+bench:
+	cmake --preset $(PRESET) >/dev/null
+	cmake --build --preset $(PRESET) -j $(JOBS) --target valvenet_bench
+	./build/$(PRESET)/bench/valvenet_bench $(BENCH_ARGS)
 
 clean:
 	rm -rf build

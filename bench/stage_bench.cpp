@@ -1,0 +1,183 @@
+// Timings of one whole stage calculation and of its costly pieces: the pulse
+// and its harmonics, one network solution, the pass-band sweep and the S11
+// sweep. The network of the pieces is the final one of the slowest design.
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "main/design.hpp"
+#include "main/stage_record.hpp"
+#include "matching/polosa_s11.hpp"
+#include "network/calculations.hpp"
+#include "network/cplx.hpp"
+#include "pulse/ishsignal.hpp"
+#include "pulse/nml1.hpp"
+#include "spectrum/spectrum.hpp"
+
+namespace {
+
+class SilentConsole final : public design::DesignConsole {
+ public:
+  void announce_calculation() override {}
+  bool ask_raise_loaded_q(design::HotCapText) override { return false; }
+};
+
+// The slowest design: a coil of Q0 750 lets the loaded-Q search run to its
+// limit, and at 60 MHz the sweeps have the most points.
+// f_hz : working frequency, Hz, 1e5 <= f_hz <= 6e7
+stage::StageInputs high_q_inputs(float f_hz) {
+  stage::StageInputs in;
+  in.p_out = 100.0f;
+  in.e_supply = 1000.0f;
+  in.u_min = 100.0f;
+  in.c_tube = 1e-12f;
+  in.c_var_min = 0.2e-12f;
+  in.f_hz = f_hz;
+  in.r_load = 50.0f;
+  in.filter_db = 70.0f;
+  in.q_unloaded = 750.0f;
+  in.cutoff_deg = 90.0f;
+  in.tube_exponent = 1.0f;
+  return in;
+}
+
+// A typical short-wave design.
+stage::StageInputs typical_14mhz_inputs() {
+  stage::StageInputs in;
+  in.p_out = 200.0f;
+  in.e_supply = 2000.0f;
+  in.u_min = 200.0f;
+  in.c_tube = 12e-12f;
+  in.c_var_min = 10e-12f;
+  in.f_hz = 14.2e6f;
+  in.r_load = 50.0f;
+  in.filter_db = 45.0f;
+  in.q_unloaded = 200.0f;
+  in.cutoff_deg = 90.0f;
+  in.tube_exponent = 1.5f;
+  return in;
+}
+
+void time_design(benchmark::State& state, stage::StageInputs inputs) {
+  SilentConsole console;
+  for (auto _ : state) {
+    stage::StageRecord record;
+    record.start = inputs;
+    const design::Outcome outcome = design::run_design(record, console);
+    benchmark::DoNotOptimize(outcome);
+    benchmark::DoNotOptimize(record);
+    if (outcome != design::Outcome::completed) {
+      state.SkipWithError("the design was refused");
+      break;
+    }
+  }
+}
+
+// The final network of a design, taken back from its report units.
+struct FinalNetwork {
+  spectrum::Network net;
+  float f_hz = 0.0f;
+  float r_oe = 0.0f;
+  float u_in_rms = 0.0f;
+  calculations::SweepStep sweep;
+};
+
+FinalNetwork final_network(const stage::StageInputs& inputs) {
+  stage::StageRecord record;
+  record.start = inputs;
+  SilentConsole console;
+  design::run_design(record, console);
+  const stage::StageResults& r = record.results;
+  FinalNetwork n;
+  n.net = {r.c1_total_pf * 1e-12f, r.c2_pf * 1e-12f, r.l_uh * 1e-6f, inputs.r_load,
+           inputs.q_unloaded};
+  n.f_hz = inputs.f_hz;
+  n.r_oe = r.r_oe;
+  n.u_in_rms = r.u_in_rms;
+  n.sweep = calculations::delta(inputs.f_hz, 1000.0f, 1.3f * inputs.f_hz);
+  return n;
+}
+
+const FinalNetwork& slowest_network() {
+  static const FinalNetwork n = final_network(high_q_inputs(60e6f));
+  return n;
+}
+
+void BM_PulseAndHarmonics(benchmark::State& state) {
+  std::array<float, 2048> samples{};
+  for (auto _ : state) {
+    ishsignal::signal(0.0f, 6.283185f, 2047, samples, 90.0f, 1.5f);
+    std::array<cplx::Complex, 3> terms = nml1::dft1(2048, samples);
+    benchmark::DoNotOptimize(terms);
+  }
+}
+BENCHMARK(BM_PulseAndHarmonics)->Unit(benchmark::kMicrosecond);
+
+void BM_NetworkSolution(benchmark::State& state) {
+  const FinalNetwork& n = slowest_network();
+  float freq = n.f_hz;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(freq);
+    spectrum::Solution s = spectrum::solve(n.net, freq, 2.0f * n.u_in_rms, 10.0f * n.r_oe);
+    benchmark::DoNotOptimize(s);
+  }
+}
+BENCHMARK(BM_NetworkSolution)->Unit(benchmark::kNanosecond);
+
+void BM_PassBandSweep(benchmark::State& state) {
+  const FinalNetwork& n = slowest_network();
+  for (auto _ : state) {
+    const float band =
+        spectrum::afr2(n.net.c1, n.net.c2, n.net.l_coil, n.u_in_rms, n.r_oe, n.net.r_load,
+                       n.net.q_unloaded, 1000.0f, n.sweep.step, n.sweep.count);
+    benchmark::DoNotOptimize(band);
+  }
+  state.counters["points"] = static_cast<double>(n.sweep.count);
+}
+BENCHMARK(BM_PassBandSweep)->Unit(benchmark::kMicrosecond);
+
+void BM_S11Sweep(benchmark::State& state) {
+  const FinalNetwork& n = slowest_network();
+  const float f_high = 1.3f * n.f_hz;
+  const float f_low = 0.7f * n.f_hz;
+  const std::int32_t points =
+      n.sweep.count -
+      static_cast<std::int32_t>(std::lround(f_low * static_cast<float>(n.sweep.count) / f_high));
+  for (auto _ : state) {
+    const float band = polosa_s11::s11polosa(n.net.q_unloaded, n.net.c1, n.net.c2, n.net.l_coil,
+                                             f_low, n.sweep.step, points, n.r_oe, n.net.r_load);
+    benchmark::DoNotOptimize(band);
+  }
+  state.counters["points"] = static_cast<double>(points);
+}
+BENCHMARK(BM_S11Sweep)->Unit(benchmark::kMicrosecond);
+
+void register_design_benchmarks() {
+  struct Frequency {
+    const char* name;
+    float f_hz;
+  };
+  for (const Frequency f :
+       {Frequency{"BM_Design/Q0_750/0.1MHz", 0.1e6f}, Frequency{"BM_Design/Q0_750/1.9MHz", 1.9e6f},
+        Frequency{"BM_Design/Q0_750/14.2MHz", 14.2e6f}, Frequency{"BM_Design/Q0_750/30MHz", 30e6f},
+        Frequency{"BM_Design/Q0_750/60MHz", 60e6f}}) {
+    benchmark::RegisterBenchmark(f.name, time_design, high_q_inputs(f.f_hz))
+        ->Unit(benchmark::kMicrosecond);
+  }
+  benchmark::RegisterBenchmark("BM_Design/Q0_200/14.2MHz", time_design, typical_14mhz_inputs())
+      ->Unit(benchmark::kMicrosecond);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  register_design_benchmarks();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
