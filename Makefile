@@ -2,7 +2,7 @@
 PRESET ?= release
 JOBS ?= $(shell nproc)
 
-.PHONY: all build run run-cp866 test test-asan test-all-builds clean bench
+.PHONY: all build run run-cp866 test test-asan test-all-builds clean bench fuzz
 
 all: build
 
@@ -34,6 +34,15 @@ bench:
 	cmake --preset $(PRESET) >/dev/null
 	cmake --build --preset $(PRESET) -j $(JOBS) --target valvenet_bench
 	./build/$(PRESET)/bench/valvenet_bench $(BENCH_ARGS)
+
+# Every fuzz target for FUZZ_SECONDS seconds (clang, libFuzzer, ASan, UBSan);
+# fails on any crash, leak, sanitizer report or hang.
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD ?= build/fuzz
+fuzz:
+	cmake --preset fuzz -B $(FUZZ_BUILD) >/dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run-fuzzers $(FUZZ_BUILD)
 
 clean:
 	rm -rf build
