@@ -4,16 +4,6 @@
 
 namespace calculations {
 
-cplx::Complex parall(cplx::Complex z1, cplx::Complex z2) {
-  const float a = z1.re;
-  const float b = z1.im;
-  const float c = z2.re;
-  const float d = z2.im;
-  const cplx::Complex product{a * c - b * d, c * b + d * a};
-  const cplx::Complex sum{c + a, d + b};
-  return cplx::smith_quotient(product, sum);
-}
-
 float qkritich(float r_a, float r_b, float eta) {
   const float rho = r_a / r_b;
   const float v = (r_a < r_b) ? eta / rho - 1.0f : eta * rho - 1.0f;

@@ -7,8 +7,18 @@
 namespace calculations {
 
 // Parallel combination z1 * z2 / (z1 + z2); NaN in both parts when z1 + z2 = 0.
+// Defined here so that the sweeps, which call it tens of thousands of times
+// per calculation, can inline it.
 // z1, z2 : impedances, ohm
-cplx::Complex parall(cplx::Complex z1, cplx::Complex z2);
+inline cplx::Complex parall(cplx::Complex z1, cplx::Complex z2) {
+  const float a = z1.re;
+  const float b = z1.im;
+  const float c = z2.re;
+  const float d = z2.im;
+  const cplx::Complex product{a * c - b * d, c * b + d * a};
+  const cplx::Complex sum{c + a, d + b};
+  return cplx::smith_quotient(product, sum);
+}
 
 // Lowest loaded Q with which the network transforms r_a into r_b; never below 1.
 // r_a, r_b : resistances, ohm, > 0

@@ -40,11 +40,23 @@ Filtering filtering(const Network& net, float f_hz, float e_g, float r_g) {
   out.q_c2_var = ((at_f.v_out * cplx::conj(at_f.v_out)) / at_f.z_c2).im;
 
   const Solution at_2f = solve(net, f_hz + f_hz, e_g, r_g);
-  out.network_h2_db = 20.0f * std::log10(cplx::modulus(at_f.v_out / at_2f.v_out));
+  out.network_h2_db = network_h2_db({at_f.v_out, at_2f.v_out});
   return out;
 }
 
 }  // namespace
+
+HarmonicVoltages harmonic_voltages(float u_in_rms, float c1, float c2, float l_coil, float r_oe,
+                                   float r_load, float f_hz, float q_unloaded) {
+  const Network net{c1, c2, l_coil, r_load, q_unloaded};
+  const float e_g = 2.0f * u_in_rms;
+  const float r_g = 10.0f * r_oe;
+  return {solve(net, f_hz, e_g, r_g).v_out, solve(net, f_hz + f_hz, e_g, r_g).v_out};
+}
+
+float network_h2_db(const HarmonicVoltages& v) {
+  return 20.0f * std::log10(cplx::modulus(v.at_f / v.at_2f));
+}
 
 Filtering garmonica1(float u_in_rms, float c1, float c2, float l_coil, float r_oe, float r_load,
                      float f_hz, float q_unloaded) {
@@ -58,13 +70,81 @@ Filtering garmonica2(float u_in_rms, float c1, float c2, float l_coil, float r_o
 
 namespace {
 
-struct Row {
-  float freq;
-  float attenuation_db;
-  float v_out;
+// |V_out| decisions in the sweeps are taken from squared_modulus_wide where
+// they are certain, and from the single-precision modulus as before
+// everywhere else. hypot is accurate to within a few units in the last place
+// for results in the normal range; the margins below are thousands of times
+// wider, so a decision taken from the wide square is the one the
+// single-precision modulus would give. Below kWideFloor the float values may
+// be subnormal and lose their relative accuracy: no shortcut there.
+constexpr double kWideFloor = 1e-60;
+
+// First pass: the largest |V_out| over the upper half of the sweep, strictly
+// increasing from 0 in sweep order. A point whose wide square lies below the
+// best square seen so far by more than the margin has a modulus below that of
+// the earlier point, which the reference already holds or exceeds: its test
+// `v > reference` would fail, so it is skipped.
+float reference_level(const Network& net, float e_g, float r_g, std::int32_t first,
+                      std::int32_t last, float freq, float step) {
+  constexpr double kBelowBest = 1.0 - 1e-4;
+  float reference = 0.0f;
+  double best_wide = 0.0;
+  for (std::int32_t i = first; i <= last; ++i) {
+    const Complex v_out = solve(net, freq, e_g, r_g).v_out;
+    const double wide = cplx::squared_modulus_wide(v_out);
+    const bool certainly_lower = best_wide >= kWideFloor && wide < best_wide * kBelowBest;
+    if (!certainly_lower) {
+      const float v = cplx::modulus(v_out);
+      if (v > reference) reference = v;
+      if (wide > best_wide && std::isfinite(wide)) best_wide = wide;
+    }
+    freq += step;
+  }
+  return reference;
+}
+
+// What the band rule needs of a row. Excluded rows hold -10 in every column,
+// kept rows a frequency above 0 and a non-negative or NaN attenuation.
+enum class RowKind : unsigned char {
+  excluded,
+  above_zero,   // kept, attenuation > 0
+  zero_or_nan,  // kept, attenuation 0 (a point at the reference) or NaN
 };
 
-constexpr Row kExcluded{-10.0f, -10.0f, -10.0f};
+// The row of a point with load voltage v_out: attenuation
+// |20 lg(|reference| / |v_out|)|, excluded above 1 dB. Outside the ratios
+// 0.7 .. 1.5 the attenuation exceeds 3 dB, so such a point is excluded without
+// forming it.
+RowKind row_kind(Complex v_out, float reference, double reference_wide) {
+  if (reference_wide >= kWideFloor && std::isfinite(reference_wide)) {
+    const double wide = cplx::squared_modulus_wide(v_out);
+    if (wide * 2.25 < reference_wide || wide * 0.49 > reference_wide) return RowKind::excluded;
+  }
+  const float v = cplx::modulus(v_out);
+  const float attenuation_db = std::fabs(20.0f * std::log10(std::fabs(reference) / std::fabs(v)));
+  if (attenuation_db > 1.0f) return RowKind::excluded;
+  return attenuation_db > 0.0f ? RowKind::above_zero : RowKind::zero_or_nan;
+}
+
+// Column 1 of row `index` after the compaction: the gathered frequencies
+// first, then what the rows held.
+float compacted_freq(const std::vector<RowKind>& kinds, std::size_t index, float sweep_start_hz,
+                     float sweep_step_hz) {
+  std::size_t gathered = 0;
+  float freq = sweep_start_hz;
+  for (std::size_t i = 0; i < kinds.size(); ++i) {
+    const float column = kinds[i] == RowKind::excluded ? -10.0f : freq;
+    if (column > 0.0f) {
+      if (gathered == index) return column;
+      ++gathered;
+    }
+    freq += sweep_step_hz;
+  }
+  // Fewer gathered values than index + 1: row `index` keeps its own value.
+  freq = sweep_start_hz;
+  for (std::size_t i = 0; i < index; ++i) freq += sweep_step_hz;
+  return kinds[index] == RowKind::excluded ? -10.0f : freq;
+}
 
 }  // namespace
 
@@ -79,54 +159,41 @@ float afr2(float c1, float c2, float l_coil, float u_in_rms, float r_oe, float r
   if (n <= 0) return 0.0f;
 
   // First pass over the upper half of the sweep: the reference level.
-  float reference = 0.0f;
   const auto first = static_cast<std::int32_t>(static_cast<float>(n) / 2.0f);
-  float freq = static_cast<float>(n) * sweep_step_hz / 2.0f;
-  for (std::int32_t i = first; i <= n; ++i) {
-    const float v = cplx::modulus(solve(net, freq, e_g, r_g).v_out);
-    if (v > reference) reference = v;
-    freq += sweep_step_hz;
-  }
+  const float reference = reference_level(
+      net, e_g, r_g, first, n, static_cast<float>(n) * sweep_step_hz / 2.0f, sweep_step_hz);
 
-  // Second pass: the response relative to the reference, row by row.
-  std::vector<Row> rows(static_cast<std::size_t>(n));
-  freq = sweep_start_hz;
-  for (Row& row : rows) {
-    const float v = cplx::modulus(solve(net, freq, e_g, r_g).v_out);
-    row = {freq, std::fabs(20.0f * std::log10(std::fabs(reference) / std::fabs(v))), v};
+  // Second pass: the response relative to the reference, row by row, with
+  // every row above 1 dB excluded.
+  std::vector<RowKind> kinds(static_cast<std::size_t>(n));
+  const double reference_wide = static_cast<double>(reference) * static_cast<double>(reference);
+  float freq = sweep_start_hz;
+  for (RowKind& kind : kinds) {
+    kind = row_kind(solve(net, freq, e_g, r_g).v_out, reference, reference_wide);
     freq += sweep_step_hz;
-  }
-
-  for (Row& row : rows) {
-    if (row.attenuation_db > 1.0f) row = kExcluded;
   }
 
   // A lower lobe within 1 dB is dropped, with everything below it, when a
   // second falling edge follows.
   int falling_edges = 0;
   std::size_t first_edge = 0;
-  for (std::size_t i = 1; i < rows.size(); ++i) {
-    if (rows[i - 1].attenuation_db > 0.0f && rows[i].attenuation_db < 0.0f) {
+  for (std::size_t i = 1; i < kinds.size(); ++i) {
+    if (kinds[i - 1] == RowKind::above_zero && kinds[i] == RowKind::excluded) {
       if (falling_edges == 0) first_edge = i;
       ++falling_edges;
     }
   }
   if (falling_edges > 1) {
-    for (std::size_t i = 0; i <= first_edge; ++i) rows[i] = kExcluded;
+    for (std::size_t i = 0; i <= first_edge; ++i) kinds[i] = RowKind::excluded;
   }
 
   std::size_t kept_count = 0;
-  for (const Row& row : rows) {
-    if (row.attenuation_db > 0.0f) ++kept_count;
+  for (const RowKind kind : kinds) {
+    if (kind == RowKind::above_zero) ++kept_count;
   }
-
-  std::size_t gathered = 0;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (rows[i].freq > 0.0f) rows[gathered++].freq = rows[i].freq;
-  }
-
   if (kept_count == 0) return 0.0f;
-  return rows[kept_count - 1].freq - rows[0].freq;
+  return compacted_freq(kinds, kept_count - 1, sweep_start_hz, sweep_step_hz) -
+         compacted_freq(kinds, 0, sweep_start_hz, sweep_step_hz);
 }
 
 }  // namespace spectrum

@@ -54,6 +54,20 @@ Filtering garmonica1(float u_in_rms, float c1, float c2, float l_coil, float r_o
 Filtering garmonica2(float u_in_rms, float c1, float c2, float l_coil, float r_oe, float r_load,
                      float f_hz, float q_unloaded);
 
+// The load voltages of garmonica1's network at f and 2f: the generator
+// 2 * u_in_rms behind 10 * r_oe. Arguments as for garmonica1.
+struct HarmonicVoltages {
+  cplx::Complex at_f;   // V_out(f), V rms
+  cplx::Complex at_2f;  // V_out(2f), V rms
+};
+HarmonicVoltages harmonic_voltages(float u_in_rms, float c1, float c2, float l_coil, float r_oe,
+                                   float r_load, float f_hz, float q_unloaded);
+
+// 20 lg |V_out(f) / V_out(2f)|, dB: the same bits as garmonica1's network_h2_db
+// for the same arguments.
+// v : the voltages from harmonic_voltages
+float network_h2_db(const HarmonicVoltages& v);
+
 // Width of the band within 1 dB of the response's peak, Hz; 0 when no swept
 // point lies within 1 dB.
 // u_in_rms : V;  r_oe, r_load : ohm;  q_unloaded : Q0
