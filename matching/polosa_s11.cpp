@@ -1,5 +1,9 @@
 #include "matching/polosa_s11.hpp"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
 #include "matching/s11module.hpp"
 #include "network/calculations.hpp"
 #include "network/pi_network.hpp"
@@ -28,16 +32,31 @@ bool below_level(cplx::Complex z_in, float r_oe) {
 
 }  // namespace
 
+// The sweep solves kLanes points at a time: the impedances lane by lane with
+// the branch-free parall, the same operations as parall, so the loop
+// vectorises.
+constexpr std::int32_t kLanes = 16;
+
 float s11polosa(float q0, float c1, float c2, float l, float f_start, float step, std::int32_t n,
                 float r_oe, float r_load) {
   std::int32_t count = 0;
   float f = f_start;
-  for (std::int32_t i = 1; i <= n; ++i) {
-    const pi_network::Branches b = pi_network::branches_at(f, c1, c2, l, q0);
-    const cplx::Complex z_in =
-        calculations::parall(calculations::parall({r_load, 0.0f}, b.z_c2) + b.z_l, b.z_c1);
-    if (below_level(z_in, r_oe)) ++count;
-    f += step;
+  for (std::int64_t i = 1; i <= n; i += kLanes) {
+    const auto lanes = static_cast<std::int32_t>(std::min<std::int64_t>(kLanes, n - i + 1));
+    std::array<float, kLanes> freq{};
+    for (std::int32_t k = 0; k < kLanes; ++k) {
+      freq[static_cast<std::size_t>(k)] = f;
+      if (k < lanes) f += step;
+    }
+    std::array<cplx::Complex, kLanes> z_in;
+    for (std::size_t k = 0; k < z_in.size(); ++k) {
+      const pi_network::Branches b = pi_network::branches_at(freq[k], c1, c2, l, q0);
+      z_in[k] = calculations::parall_select(
+          calculations::parall_select({r_load, 0.0f}, b.z_c2) + b.z_l, b.z_c1);
+    }
+    for (std::int32_t k = 0; k < lanes; ++k) {
+      if (below_level(z_in[static_cast<std::size_t>(k)], r_oe)) ++count;
+    }
   }
   return static_cast<float>(count) * step * 0.001f;
 }

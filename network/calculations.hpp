@@ -20,6 +20,18 @@ inline cplx::Complex parall(cplx::Complex z1, cplx::Complex z2) {
   return cplx::smith_quotient(product, sum);
 }
 
+// parall, bit for bit, without a branch (see cplx::smith_quotient_select).
+// z1, z2 : impedances, ohm
+inline cplx::Complex parall_select(cplx::Complex z1, cplx::Complex z2) {
+  const float a = z1.re;
+  const float b = z1.im;
+  const float c = z2.re;
+  const float d = z2.im;
+  const cplx::Complex product{a * c - b * d, c * b + d * a};
+  const cplx::Complex sum{c + a, d + b};
+  return cplx::smith_quotient_select(product, sum);
+}
+
 // Lowest loaded Q with which the network transforms r_a into r_b; never below 1.
 // r_a, r_b : resistances, ohm, > 0
 // eta      : network efficiency, 0 < eta < 1

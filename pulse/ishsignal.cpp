@@ -4,6 +4,17 @@
 
 namespace ishsignal {
 
+namespace {
+
+// v^gamma. pow(+0, y) is +0 for every y > 0 (C Annex F), and most samples
+// outside the conduction angle are +0, so those skip the call.
+float power_of(float v, float gamma) {
+  if (v == 0.0f && !std::signbit(v) && gamma > 0.0f) return 0.0f;
+  return std::pow(v, gamma);
+}
+
+}  // namespace
+
 void signal(float a, float b, int n, std::span<float> y, float theta_deg, float gamma) {
   const float cos_theta = std::cos(3.1415925f * theta_deg / 180.0f);
   const float d = 1.0f - cos_theta;
@@ -13,7 +24,7 @@ void signal(float a, float b, int n, std::span<float> y, float theta_deg, float 
     float v = (std::cos(x) - cos_theta) / d;
     // Clipped before the power, so a negative base never meets a fractional exponent.
     if (v < 0.0f) v = 0.0f;
-    y[static_cast<std::size_t>(i)] = std::pow(v, gamma);
+    y[static_cast<std::size_t>(i)] = power_of(v, gamma);
   }
 }
 
