@@ -2,7 +2,7 @@
 PRESET ?= release
 JOBS ?= $(shell nproc)
 
-.PHONY: all build run run-cp866 test test-asan test-all-builds clean bench fuzz
+.PHONY: all build run run-cp866 test test-asan test-all-builds clean bench fuzz package
 
 all: build
 
@@ -43,6 +43,10 @@ fuzz:
 	cmake --preset fuzz -B $(FUZZ_BUILD) >/dev/null
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run-fuzzers $(FUZZ_BUILD)
+
+# A .deb of both programs and their manual pages, left in build/$(PRESET)/.
+package: build
+	cd build/$(PRESET) && cpack -G DEB
 
 clean:
 	rm -rf build
