@@ -41,6 +41,16 @@ void recompute_load(Working& w, const stage::StageInputs& in) {
   w.r_ratio = w.r_oe / in.r_load;
 }
 
+// The loaded Q, the load and the elements of a pass prepared in `from`.
+void take_load_and_elements(Working& w, const Working& from) {
+  w.q_loaded = from.q_loaded;
+  w.eff_network = from.eff_network;
+  w.p_h1 = from.p_h1;
+  w.r_oe = from.r_oe;
+  w.r_ratio = from.r_ratio;
+  w.elements = from.elements;
+}
+
 void compute_elements(Working& w, const stage::StageInputs& in) {
   w.elements =
       calculations::element(w.r_oe, in.r_load, w.eff_network, w.r_ratio, w.q_loaded, in.f_hz);
@@ -144,30 +154,51 @@ Outcome run_design(stage::StageRecord& record, DesignConsole& console) {
   // Loaded-Q search: raise QL until the second harmonic is suppressed enough.
   // Only the pass that ends it needs the element currents and powers, and
   // only a pass that may end it the exact suppression (see SuppressionGoal).
+  // The passes are prepared kHarmonicLanes at a time, each from the QL of the
+  // one before as the loop forms them, and then taken in order; the passes
+  // after the one that ends the search or fails are dropped unused.
   const SuppressionGoal goal(in.filter_db, h2_ratio_db);
   bool searched = false;
-  while (in.filter_db > filter_achieved_db) {
-    w.q_loaded = w.q_loaded + kQStep;
-    recompute_load(w, in);
-    compute_elements(w, in);
-    if (w.elements.failed != 0) {
-      // Near-singular: try the same QL again with 0.1 % more power.
-      power_nudged = true;
-      w.q_loaded = w.q_loaded - kQStep;
-      w.p_out = 1.001f * w.p_out;
-      continue;
+  bool searching = in.filter_db > filter_achieved_db;
+  while (searching) {
+    constexpr std::size_t kLanes = spectrum::kHarmonicLanes;
+    std::array<Working, kLanes> pass;
+    std::array<calculations::Elements, kLanes> elements;
+    std::array<float, kLanes> r_oe;
+    float q_loaded = w.q_loaded;
+    for (std::size_t k = 0; k < kLanes; ++k) {
+      pass[k] = w;
+      q_loaded = q_loaded + kQStep;
+      pass[k].q_loaded = q_loaded;
+      recompute_load(pass[k], in);
+      compute_elements(pass[k], in);
+      elements[k] = pass[k].elements;
+      r_oe[k] = pass[k].r_oe;
     }
-    searched = true;
-    const calculations::Elements& e = w.elements;
-    const spectrum::HarmonicVoltages v = spectrum::harmonic_voltages(
-        w.u_in_rms, e.c1, e.c2, e.l_coil, w.r_oe, in.r_load, in.f_hz, in.q_unloaded);
-    const bool at_limit = w.eff_network < 0.7f || w.q_loaded > 0.3f * in.q_unloaded;
-    // A skipped pass leaves filter_achieved_db at a value that already kept
-    // the search going, so the loop test decides as the exact value would.
-    if (!at_limit && goal.certainly_missed(v)) continue;
-    w.filtering.network_h2_db = spectrum::network_h2_db(v);
-    filter_achieved_db = w.filtering.network_h2_db + h2_ratio_db - 2.5f;
-    if (at_limit) break;
+    const std::array<spectrum::HarmonicVoltages, kLanes> v =
+        spectrum::harmonic_voltages(w.u_in_rms, elements, r_oe, in.r_load, in.f_hz, in.q_unloaded);
+
+    for (std::size_t k = 0; k < kLanes; ++k) {
+      take_load_and_elements(w, pass[k]);
+      if (w.elements.failed != 0) {
+        // Near-singular: try the same QL again with 0.1 % more power.
+        power_nudged = true;
+        w.q_loaded = w.q_loaded - kQStep;
+        w.p_out = 1.001f * w.p_out;
+        break;
+      }
+      searched = true;
+      const bool at_limit = w.eff_network < 0.7f || w.q_loaded > 0.3f * in.q_unloaded;
+      // A skipped pass leaves filter_achieved_db at a value that already kept
+      // the search going, so the search goes on as the exact value would.
+      if (!at_limit && goal.certainly_missed(v[k])) continue;
+      w.filtering.network_h2_db = spectrum::network_h2_db(v[k]);
+      filter_achieved_db = w.filtering.network_h2_db + h2_ratio_db - 2.5f;
+      if (at_limit || !(in.filter_db > filter_achieved_db)) {
+        searching = false;
+        break;
+      }
+    }
   }
   if (searched) {
     // The element quantities of the last pass, as garmonica2 gives them.

@@ -32,27 +32,35 @@ Solution solve(const Network& net, float freq, float e_g, float r_g) {
 
 namespace {
 
-// Load voltages at N frequencies: lane by lane the operations of solve() on
-// the way to v_out, in the same order, with the branch-free quotients, so
-// that the loop runs several lanes at a time in vector registers.
+// N networks that share the load, Q0 and generator EMF, one per lane.
+template <std::size_t N>
+struct NetworkLanes {
+  std::array<float, N> c1, c2, l_coil, r_g, freq;
+  float r_load = 0.0f;
+  float q_unloaded = 0.0f;
+  float e_g = 0.0f;
+};
+
 template <std::size_t N>
 struct VoltageLanes {
   std::array<float, N> re;
   std::array<float, N> im;
 };
 
+// Load voltages of N networks: lane by lane the operations of solve() on the
+// way to v_out, in the same order, with the branch-free quotients, so that
+// the loop runs several lanes at a time in vector registers.
 template <std::size_t N>
-VoltageLanes<N> load_voltages(const Network& net, const std::array<float, N>& freq, float e_g,
-                              float r_g) {
+VoltageLanes<N> load_voltages(const NetworkLanes<N>& n) {
   VoltageLanes<N> v;
   for (std::size_t k = 0; k < N; ++k) {
     const pi_network::Branches b =
-        pi_network::branches_at(freq[k], net.c1, net.c2, net.l_coil, net.q_unloaded);
-    const Complex z_out = calculations::parall_select({net.r_load, 0.0f}, b.z_c2);
+        pi_network::branches_at(n.freq[k], n.c1[k], n.c2[k], n.l_coil[k], n.q_unloaded);
+    const Complex z_out = calculations::parall_select({n.r_load, 0.0f}, b.z_c2);
     const Complex z_series = b.z_l + z_out;
     const Complex z_in = calculations::parall_select(z_series, b.z_c1);
     const Complex i_g =
-        cplx::smith_quotient_select(Complex{e_g, 0.0f}, Complex{r_g + z_in.re, z_in.im});
+        cplx::smith_quotient_select(Complex{n.e_g, 0.0f}, Complex{n.r_g[k] + z_in.re, z_in.im});
     const Complex v_in = z_in * i_g;
     const Complex i_l = cplx::smith_quotient_select(v_in, z_series);
     const Complex v_out = z_out * i_l;
@@ -60,6 +68,22 @@ VoltageLanes<N> load_voltages(const Network& net, const std::array<float, N>& fr
     v.im[k] = v_out.im;
   }
   return v;
+}
+
+// One network in every lane, at the frequencies given.
+template <std::size_t N>
+VoltageLanes<N> load_voltages(const Network& net, const std::array<float, N>& freq, float e_g,
+                              float r_g) {
+  NetworkLanes<N> n;
+  n.c1.fill(net.c1);
+  n.c2.fill(net.c2);
+  n.l_coil.fill(net.l_coil);
+  n.r_g.fill(r_g);
+  n.freq = freq;
+  n.r_load = net.r_load;
+  n.q_unloaded = net.q_unloaded;
+  n.e_g = e_g;
+  return load_voltages(n);
 }
 
 // The sweeps solve the network kSweepLanes points at a time.
@@ -106,6 +130,32 @@ HarmonicVoltages harmonic_voltages(float u_in_rms, float c1, float c2, float l_c
   const float f2 = f_hz + f_hz;
   const VoltageLanes<4> v = load_voltages<4>(net, {f_hz, f2, f2, f2}, e_g, r_g);
   return {{v.re[0], v.im[0]}, {v.re[1], v.im[1]}};
+}
+
+std::array<HarmonicVoltages, kHarmonicLanes> harmonic_voltages(
+    float u_in_rms, const std::array<calculations::Elements, kHarmonicLanes>& elements,
+    const std::array<float, kHarmonicLanes>& r_oe, float r_load, float f_hz, float q_unloaded) {
+  NetworkLanes<2 * kHarmonicLanes> n;
+  const float f2 = f_hz + f_hz;
+  for (std::size_t k = 0; k < kHarmonicLanes; ++k) {
+    for (std::size_t h = 0; h < 2; ++h) {
+      const std::size_t lane = 2 * k + h;
+      n.c1[lane] = elements[k].c1;
+      n.c2[lane] = elements[k].c2;
+      n.l_coil[lane] = elements[k].l_coil;
+      n.r_g[lane] = 10.0f * r_oe[k];
+      n.freq[lane] = h == 0 ? f_hz : f2;
+    }
+  }
+  n.r_load = r_load;
+  n.q_unloaded = q_unloaded;
+  n.e_g = 2.0f * u_in_rms;
+  const VoltageLanes<2 * kHarmonicLanes> v = load_voltages(n);
+  std::array<HarmonicVoltages, kHarmonicLanes> out;
+  for (std::size_t k = 0; k < kHarmonicLanes; ++k) {
+    out[k] = {{v.re[2 * k], v.im[2 * k]}, {v.re[2 * k + 1], v.im[2 * k + 1]}};
+  }
+  return out;
 }
 
 float network_h2_db(const HarmonicVoltages& v) {
