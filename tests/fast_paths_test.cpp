@@ -236,6 +236,33 @@ TEST(S11Sweep, GivesThePlainSweepsBitsOnDesignedAndDetunedNetworks) {
   }
 }
 
+TEST(SearchVoltages, EightNetworksAtOnceGiveTheBitsOfEightSingleSolutions) {
+  std::array<calculations::Elements, spectrum::kHarmonicLanes> elements;
+  std::array<float, spectrum::kHarmonicLanes> r_oe;
+  for (const float f : {0.1e6f, 14.2e6f, 60e6f}) {
+    for (std::size_t k = 0; k < elements.size(); ++k) {
+      const float ql = 7.0f + 0.05f * static_cast<float>(k * 40);
+      r_oe[k] = 3000.0f - 100.0f * static_cast<float>(k);
+      elements[k] =
+          calculations::element(r_oe[k], 50.0f, 1.0f - ql / 750.0f, r_oe[k] / 50.0f, ql, f);
+    }
+    elements[3].c2 = std::numeric_limits<float>::quiet_NaN();  // a failed lane stays its own
+    const auto batch = spectrum::harmonic_voltages(630.0f, elements, r_oe, 50.0f, f, 750.0f);
+    for (std::size_t k = 0; k < elements.size(); ++k) {
+      const calculations::Elements& e = elements[k];
+      const spectrum::HarmonicVoltages one =
+          spectrum::harmonic_voltages(630.0f, e.c1, e.c2, e.l_coil, r_oe[k], 50.0f, f, 750.0f);
+      EXPECT_EQ(bits(batch[k].at_f.re), bits(one.at_f.re)) << "lane " << k;
+      EXPECT_EQ(bits(batch[k].at_f.im), bits(one.at_f.im)) << "lane " << k;
+      EXPECT_EQ(bits(batch[k].at_2f.re), bits(one.at_2f.re)) << "lane " << k;
+      EXPECT_EQ(bits(batch[k].at_2f.im), bits(one.at_2f.im)) << "lane " << k;
+      const spectrum::Filtering plain =
+          spectrum::garmonica1(630.0f, e.c1, e.c2, e.l_coil, r_oe[k], 50.0f, f, 750.0f);
+      EXPECT_EQ(bits(spectrum::network_h2_db(batch[k])), bits(plain.network_h2_db));
+    }
+  }
+}
+
 TEST(Sweeps, NotANumberElementsGiveThePlainResults) {
   const float nan = std::numeric_limits<float>::quiet_NaN();
   const float inf = std::numeric_limits<float>::infinity();
