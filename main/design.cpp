@@ -163,18 +163,26 @@ Outcome run_design(stage::StageRecord& record, DesignConsole& console) {
   while (searching) {
     constexpr std::size_t kLanes = spectrum::kHarmonicLanes;
     std::array<Working, kLanes> pass;
-    std::array<calculations::Elements, kLanes> elements;
-    std::array<float, kLanes> r_oe;
-    float q_loaded = w.q_loaded;
+    std::array<float, kLanes> q_loaded, eff_network, r_oe, r_ratio;
+    float q = w.q_loaded;
     for (std::size_t k = 0; k < kLanes; ++k) {
-      pass[k] = w;
-      q_loaded = q_loaded + kQStep;
-      pass[k].q_loaded = q_loaded;
-      recompute_load(pass[k], in);
-      compute_elements(pass[k], in);
-      elements[k] = pass[k].elements;
-      r_oe[k] = pass[k].r_oe;
+      q = q + kQStep;
+      q_loaded[k] = q;
     }
+    // recompute_load, lane by lane
+    for (std::size_t k = 0; k < kLanes; ++k) {
+      pass[k].q_loaded = q_loaded[k];
+      eff_network[k] = 1.0f - q_loaded[k] / in.q_unloaded;
+      pass[k].eff_network = eff_network[k];
+      pass[k].p_h1 = w.p_out / eff_network[k];
+      r_oe[k] = w.u_in_rms * w.u_in_rms / pass[k].p_h1;
+      pass[k].r_oe = r_oe[k];
+      r_ratio[k] = r_oe[k] / in.r_load;
+      pass[k].r_ratio = r_ratio[k];
+    }
+    const std::array<calculations::Elements, kLanes> elements =
+        calculations::element_lanes(r_oe, in.r_load, eff_network, r_ratio, q_loaded, in.f_hz);
+    for (std::size_t k = 0; k < kLanes; ++k) pass[k].elements = elements[k];
     const std::array<spectrum::HarmonicVoltages, kLanes> v =
         spectrum::harmonic_voltages(w.u_in_rms, elements, r_oe, in.r_load, in.f_hz, in.q_unloaded);
 

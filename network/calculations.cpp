@@ -24,24 +24,8 @@ SweepStep delta(float f, float f_from, float f_to) {
 }
 
 Elements element(float r_oe, float r_load, float eta, float ratio, float ql, float f) {
-  Elements e;
-  const float t = r_oe - r_load * eta;
-  float radicand = 1.0f + ql * ql;
-  radicand = radicand + eta * eta;
-  radicand = ratio * radicand;
-  radicand = radicand / eta;
-  radicand = radicand - ratio * ratio;
-  radicand = radicand - 1.0f;
-  const float d = std::sqrt(radicand) - ql;
-  const float x = t / d;                                                      // reactance of C2
-  const float y = r_oe * x / (ql * x - r_load * eta);                         // reactance of C1
-  const float z = ql * (x * x * r_load) / (eta * (x * x + r_load * r_load));  // of L
-  const float omega = 6.283185f * f;
-  e.l_coil = z / omega;
-  e.c1 = 1.0f / (omega * y);
-  e.c2 = 1.0f / (omega * x);
-  e.failed = (std::fabs(d) < 1e-5f) ? 1 : 0;
-  return e;
+  const ElementRadicand r = element_radicand(r_oe, r_load, eta, ratio, ql);
+  return element_from_root(std::sqrt(r.radicand), r.t, r_oe, r_load, eta, ql, f);
 }
 
 }  // namespace calculations

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 #include "network/cplx.hpp"
@@ -55,6 +58,41 @@ struct Elements {
   std::int32_t failed = 0;  // 1 for a near-singular solution, |D| < 1e-5
 };
 
+// The two stages of element around its square root, shared with element_lanes.
+struct ElementRadicand {
+  float t = 0.0f;         // r_oe - r_load * eta, ohm
+  float radicand = 0.0f;  // under the square root of D
+};
+
+inline ElementRadicand element_radicand(float r_oe, float r_load, float eta, float ratio,
+                                        float ql) {
+  ElementRadicand r;
+  r.t = r_oe - r_load * eta;
+  float radicand = 1.0f + ql * ql;
+  radicand = radicand + eta * eta;
+  radicand = ratio * radicand;
+  radicand = radicand / eta;
+  radicand = radicand - ratio * ratio;
+  r.radicand = radicand - 1.0f;
+  return r;
+}
+
+// root : the square root of the radicand;  t : from element_radicand
+inline Elements element_from_root(float root, float t, float r_oe, float r_load, float eta,
+                                  float ql, float f) {
+  Elements e;
+  const float d = root - ql;
+  const float x = t / d;                                                      // reactance of C2
+  const float y = r_oe * x / (ql * x - r_load * eta);                         // reactance of C1
+  const float z = ql * (x * x * r_load) / (eta * (x * x + r_load * r_load));  // of L
+  const float omega = 6.283185f * f;
+  e.l_coil = z / omega;
+  e.c1 = 1.0f / (omega * y);
+  e.c2 = 1.0f / (omega * x);
+  e.failed = (std::fabs(d) < 1e-5f) ? 1 : 0;
+  return e;
+}
+
 // Pi-network element values for a loaded Q, with the coil loss of an unloaded Q.
 // r_oe   : equivalent anode resistance, ohm, > 0
 // r_load : load resistance, ohm, > 0
@@ -63,5 +101,33 @@ struct Elements {
 // ql     : loaded Q, >= the critical Q
 // f      : working frequency, Hz, > 0
 Elements element(float r_oe, float r_load, float eta, float ratio, float ql, float f);
+
+// element for N sets of values at once, the same bits as N calls: the
+// stages before and after the square root run in vector lanes.
+// Arguments as for element, one per lane; r_load and f shared.
+template <std::size_t N>
+std::array<Elements, N> element_lanes(const std::array<float, N>& r_oe, float r_load,
+                                      const std::array<float, N>& eta,
+                                      const std::array<float, N>& ratio,
+                                      const std::array<float, N>& ql, float f) {
+  std::array<float, N> t, radicand, root, c1, c2, l_coil;
+  std::array<std::int32_t, N> failed;
+  for (std::size_t k = 0; k < N; ++k) {
+    const ElementRadicand r = element_radicand(r_oe[k], r_load, eta[k], ratio[k], ql[k]);
+    t[k] = r.t;
+    radicand[k] = r.radicand;
+  }
+  for (std::size_t k = 0; k < N; ++k) root[k] = std::sqrt(radicand[k]);
+  for (std::size_t k = 0; k < N; ++k) {
+    const Elements e = element_from_root(root[k], t[k], r_oe[k], r_load, eta[k], ql[k], f);
+    c1[k] = e.c1;
+    c2[k] = e.c2;
+    l_coil[k] = e.l_coil;
+    failed[k] = e.failed;
+  }
+  std::array<Elements, N> out;
+  for (std::size_t k = 0; k < N; ++k) out[k] = {c1[k], c2[k], l_coil[k], failed[k]};
+  return out;
+}
 
 }  // namespace calculations

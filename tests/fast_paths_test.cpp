@@ -236,6 +236,31 @@ TEST(S11Sweep, GivesThePlainSweepsBitsOnDesignedAndDetunedNetworks) {
   }
 }
 
+TEST(ElementLanes, EightSetsAtOnceGiveTheBitsOfEightSingleSolutions) {
+  // Loaded Q on both sides of the critical Q (negative radicand: NaN), and
+  // r_oe = eta * r_load (near-singular), among ordinary designs.
+  for (const float f : {0.1e6f, 7e6f, 60e6f}) {
+    for (const float r_oe : {20.0f, 47.5f, 2000.0f, 4.0e4f}) {
+      std::array<float, 8> r_oe_lanes, eta, ratio, ql;
+      for (std::size_t k = 0; k < 8; ++k) {
+        ql[k] = 0.5f + 4.0f * static_cast<float>(k);
+        eta[k] = 1.0f - ql[k] / 750.0f;
+        r_oe_lanes[k] = k == 5 ? 50.0f * eta[k] : r_oe;
+        ratio[k] = r_oe_lanes[k] / 50.0f;
+      }
+      const auto lanes = calculations::element_lanes(r_oe_lanes, 50.0f, eta, ratio, ql, f);
+      for (std::size_t k = 0; k < 8; ++k) {
+        const calculations::Elements one =
+            calculations::element(r_oe_lanes[k], 50.0f, eta[k], ratio[k], ql[k], f);
+        EXPECT_EQ(bits(lanes[k].c1), bits(one.c1)) << "lane " << k;
+        EXPECT_EQ(bits(lanes[k].c2), bits(one.c2)) << "lane " << k;
+        EXPECT_EQ(bits(lanes[k].l_coil), bits(one.l_coil)) << "lane " << k;
+        EXPECT_EQ(lanes[k].failed, one.failed) << "lane " << k;
+      }
+    }
+  }
+}
+
 TEST(SearchVoltages, EightNetworksAtOnceGiveTheBitsOfEightSingleSolutions) {
   std::array<calculations::Elements, spectrum::kHarmonicLanes> elements;
   std::array<float, spectrum::kHarmonicLanes> r_oe;
