@@ -33,26 +33,26 @@ float ask(console::Console& con, const Prompt& p, const std::function<bool(float
 }  // namespace
 
 stage::StageInputs input_terminal(console::Console& con, const text::ConsoleTexts& t) {
+  namespace range = dialog_range;
   const auto& q = t.dialog_prompts;
+  const auto within = [](const Range& r) { return [&r](float x) { return r.accepts(x); }; };
   stage::StageInputs in;
   console::write_empty_line(con);
-  in.p_out = ask(con, {{}, q[0]}, [](float x) { return x > 0.1f && x <= 5000.0f; });
-  in.e_supply = ask(con, {{}, q[1]}, [](float x) { return x > 3.0f && x <= 10000.0f; });
-  in.r_load = ask(con, {{}, q[2]}, [](float x) { return x > 0.1f; });
-  in.tube_exponent = ask(con, {{}, q[3]}, [](float x) { return x > 0.9f && x <= 2.1f; });
-  in.cutoff_deg = ask(con, {{}, q[4]}, [](float x) { return x > 25.0f && x <= 180.001f; });
-  in.q_unloaded = ask(con, {{}, q[5]}, [](float x) { return x >= 50.0f && x <= 750.0f; });
-  const float u_limit = 0.95f * in.e_supply;
-  in.u_min =
-      ask(con, {{}, q[6]}, [&](float x) { return x >= 0.5f && x <= 1500.0f && x <= u_limit; });
-  in.filter_db = ask(con, {{}, q[7]}, [](float x) { return x >= 28.9f && x <= 70.0f; });
-  in.c_tube = ask(con, {t.dialog_first_line_9, q[8]}, [](float x) { return x >= 1.0f; });
-  in.c_var_min =
-      ask(con, {t.dialog_first_line_10, q[9]}, [](float x) { return x >= 0.2f && x <= 150.0f; });
-  in.c_tube = in.c_tube * 1e-12f;
-  in.c_var_min = in.c_var_min * 1e-12f;
-  in.f_hz = ask(con, {{}, q[10]}, [](float x) { return x >= 0.1f && x <= 60.0f; });
-  in.f_hz = in.f_hz * 1e6f;
+  in.p_out = ask(con, {{}, q[0]}, within(range::p_out));
+  in.e_supply = ask(con, {{}, q[1]}, within(range::e_supply));
+  in.r_load = ask(con, {{}, q[2]}, within(range::r_load));
+  in.tube_exponent = ask(con, {{}, q[3]}, within(range::tube_exponent));
+  in.cutoff_deg = ask(con, {{}, q[4]}, within(range::cutoff_deg));
+  in.q_unloaded = ask(con, {{}, q[5]}, within(range::q_unloaded));
+  const float u_limit = range::u_min_limit(in.e_supply);
+  in.u_min = ask(con, {{}, q[6]}, [&](float x) { return range::u_min.accepts(x) && x <= u_limit; });
+  in.filter_db = ask(con, {{}, q[7]}, within(range::filter_db));
+  in.c_tube = ask(con, {t.dialog_first_line_9, q[8]}, within(range::c_tube_pf));
+  in.c_var_min = ask(con, {t.dialog_first_line_10, q[9]}, within(range::c_var_min_pf));
+  in.c_tube = pf_to_farads(in.c_tube);
+  in.c_var_min = pf_to_farads(in.c_var_min);
+  in.f_hz = ask(con, {{}, q[10]}, within(range::f_mhz));
+  in.f_hz = mhz_to_hertz(in.f_hz);
   return in;
 }
 

@@ -78,8 +78,11 @@ std::optional<float> parse_real(std::string_view line) {
   while (begin < field.size() && is_blank(field[begin])) ++begin;
   std::size_t end = begin;
   while (end < field.size() && !ends_real(field[end])) ++end;
-  const std::optional<std::string> text =
-      normalise_real(std::string_view(field).substr(begin, end - begin));
+  return parse_real_token(std::string_view(field).substr(begin, end - begin));
+}
+
+std::optional<float> parse_real_token(std::string_view token) {
+  const std::optional<std::string> text = normalise_real(token);
   if (!text) return std::nullopt;
   return std::strtof(text->c_str(), nullptr);
 }

@@ -15,6 +15,11 @@ namespace tochka {
 // holds no readable number.
 std::optional<float> parse_real(std::string_view line);
 
+// The real number of a whole token in the same syntax, with no field of 10
+// bytes, no comma and nothing before or after it (for command-line values).
+// Nullopt when the token is not exactly one number.
+std::optional<float> parse_real_token(std::string_view token);
+
 enum class ItemKind { none, number, bad };
 
 struct IntegerItem {

@@ -53,8 +53,12 @@ enum class State { new_calculation, calculation, report_and_menu, end };
 
 class MainLoop {
  public:
-  MainLoop(console::Console& con, text::Encoding encoding, const std::string& report_path)
-      : con_(con), t_(text::console_texts(encoding)), report_path_(report_path) {}
+  MainLoop(console::Console& con, text::Encoding encoding, const std::string& report_path,
+           const CalculationObserver& observer)
+      : con_(con),
+        t_(text::console_texts(encoding)),
+        report_path_(report_path),
+        observer_(observer) {}
 
   void run() {
     State state = State::new_calculation;
@@ -89,9 +93,9 @@ class MainLoop {
 
   State calculation() {
     DesignDialog dialog(con_, t_);
-    if (design::run_design(record_, dialog) == design::Outcome::completed) {
-      return State::report_and_menu;
-    }
+    const design::Outcome outcome = design::run_design(record_, dialog);
+    if (observer_) observer_(record_, outcome);
+    if (outcome == design::Outcome::completed) return State::report_and_menu;
     write_empty_line(con_);
     write_message(con_, t_.abort_lines[0]);
     write_message(con_, t_.abort_lines[1]);
@@ -187,14 +191,16 @@ class MainLoop {
   console::Console& con_;
   const text::ConsoleTexts& t_;
   std::string report_path_;
+  const CalculationObserver& observer_;
   stage::StageRecord record_;
 };
 
 }  // namespace
 
-int run(console::Console& con, text::Encoding encoding, const std::string& report_path) {
+int run(console::Console& con, text::Encoding encoding, const std::string& report_path,
+        const CalculationObserver& observer) {
   try {
-    MainLoop(con, encoding, report_path).run();
+    MainLoop(con, encoding, report_path, observer).run();
   } catch (const console::InputEnded&) {
     return 1;
   }

@@ -1,0 +1,39 @@
+#pragma once
+
+// The command line of valvenet-plan, parsed with CLI11 and checked against
+// the dialog's ranges.
+
+#include <string>
+#include <vector>
+
+#include "plan/stage_design.hpp"
+
+namespace plan {
+
+enum class Format { table, csv, json };
+
+struct Options {
+  TypedInputs inputs;
+  std::vector<float> f_mhz;  // in the order given
+  bool raise_q = false;
+  Format format = Format::table;
+  std::string plot_path;  // empty: no plot
+};
+
+// The amateur bands of --bands ham, MHz.
+inline const std::vector<float> kHamBands{1.85f, 3.6f,  7.1f,   10.12f, 14.15f,
+                                          18.1f, 21.2f, 24.93f, 28.5f,  50.1f};
+
+// What parsing the command line came to.
+struct Parsed {
+  enum class Kind { run, help, error };
+  Kind kind = Kind::error;
+  Options options;                  // kind run
+  std::string help;                 // kind help: the text for standard output
+  std::vector<std::string> errors;  // kind error: one line each, naming the option
+};
+
+// args : the arguments after the program name
+Parsed parse_options(const std::vector<std::string>& args);
+
+}  // namespace plan

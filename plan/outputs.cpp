@@ -1,0 +1,331 @@
+#include "plan/outputs.hpp"
+
+#include <array>
+#include <charconv>
+#include <cstddef>
+#include <optional>
+#include <system_error>
+
+#include "printer/numform.hpp"
+#include "printer/printer.hpp"
+#include "text/texts.hpp"
+
+namespace plan {
+
+namespace {
+
+const text::ConsoleTexts& texts() {
+  return text::console_texts(text::Encoding::utf8);
+}
+
+// Characters shown on the screen: UTF-8 bytes that begin a character.
+std::size_t display_width(std::string_view s) {
+  std::size_t n = 0;
+  for (const char c : s) {
+    if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) ++n;
+  }
+  return n;
+}
+
+std::string pad_right(std::string_view s, std::size_t width) {
+  std::string out(s);
+  const std::size_t w = display_width(s);
+  if (w < width) out.append(width - w, ' ');
+  return out;
+}
+
+std::string pad_left(std::string_view s, std::size_t width) {
+  const std::size_t w = display_width(s);
+  std::string out = w < width ? std::string(width - w, ' ') : std::string();
+  return out.append(s);
+}
+
+// A report label without its one leading blank and its tabs and "= " at the end.
+std::string bare_label(std::string_view label) {
+  if (!label.empty() && label.front() == ' ') label.remove_prefix(1);
+  while (!label.empty() && (label.back() == ' ' || label.back() == '\t' || label.back() == '=')) {
+    label.remove_suffix(1);
+  }
+  return std::string(label);
+}
+
+// The 37 values of the file report's numbered lines, in its order.
+std::array<float, 37> file_report_values(const stage::StageRecord& record) {
+  const std::array<float, 34> r = result_values(record.results);
+  std::array<float, 37> v{};
+  for (std::size_t i = 0; i < 11; ++i) v[i] = r[i];
+  v[11] = record.pulse_coeffs.a0;
+  v[12] = record.pulse_coeffs.a1;
+  v[13] = record.pulse_coeffs.a2;
+  for (std::size_t i = 11; i < 34; ++i) v[i + 3] = r[i];
+  return v;
+}
+
+constexpr std::size_t kCell = 11;  // the f11.3 form of the reports
+constexpr std::string_view kMhz = " МГц";
+
+std::string mhz(float f) {
+  return numform::fixed(f, 9, 3);
+}
+
+std::string trimmed(std::string s) {
+  s.erase(0, s.find_first_not_of(' '));
+  return s;
+}
+
+std::string at_text(const AtFrequency& a, int width, int decimals) {
+  return numform::fixed(a.value, width, decimals) + " (" + trimmed(mhz(a.f_mhz)) +
+         std::string(kMhz) + ")";
+}
+
+void inputs_section(std::string& out, const PlanReport& report) {
+  const auto& t = texts();
+  const TypedInputs& in = report.inputs;
+  // The report's block of starting values without the frequency column.
+  const std::array<std::string, 6> left{bare_label(t.inputs_left[0]), bare_label(t.inputs_left[1]),
+                                        bare_label(t.inputs_left[2]), bare_label(t.inputs_left[3]),
+                                        bare_label(t.inputs_left[4]), bare_label(t.inputs_left[5])};
+  const std::array<float, 6> left_values{in.p_out,  in.e_supply,  in.u_min,
+                                         in.c_tube, in.c_var_min, in.tube_exponent};
+  const std::array<std::string, 4> right{
+      bare_label(t.inputs_right[1]), bare_label(t.inputs_right[2]), bare_label(t.inputs_right[3]),
+      bare_label(t.inputs_right[4])};
+  const std::array<float, 4> right_values{in.r_load, in.filter_db, in.q_unloaded, in.cutoff_deg};
+  out += ' ' + std::string(t.inputs_heading) + '\n';
+  for (std::size_t i = 0; i < left.size(); ++i) {
+    out += ' ' + pad_right(left[i], 15) + " = " + numform::fixed(left_values[i], 9, 2);
+    if (i < right.size()) {
+      out += "       " + pad_right(right[i], 10) + " = " + numform::fixed(right_values[i], 9, 2);
+    }
+    out += '\n';
+  }
+  out += " Увеличивать нагруженную добротность при малой горячей емкости: ";
+  out += report.raise_q ? "да (--raise-q)\n" : "нет\n";
+}
+
+void grid_section(std::string& out, const PlanReport& report) {
+  const auto& labels = text::kFileTexts.labels;
+  std::size_t label_width = 0;
+  for (const text::Text l : labels)
+    label_width = std::max(label_width, display_width(bare_label(l)));
+  const std::string head = bare_label(text::kFileTexts.frequency_heading);
+  label_width = std::max(label_width, display_width(head));
+
+  out += ' ' + pad_right(head, label_width) + "  ";
+  for (const Design& d : report.designs) out += numform::fixed(d.f_mhz, kCell, 3);
+  out += '\n';
+  out += ' ' + pad_right("Расчет", label_width) + "  ";
+  for (const Design& d : report.designs) {
+    out += pad_left(d.completed() ? "выполнен" : "отказ", kCell);
+  }
+  out += '\n';
+  std::vector<std::array<float, 37>> columns;
+  for (const Design& d : report.designs) columns.push_back(file_report_values(d.record));
+  for (std::size_t row = 0; row < labels.size(); ++row) {
+    out += ' ' + pad_right(bare_label(labels[row]), label_width) + "  ";
+    for (std::size_t col = 0; col < report.designs.size(); ++col) {
+      out += report.designs[col].completed() ? numform::fixed(columns[col][row], kCell, 3)
+                                             : pad_left("—", kCell);
+    }
+    out += '\n';
+  }
+}
+
+void warnings_section(std::string& out, const PlanReport& report) {
+  out += " Предупреждения:\n";
+  bool any = false;
+  for (const Design& d : report.designs) {
+    std::vector<std::string> lines;
+    if (!d.completed()) {
+      lines.push_back("отказ: " + std::string(texts().abort_lines[0]) + " (выше 0.7·Q0)");
+    }
+    for (const std::string_view w : warning_texts(d)) lines.emplace_back(w);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      out += ' ' + (i == 0 ? mhz(d.f_mhz) + std::string(kMhz) + ": " : std::string(15, ' '));
+      out += lines[i] + '\n';
+      any = true;
+    }
+  }
+  if (!any) out += " нет\n";
+}
+
+void summary_section(std::string& out, const PlanReport& report) {
+  const Summary& s = report.summary;
+  out += " Итоги по частотам: выполнено " + std::to_string(s.completed) + ", отказ " +
+         std::to_string(s.refused) + '\n';
+  if (!s.spans || !s.duties) return;
+  const ElementSpans& e = *s.spans;
+  const auto span_line = [&](std::string_view label, const Span& span) {
+    out += ' ' + pad_right(label, 32) + " от " + at_text(span.min, 11, 3) + "  до " +
+           at_text(span.max, 11, 3) + '\n';
+  };
+  out += " Пределы значений элементов:\n";
+  span_line("С1 П-контура полная, пФ", e.c1_total_pf);
+  span_line("C горячего конденсатора, пФ", e.c_hot_pf);
+  span_line("L П-контура, мкГн", e.l_uh);
+  span_line("С2 П-контура, пФ", e.c2_pf);
+
+  const ElementDuties& u = *s.duties;
+  out += " Наибольшие нагрузки элементов (в скобках частота):\n";
+  out += ' ' + pad_right("", 10) + pad_right("I, А (эфф.)", 24) + pad_right("U, В (эфф.)", 24) +
+         "Q, ВАр\n";
+  const auto duty_line = [&](std::string_view label, const Duty& d) {
+    out += ' ' + pad_right(label, 6) + pad_right(at_text(d.current_a, 9, 3), 24) +
+           pad_right(at_text(d.voltage_v, 9, 1), 24) + at_text(d.reactive_var, 9, 1) + '\n';
+  };
+  duty_line("С1", u.c1);
+  duty_line("L", u.coil);
+  duty_line("С2", u.c2);
+  out += " (U = Q / I: напряжение на конденсаторе; на катушке — ωL·I)\n";
+}
+
+Json at_json(const AtFrequency& a) {
+  Json j = Json::object();
+  j["value"] = a.value;
+  j["f_mhz"] = a.f_mhz;
+  return j;
+}
+
+Json span_json(const Span& s) {
+  Json j = Json::object();
+  j["min"] = s.min.value;
+  j["min_f_mhz"] = s.min.f_mhz;
+  j["max"] = s.max.value;
+  j["max_f_mhz"] = s.max.f_mhz;
+  return j;
+}
+
+Json duty_json(const Duty& d) {
+  Json j = Json::object();
+  j["i_a"] = at_json(d.current_a);
+  j["u_rms"] = at_json(d.voltage_v);
+  j["q_var"] = at_json(d.reactive_var);
+  return j;
+}
+
+}  // namespace
+
+std::string float_text(float value) {
+  std::array<char, 32> buf{};
+  const std::to_chars_result r = std::to_chars(buf.data(), buf.data() + buf.size(), value);
+  return std::string(buf.data(), r.ptr);
+}
+
+std::vector<std::string_view> warning_texts(const Design& design) {
+  std::vector<std::string_view> out;
+  if (!design.completed()) return out;
+  for (const std::size_t w :
+       printer::applicable_warnings(design.record.results, design.record.hot_cap_warning)) {
+    out.push_back(texts().warnings[w]);
+  }
+  return out;
+}
+
+std::string table_report(const PlanReport& report) {
+  std::string out;
+  std::string banner = std::string(texts().banner[0]) + ' ' + std::string(texts().banner[1]);
+  while (!banner.empty() && banner.back() == ' ') banner.pop_back();
+  out += " valvenet-plan: " + banner + '\n';
+  out += '\n';
+  inputs_section(out, report);
+  out += '\n';
+  grid_section(out, report);
+  out += '\n';
+  warnings_section(out, report);
+  out += '\n';
+  summary_section(out, report);
+  return out;
+}
+
+std::string csv_report(const PlanReport& report) {
+  std::string out = "f_mhz,status";
+  for (const std::string_view name : kResultNames) out += ',' + std::string(name);
+  out += ",a0,a1,a2,hot_cap_warning\n";
+  for (const Design& d : report.designs) {
+    out += float_text(d.f_mhz);
+    if (!d.completed()) {
+      out += ",refused";
+      out += std::string(kResultNames.size() + 4, ',');
+      out += '\n';
+      continue;
+    }
+    out += ",completed";
+    for (const float v : result_values(d.record.results)) out += ',' + float_text(v);
+    const stage::PulseCoeffs& a = d.record.pulse_coeffs;
+    out += ',' + float_text(a.a0) + ',' + float_text(a.a1) + ',' + float_text(a.a2);
+    out += ',' + std::to_string(d.record.hot_cap_warning) + '\n';
+  }
+  return out;
+}
+
+Json json_document(const PlanReport& report) {
+  Json doc = Json::object();
+  Json inputs = Json::object();
+  const std::array<float, 10> typed = typed_values(report.inputs);
+  for (std::size_t i = 0; i < typed.size(); ++i) {
+    inputs[std::string(kTypedInputNames[i])] = typed[i];
+  }
+  Json freqs = Json::array();
+  for (const Design& d : report.designs) freqs.push_back(d.f_mhz);
+  inputs["f_mhz"] = freqs;
+  doc["inputs"] = inputs;
+  doc["raise_q"] = report.raise_q;
+
+  Json designs = Json::array();
+  for (const Design& d : report.designs) {
+    Json j = Json::object();
+    j["f_mhz"] = d.f_mhz;
+    j["status"] = d.completed() ? "completed" : "refused";
+    if (d.completed()) {
+      Json results = Json::object();
+      const std::array<float, 34> values = result_values(d.record.results);
+      for (std::size_t i = 0; i < values.size(); ++i) {
+        results[std::string(kResultNames[i])] = values[i];
+      }
+      j["results"] = results;
+      Json coeffs = Json::object();
+      coeffs["a0"] = d.record.pulse_coeffs.a0;
+      coeffs["a1"] = d.record.pulse_coeffs.a1;
+      coeffs["a2"] = d.record.pulse_coeffs.a2;
+      j["pulse_coeffs"] = coeffs;
+    } else {
+      j["results"] = nullptr;
+      j["pulse_coeffs"] = nullptr;
+    }
+    j["hot_cap_warning"] = d.record.hot_cap_warning;
+    Json warnings = Json::array();
+    for (const std::string_view w : warning_texts(d)) warnings.push_back(std::string(w));
+    j["warnings"] = warnings;
+    designs.push_back(j);
+  }
+  doc["designs"] = designs;
+
+  const Summary& s = report.summary;
+  Json summary = Json::object();
+  summary["completed"] = s.completed;
+  summary["refused"] = s.refused;
+  if (s.spans && s.duties) {
+    Json spans = Json::object();
+    spans["c1_total_pf"] = span_json(s.spans->c1_total_pf);
+    spans["c_hot_pf"] = span_json(s.spans->c_hot_pf);
+    spans["l_uh"] = span_json(s.spans->l_uh);
+    spans["c2_pf"] = span_json(s.spans->c2_pf);
+    summary["ranges"] = spans;
+    Json duties = Json::object();
+    duties["c1"] = duty_json(s.duties->c1);
+    duties["l"] = duty_json(s.duties->coil);
+    duties["c2"] = duty_json(s.duties->c2);
+    summary["maxima"] = duties;
+  } else {
+    summary["ranges"] = nullptr;
+    summary["maxima"] = nullptr;
+  }
+  doc["summary"] = summary;
+  return doc;
+}
+
+std::string json_report(const PlanReport& report) {
+  return json_document(report).dump(2) + '\n';
+}
+
+}  // namespace plan

@@ -1,0 +1,53 @@
+#pragma once
+
+// The plan's results as a readable table (UTF-8, Russian, the console
+// programs' labels), as CSV and as JSON.
+
+#include <cstdint>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "plan/stage_design.hpp"
+#include "plan/summary.hpp"
+
+namespace plan {
+
+// JSON whose numbers are 32-bit floats: written with the shortest digits
+// that read back as the same float (at most 9 significant), read back with
+// strtof. Objects keep the order in which their members were added.
+using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool,
+                                  std::int64_t, std::uint64_t, float>;
+
+// Everything one run of the plan reports.
+struct PlanReport {
+  TypedInputs inputs;
+  bool raise_q = false;
+  std::vector<Design> designs;
+  Summary summary;
+};
+
+// The shortest decimal text that strtof reads back as the same float (at
+// most 9 significant digits); nan, inf and -inf for the values that are
+// not finite.
+std::string float_text(float value);
+
+// The texts of the warnings of a completed design, as the console report
+// words them (UTF-8); none for a refused design.
+std::vector<std::string_view> warning_texts(const Design& design);
+
+// The readable table: starting values, the 37 numbered values of the file
+// report for every frequency side by side, the warnings and the summary.
+std::string table_report(const PlanReport& report);
+
+// One header row (f_mhz, status, the 34 result names, a0, a1, a2,
+// hot_cap_warning) and one row per frequency; a refused row has empty
+// number fields. LF line ends.
+std::string csv_report(const PlanReport& report);
+
+// {"inputs": {...}, "raise_q": ..., "designs": [...], "summary": {...}}.
+Json json_document(const PlanReport& report);
+std::string json_report(const PlanReport& report);
+
+}  // namespace plan

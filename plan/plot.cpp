@@ -1,0 +1,378 @@
+#include "plan/plot.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "plan/response.hpp"
+#include "text/texts.hpp"
+
+namespace plan {
+
+namespace {
+
+// Page geometry, in SVG user units (pixels).
+constexpr double kWidth = 1000.0;
+constexpr double kHeight = 840.0;
+constexpr double kLeft = 90.0;
+constexpr double kRight = 960.0;
+constexpr double kTopA = 130.0;  // response panel
+constexpr double kBottomA = 480.0;
+constexpr double kTopB = 540.0;  // |S11| panel
+constexpr double kBottomB = 720.0;
+
+constexpr std::string_view kFont = "DejaVu Sans, Verdana, Arial, sans-serif";
+
+std::string num(double v, int decimals) {
+  std::array<char, 64> buf{};
+  std::snprintf(buf.data(), buf.size(), "%.*f", decimals, v);
+  return buf.data();
+}
+
+// A number for a person: the minus sign as a real minus.
+std::string shown(double v, int decimals) {
+  std::string s = num(v, decimals);
+  if (!s.empty() && s.front() == '-') {
+    if (s.find_first_not_of("-0.") == std::string::npos) return s.substr(1);  // -0.0
+    s.replace(0, 1, "−");
+  }
+  return s;
+}
+
+std::string escape(std::string_view s) {
+  std::string out;
+  for (const char c : s) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+struct TextStyle {
+  double size = 13.0;
+  std::string_view anchor = "start";
+  std::string_view fill = "#222";
+  bool bold = false;
+};
+
+void text(std::string& out, double x, double y, std::string_view s, const TextStyle& st = {}) {
+  out += "<text x=\"" + num(x, 1) + "\" y=\"" + num(y, 1) + "\" font-size=\"" + num(st.size, 1) +
+         "\" text-anchor=\"" + std::string(st.anchor) + "\" fill=\"" + std::string(st.fill) + "\"";
+  if (st.bold) out += " font-weight=\"bold\"";
+  out += '>';
+  out += escape(s);
+  out += "</text>\n";
+}
+
+void line(std::string& out, double x1, double y1, double x2, double y2, std::string_view stroke,
+          double width, std::string_view extra = "") {
+  out += "<line x1=\"" + num(x1, 2) + "\" y1=\"" + num(y1, 2) + "\" x2=\"" + num(x2, 2) +
+         "\" y2=\"" + num(y2, 2) + "\" stroke=\"" + std::string(stroke) + "\" stroke-width=\"" +
+         num(width, 1) + "\"";
+  if (!extra.empty()) out += ' ' + std::string(extra);
+  out += "/>\n";
+}
+
+void rect(std::string& out, double x, double y, double w, double h, std::string_view fill,
+          std::string_view extra = "") {
+  out += "<rect x=\"" + num(x, 2) + "\" y=\"" + num(y, 2) + "\" width=\"" + num(w, 2) +
+         "\" height=\"" + num(h, 2) + "\" fill=\"" + std::string(fill) + "\"";
+  if (!extra.empty()) out += ' ' + std::string(extra);
+  out += "/>\n";
+}
+
+// A round step of 1, 2 or 5 times a power of ten giving at most `most` ticks.
+double tick_step(double span, int most) {
+  const double raw = span / most;
+  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  for (const double m : {1.0, 2.0, 5.0, 10.0}) {
+    if (m * power >= raw) return m * power;
+  }
+  return 10.0 * power;
+}
+
+int decimals_for(double step) {
+  return step >= 1.0 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
+}
+
+// Maps the frequency (MHz) to x and each panel's value to y.
+struct Axes {
+  double f_low = 0.0;
+  double f_high = 1.0;
+  double db_low = -80.0;
+  double db_high = 5.0;
+
+  double x(double f_mhz) const {
+    return kLeft + (f_mhz - f_low) / (f_high - f_low) * (kRight - kLeft);
+  }
+  double y_db(double db) const {
+    return kTopA + (db_high - db) / (db_high - db_low) * (kBottomA - kTopA);
+  }
+  double y_s11(double s) const { return kTopB + (1.0 - s) * (kBottomB - kTopB); }
+};
+
+double mhz(float hz) {
+  return static_cast<double>(hz) * 1e-6;
+}
+
+void frame(std::string& out, double top, double bottom) {
+  rect(out, kLeft, top, kRight - kLeft, bottom - top, "none", "stroke=\"#444\" stroke-width=\"1\"");
+}
+
+void x_grid(std::string& out, const Axes& a, double top, double bottom, bool labels) {
+  const double step = tick_step(a.f_high - a.f_low, 12);
+  const int dec = decimals_for(step);
+  for (double t = std::ceil(a.f_low / step) * step; t <= a.f_high + 1e-9 * step; t += step) {
+    const double x = a.x(t);
+    line(out, x, top, x, bottom, "#ddd", 1.0);
+    if (labels) text(out, x, bottom + 17.0, shown(t, dec), {12.0, "middle"});
+  }
+}
+
+void polyline(std::string& out, std::string_view id,
+              const std::vector<std::pair<double, double>>& pts, std::string_view stroke,
+              std::string_view clip) {
+  out += "<polyline id=\"" + std::string(id) + "\" fill=\"none\" stroke=\"" + std::string(stroke) +
+         "\" stroke-width=\"2\" stroke-linejoin=\"round\" clip-path=\"url(#" + std::string(clip) +
+         ")\" points=\"";
+  bool first = true;
+  for (const auto& [x, y] : pts) {
+    if (!first) out += ' ';
+    out += num(x, 2) + ',' + num(y, 2);
+    first = false;
+  }
+  out += "\"/>\n";
+}
+
+// The ends in MHz and the width in kHz, each with at least three significant
+// digits of the width.
+std::string band_text(const Band& b) {
+  const double low = mhz(b.low);
+  const double high = mhz(b.high);
+  const double width_khz = (high - low) * 1000.0;
+  const int khz_decimals =
+      width_khz >= 100.0
+          ? 0
+          : std::clamp(2 - static_cast<int>(std::floor(std::log10(std::max(width_khz, 1e-3)))), 1,
+                       3);
+  const int mhz_decimals = std::max(3, khz_decimals + 3);
+  return shown(low, mhz_decimals) + "…" + shown(high, mhz_decimals) + " МГц (" +
+         shown(width_khz, khz_decimals) + " кГц)";
+}
+
+void legend_item(std::string& out, double x, double y, std::string_view swatch,
+                 std::string_view label) {
+  out += swatch;
+  text(out, x + 34.0, y + 4.0, label, {12.5});
+}
+
+std::string document_start(std::string_view title_text, double height = kHeight) {
+  std::string out;
+  out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + num(kWidth, 0) + "\" height=\"" +
+         num(height, 0) + "\" viewBox=\"0 0 " + num(kWidth, 0) + ' ' + num(height, 0) +
+         "\" font-family=\"" + std::string(kFont) + "\">\n";
+  out += "<title>" + escape(title_text) + "</title>\n";
+  rect(out, 0.0, 0.0, kWidth, height, "white");
+  return out;
+}
+
+std::string refused_svg(const Design& d) {
+  const std::string title = "П-контур на " + shown(static_cast<double>(d.f_mhz), 3) + " МГц";
+  std::string out = document_start(title + ": расчет отклонен", 190.0);
+  text(out, kWidth / 2.0, 60.0, title, {20.0, "middle", "#222", true});
+  text(out, kWidth / 2.0, 120.0,
+       "Расчет отклонен: " + std::string(text::console_texts(text::Encoding::utf8).abort_lines[0]) +
+           " (больше 0.7·Q0).",
+       {16.0, "middle", "#b00"});
+  text(out, kWidth / 2.0, 150.0, "Графика нет: у такого каскада нет рассчитанного П-контура.",
+       {14.0, "middle"});
+  out += "</svg>\n";
+  return out;
+}
+
+}  // namespace
+
+std::string plot_svg(const Design& d) {
+  if (!d.completed()) return refused_svg(d);
+  const FinalNetwork net = final_network(d.record);
+  const Response resp = response(net);
+  const stage::StageResults& r = d.record.results;
+  const stage::StageInputs& in = d.record.inputs;
+
+  Axes a;
+  a.f_low = mhz(resp.points.front().f_hz);
+  a.f_high = mhz(resp.points.back().f_hz);
+  float lowest = 0.0f;
+  for (const Point& p : resp.points) {
+    if (std::isfinite(p.level_db)) lowest = std::min(lowest, p.level_db);
+  }
+  a.db_low = std::max(-140.0, std::floor(static_cast<double>(lowest) / 10.0) * 10.0 - 10.0);
+  a.db_high = 5.0;
+
+  const std::string f_text = shown(static_cast<double>(d.f_mhz), 3);
+  const std::string title = "П-контур на " + f_text + " МГц: АЧХ и |S11| от 0.5·f до 3.5·f";
+  std::string out = document_start(title);
+  out += "<defs>\n";
+  out += "<clipPath id=\"clip-a\"><rect x=\"" + num(kLeft, 2) + "\" y=\"" + num(kTopA, 2) +
+         "\" width=\"" + num(kRight - kLeft, 2) + "\" height=\"" + num(kBottomA - kTopA, 2) +
+         "\"/></clipPath>\n";
+  out += "<clipPath id=\"clip-b\"><rect x=\"" + num(kLeft, 2) + "\" y=\"" + num(kTopB, 2) +
+         "\" width=\"" + num(kRight - kLeft, 2) + "\" height=\"" + num(kBottomB - kTopB, 2) +
+         "\"/></clipPath>\n";
+  out += "</defs>\n";
+
+  // Title and the network.
+  text(out, kWidth / 2.0, 30.0, title, {19.0, "middle", "#222", true});
+  text(out, kWidth / 2.0, 54.0,
+       "С1 = " + shown(static_cast<double>(r.c1_total_pf), 1) +
+           " пФ,  L = " + shown(static_cast<double>(r.l_uh), 3) +
+           " мкГн,  С2 = " + shown(static_cast<double>(r.c2_pf), 1) +
+           " пФ,  Qн = " + shown(static_cast<double>(r.q_loaded), 2) +
+           ",  Q0 = " + shown(static_cast<double>(in.q_unloaded), 0) +
+           ",  Roe = " + shown(static_cast<double>(r.r_oe), 1) +
+           " Ом,  Rн = " + shown(static_cast<double>(in.r_load), 1) + " Ом",
+       {13.5, "middle"});
+
+  // Panel A: the response in dB.
+  text(out, kLeft, kTopA - 44.0, "АЧХ: |Uвых| относительно максимума, дБ",
+       {14.0, "start", "#222", true});
+  for (const Band& b : resp.within_1db) {
+    rect(out, a.x(mhz(b.low)), kTopA, std::max(1.0, a.x(mhz(b.high)) - a.x(mhz(b.low))),
+         kBottomA - kTopA, "#7fd17f", "class=\"band-1db\" fill-opacity=\"0.45\"");
+  }
+  x_grid(out, a, kTopA, kBottomA, true);
+  const double db_step = tick_step(a.db_high - a.db_low, 10);
+  for (double t = std::ceil(a.db_low / db_step) * db_step; t <= a.db_high + 1e-9; t += db_step) {
+    const double y = a.y_db(t);
+    line(out, kLeft, y, kRight, y, t == 0.0 ? "#999" : "#ddd", 1.0);
+    text(out, kLeft - 8.0, y + 4.0, shown(t, 0), {12.0, "end"});
+  }
+  frame(out, kTopA, kBottomA);
+  text(out, 24.0, (kTopA + kBottomA) / 2.0, "дБ", {13.0, "middle"});
+
+  std::vector<std::pair<double, double>> pts;
+  pts.reserve(resp.points.size());
+  for (const Point& p : resp.points) {
+    const double level =
+        std::isfinite(p.level_db) ? static_cast<double>(p.level_db) : a.db_low - 50.0;
+    pts.emplace_back(a.x(mhz(p.f_hz)), a.y_db(std::max(level, a.db_low - 50.0)));
+  }
+  polyline(out, "curve-response", pts, "#1f5fbf", "clip-a");
+
+  // Panel B: |S11|.
+  text(out, kLeft, kTopB - 10.0, "|S11| на входе П-контура (относительно Roe)",
+       {14.0, "start", "#222", true});
+  for (const Band& b : resp.s11_below_0_1) {
+    rect(out, a.x(mhz(b.low)), kTopB, std::max(1.0, a.x(mhz(b.high)) - a.x(mhz(b.low))),
+         kBottomB - kTopB, "#f2c14e", "class=\"band-s11\" fill-opacity=\"0.6\"");
+  }
+  x_grid(out, a, kTopB, kBottomB, true);
+  for (int i = 0; i <= 5; ++i) {
+    const double s = 0.2 * i;
+    const double y = a.y_s11(s);
+    line(out, kLeft, y, kRight, y, "#ddd", 1.0);
+    text(out, kLeft - 8.0, y + 4.0, num(s, 1), {12.0, "end"});
+  }
+  line(out, kLeft, a.y_s11(0.1), kRight, a.y_s11(0.1), "#c0392b", 1.5,
+       "id=\"level-0.1\" stroke-dasharray=\"6,4\"");
+  text(out, kRight - 4.0, a.y_s11(0.1) - 5.0, "|S11| = 0.1", {12.0, "end", "#c0392b"});
+  frame(out, kTopB, kBottomB);
+  text(out, 24.0, (kTopB + kBottomB) / 2.0, "|S11|", {13.0, "middle"});
+  pts.clear();
+  for (const Point& p : resp.points) {
+    const double s = std::isfinite(p.s11) ? static_cast<double>(p.s11) : 1.0;
+    pts.emplace_back(a.x(mhz(p.f_hz)), a.y_s11(std::clamp(s, -0.1, 1.1)));
+  }
+  polyline(out, "curve-s11", pts, "#8e44ad", "clip-b");
+  text(out, (kLeft + kRight) / 2.0, kBottomB + 40.0, "Частота, МГц", {14.0, "middle"});
+
+  // The marks at f, 2f and 3f with the level at each.
+  const std::array<std::string_view, 3> names{"f", "2f", "3f"};
+  const std::array<std::string_view, 3> ids{"mark-f", "mark-2f", "mark-3f"};
+  const std::array<float, 3> freqs{net.f_hz, net.f_hz + net.f_hz, 3.0f * net.f_hz};
+  for (std::size_t k = 0; k < 3; ++k) {
+    const double x = a.x(mhz(freqs[k]));
+    const double level = static_cast<double>(resp.harmonic_db[k]);
+    out += "<g id=\"" + std::string(ids[k]) + "\">\n";
+    line(out, x, kTopA - 8.0, x, kBottomB, "#555", 1.2, "stroke-dasharray=\"3,3\"");
+    const double y = a.y_db(std::max(level, a.db_low));
+    out += "<circle cx=\"" + num(x, 2) + "\" cy=\"" + num(y, 2) +
+           "\" r=\"4.5\" fill=\"#d35400\" stroke=\"white\" stroke-width=\"1.5\"/>\n";
+    const std::string head = std::string(names[k]) + " = " + shown(mhz(freqs[k]), 3) + " МГц";
+    const std::string value =
+        k == 0 ? "уровень " + shown(level, 1) + " дБ" : "подавление " + shown(-level, 1) + " дБ";
+    text(out, x, kTopA - 26.0, head, {13.0, "middle", "#222", true});
+    text(out, x, kTopA - 12.0, value, {13.0, "middle", k == 0 ? "#222" : "#d35400", k != 0});
+    const std::string s11_text = "|S11| = " + num(static_cast<double>(resp.harmonic_s11[k]), 3);
+    text(out, x + 5.0, a.y_s11(0.6), s11_text, {11.5, "start", "#555"});
+    out += "</g>\n";
+  }
+
+  // Legends of the curves and the shaded bands.
+  const double lx = kRight - 400.0;
+  double ly = kTopA + 22.0;
+  rect(out, lx - 10.0, ly - 14.0, 400.0, 44.0, "white", "fill-opacity=\"0.9\" stroke=\"#bbb\"");
+  legend_item(out, lx, ly,
+              "<line x1=\"" + num(lx, 1) + "\" y1=\"" + num(ly, 1) + "\" x2=\"" +
+                  num(lx + 26.0, 1) + "\" y2=\"" + num(ly, 1) +
+                  "\" stroke=\"#1f5fbf\" stroke-width=\"2\"/>\n",
+              "АЧХ, дБ относительно максимума");
+  ly += 20.0;
+  legend_item(out, lx, ly,
+              "<rect x=\"" + num(lx, 1) + "\" y=\"" + num(ly - 6.0, 1) +
+                  "\" width=\"26\" height=\"12\" fill=\"#7fd17f\" fill-opacity=\"0.45\"/>\n",
+              resp.within_1db.empty() ? std::string("полоса −1 дБ: нет")
+                                      : "полоса −1 дБ: " + band_text(resp.within_1db.front()));
+  ly = a.y_s11(0.45);
+  rect(out, lx - 10.0, ly - 14.0, 400.0, 44.0, "white", "fill-opacity=\"0.9\" stroke=\"#bbb\"");
+  legend_item(out, lx, ly,
+              "<line x1=\"" + num(lx, 1) + "\" y1=\"" + num(ly, 1) + "\" x2=\"" +
+                  num(lx + 26.0, 1) + "\" y2=\"" + num(ly, 1) +
+                  "\" stroke=\"#8e44ad\" stroke-width=\"2\"/>\n",
+              "|S11| относительно Roe");
+  ly += 20.0;
+  legend_item(out, lx, ly,
+              "<rect x=\"" + num(lx, 1) + "\" y=\"" + num(ly - 6.0, 1) +
+                  "\" width=\"26\" height=\"12\" fill=\"#f2c14e\" fill-opacity=\"0.6\"/>\n",
+              resp.s11_below_0_1.empty() ? std::string("|S11| < 0.1: нигде")
+                                         : "|S11| < 0.1: " + band_text(resp.s11_below_0_1.front()));
+
+  // What the curves are.
+  const double ny = kBottomB + 66.0;
+  text(out, kLeft, ny,
+       "Генератор как при расчете полосы пропускания: Eг = 11·U, Rг = 11·Roe, U = " +
+           shown(static_cast<double>(r.u_in_rms), 1) + " В.",
+       {12.0});
+  text(out, kLeft, ny + 17.0,
+       "По расчету: полоса −1 дБ " + shown(static_cast<double>(r.passband_khz), 1) +
+           " кГц, полоса S11 по уровню 0.1 " + shown(static_cast<double>(r.s11_band_khz), 1) +
+           " кГц (с шагом расчета).",
+       {12.0});
+  text(out, kLeft, ny + 34.0,
+       "Подавление на графике — самого П-контура; фильтрация 2-й гармоники каскада по расчету "
+       "(с импульсом тока): " +
+           shown(static_cast<double>(r.filter_achieved_db), 1) + " дБ.",
+       {12.0});
+  out += "</svg>\n";
+  return out;
+}
+
+}  // namespace plan

@@ -1,0 +1,70 @@
+#pragma once
+
+// The response of a finished network, from the engine's own network
+// solution: |Vout| with the pass-band's generator (Part 5.2) and |S11| as the
+// matching module computes it (Part 6.1), over 0.5 f to 3.5 f.
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+#include "main/stage_record.hpp"
+#include "spectrum/spectrum.hpp"
+
+namespace plan {
+
+// The final network of a completed calculation in SI units. The record keeps
+// C1, L and C2 only in pF and uH; the element values in F and H are
+// recomputed by calculations::element from the record's final r_oe and
+// q_loaded with the design procedure's own formulas (eff = 1 - QL / Q0,
+// ratio = r_oe / r_load), which are the arguments of the design's last
+// element call, so they are the very floats the engine used.
+struct FinalNetwork {
+  spectrum::Network net;  // C1, C2, L, r_load, Q0
+  float r_oe = 0.0f;      // ohm
+  float u_in_rms = 0.0f;  // V rms
+  float f_hz = 0.0f;      // working frequency, Hz
+};
+
+FinalNetwork final_network(const stage::StageRecord& record);
+
+// The pass-band's generator (spectrum::afr2): k = (Roe + 10 Roe) / Roe,
+// E_g = k U, R_g = k Roe.
+struct Generator {
+  float e_g = 0.0f;  // V
+  float r_g = 0.0f;  // ohm
+};
+Generator passband_generator(const FinalNetwork& n);
+
+// |Vout| at one frequency with that generator, V rms.
+float v_out(const FinalNetwork& n, float f_hz);
+
+// |S11| at one frequency, by s11s22f::fs11.
+float s11(const FinalNetwork& n, float f_hz);
+
+struct Point {
+  float f_hz = 0.0f;
+  float level_db = 0.0f;  // 20 log10(|Vout| / peak)
+  float s11 = 0.0f;
+};
+
+// A stretch of frequencies, Hz.
+struct Band {
+  float low = 0.0f;
+  float high = 0.0f;
+};
+
+struct Response {
+  float f_hz = 0.0f;                    // working frequency
+  float peak_v = 0.0f;                  // largest |Vout| found, V rms
+  std::vector<Point> points;            // 0.5 f to 3.5 f, ascending
+  std::array<float, 3> harmonic_db{};   // level at f, 2f, 3f relative to the peak, dB
+  std::array<float, 3> harmonic_s11{};  // |S11| at f, 2f, 3f
+  std::vector<Band> within_1db;         // where the level is at least -1 dB
+  std::vector<Band> s11_below_0_1;      // where |S11| is below 0.1
+};
+
+// intervals : number of equal steps between 0.5 f and 3.5 f, >= 2
+Response response(const FinalNetwork& n, std::size_t intervals = 1500);
+
+}  // namespace plan

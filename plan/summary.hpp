@@ -1,0 +1,57 @@
+#pragma once
+
+// What a person choosing the parts needs over all frequencies: the range of
+// each element value and the heaviest duty of each element.
+
+#include <optional>
+#include <vector>
+
+#include "plan/stage_design.hpp"
+
+namespace plan {
+
+// A value and the frequency of the design where it occurs.
+struct AtFrequency {
+  float value = 0.0f;
+  float f_mhz = 0.0f;
+};
+
+struct Span {
+  AtFrequency min;
+  AtFrequency max;
+};
+
+// The largest RMS current, RMS voltage and reactive power of one element.
+// The voltage is Q / I of the same solution: |V| across a capacitor and
+// omega * L * |I| across the coil.
+struct Duty {
+  AtFrequency current_a;
+  AtFrequency voltage_v;
+  AtFrequency reactive_var;
+};
+
+struct ElementSpans {
+  Span c1_total_pf;
+  Span c_hot_pf;
+  Span l_uh;
+  Span c2_pf;
+};
+
+struct ElementDuties {
+  Duty c1;
+  Duty coil;
+  Duty c2;
+};
+
+// Over the completed designs only; values that are not a number are left
+// out, and of equal values the first frequency in the given order is kept.
+struct Summary {
+  int completed = 0;
+  int refused = 0;
+  std::optional<ElementSpans> spans;    // nullopt when no design completed
+  std::optional<ElementDuties> duties;  // nullopt when no design completed
+};
+
+Summary summarise(const std::vector<Design>& designs);
+
+}  // namespace plan

@@ -1,0 +1,247 @@
+// valvenet-plan runs the console programs' stage design: for the same
+// starting values its record is the console session's record, bit for bit.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "main/program.hpp"
+#include "plan/stage_design.hpp"
+#include "plan/summary.hpp"
+#include "text/texts.hpp"
+
+namespace {
+
+// A console whose input is a list of lines, except that the hot-capacitance
+// question, whenever the session asks it, gets the given answer.
+class AnsweringConsole final : public console::Console {
+ public:
+  AnsweringConsole(std::vector<std::string> lines, std::string answer)
+      : lines_(lines.begin(), lines.end()), answer_(std::move(answer)) {}
+
+  std::optional<std::string> read_line() override {
+    const std::string_view prompt = text::console_texts(text::Encoding::utf8).raise_q_prompt;
+    if (output_.size() >= prompt.size() &&
+        output_.compare(output_.size() - prompt.size(), prompt.size(), prompt) == 0 &&
+        answered_at_ != output_.size()) {
+      answered_at_ = output_.size();
+      ++questions_;
+      return answer_;
+    }
+    if (lines_.empty()) return std::nullopt;
+    std::string line = lines_.front();
+    lines_.pop_front();
+    return line;
+  }
+  void write(std::string_view bytes) override { output_.append(bytes); }
+  void clear_screen() override {}
+  void pause(int) override {}
+  std::string today() override { return "20261208"; }
+
+  int questions() const { return questions_; }
+
+ private:
+  std::deque<std::string> lines_;
+  std::string answer_;
+  std::string output_;
+  std::size_t answered_at_ = std::string::npos;
+  int questions_ = 0;
+};
+
+// The starting values as typed into the dialog, in the order it asks them.
+struct Typed {
+  std::string p_out, e_supply, r_load, exponent, angle, q0, u_min, filter_db, c_tube, c_var_min;
+};
+
+plan::TypedInputs typed_inputs(const Typed& t) {
+  const auto f = [](const std::string& s) { return std::stof(s); };
+  plan::TypedInputs in;
+  in.p_out = f(t.p_out);
+  in.e_supply = f(t.e_supply);
+  in.u_min = f(t.u_min);
+  in.c_tube = f(t.c_tube);
+  in.c_var_min = f(t.c_var_min);
+  in.r_load = f(t.r_load);
+  in.filter_db = f(t.filter_db);
+  in.q_unloaded = f(t.q0);
+  in.cutoff_deg = f(t.angle);
+  in.tube_exponent = f(t.exponent);
+  return in;
+}
+
+struct Observed {
+  stage::StageRecord record;
+  design::Outcome outcome;
+};
+
+// One console session: the dialog for every frequency (item 8 between them),
+// then item 9; the record after every calculation.
+std::vector<Observed> console_session(const Typed& t, const std::vector<std::string>& freqs,
+                                      bool raise_q, int* questions = nullptr) {
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < freqs.size(); ++i) {
+    for (const std::string& v : {t.p_out, t.e_supply, t.r_load, t.exponent, t.angle, t.q0, t.u_min,
+                                 t.filter_db, t.c_tube, t.c_var_min, freqs[i]}) {
+      lines.push_back(v);
+    }
+    lines.push_back(i + 1 < freqs.size() ? "8" : "9");
+  }
+  AnsweringConsole con(lines, raise_q ? "y" : "n");
+  std::vector<Observed> seen;
+  const int status = program::run(con, text::Encoding::utf8, "/nonexistent/pi_kontur.txt",
+                                  [&](const stage::StageRecord& r, design::Outcome o) {
+                                    seen.push_back({r, o});
+                                  });
+  if (questions) *questions = con.questions();
+  EXPECT_EQ(status, 0);
+  return seen;
+}
+
+bool same_bits(const void* a, const void* b, std::size_t n) {
+  return std::memcmp(a, b, n) == 0;
+}
+
+void expect_same_record(const Observed& console, const plan::Design& plan) {
+  EXPECT_EQ(console.outcome, plan.outcome);
+  const stage::StageRecord& c = console.record;
+  const stage::StageRecord& p = plan.record;
+  EXPECT_TRUE(same_bits(&c.inputs, &p.inputs, sizeof c.inputs)) << "StageInputs differ";
+  EXPECT_TRUE(same_bits(&c.start, &p.start, sizeof c.start)) << "working starting values differ";
+  EXPECT_TRUE(same_bits(&c.pulse_coeffs, &p.pulse_coeffs, sizeof c.pulse_coeffs));
+  EXPECT_EQ(c.hot_cap_warning, p.hot_cap_warning);
+  EXPECT_TRUE(same_bits(&c.f_mhz_shown, &p.f_mhz_shown, sizeof c.f_mhz_shown));
+  const std::array<float, 34> cv = plan::result_values(c.results);
+  const std::array<float, 34> pv = plan::result_values(p.results);
+  for (std::size_t i = 0; i < cv.size(); ++i) {
+    EXPECT_TRUE(same_bits(&cv[i], &pv[i], sizeof(float)))
+        << plan::kResultNames[i] << ": console " << cv[i] << ", plan " << pv[i];
+  }
+}
+
+void expect_plan_matches_console(const Typed& t, const std::vector<std::string>& freqs,
+                                 bool raise_q) {
+  const std::vector<Observed> console = console_session(t, freqs, raise_q);
+  ASSERT_EQ(console.size(), freqs.size());
+  std::vector<float> f_mhz;
+  f_mhz.reserve(freqs.size());
+  for (const std::string& f : freqs) f_mhz.push_back(std::stof(f));
+  const std::vector<plan::Design> plan = plan::design_all(typed_inputs(t), f_mhz, raise_q);
+  ASSERT_EQ(plan.size(), freqs.size());
+  for (std::size_t i = 0; i < freqs.size(); ++i) {
+    SCOPED_TRACE("f = " + freqs[i] + " MHz");
+    expect_same_record(console[i], plan[i]);
+  }
+}
+
+const Typed kIssueExample{"400", "2500", "50", "1.5", "80", "200", "250", "45", "12", "8"};
+// Golden cases 05 and 06: the hot-capacitance question, texts B and A.
+const Typed kHotCapB{"100", "1000", "50", "1", "90", "200", "100", "50", "200", "20"};
+const Typed kHotCapA{"100", "1000", "50", "1", "90", "200", "100", "50", "300", "20"};
+// Golden case 12: a near-singular element solution nudges the power.
+const Typed kNudge{"100", "1000", "4050", "1", "90", "200", "100", "40", "10", "5"};
+// Golden case 04: the critical-Q refusal.
+const Typed kRefused{"1", "10000", "1", "1", "90", "50", "100", "50", "10", "5"};
+
+TEST(PlanAgreesWithConsole, IssueExampleAtThreeFrequencies) {
+  expect_plan_matches_console(kIssueExample, {"1.85", "14.15", "28.5"}, false);
+}
+
+TEST(PlanAgreesWithConsole, IssueExampleAtBandEdgesAndTheSweepStepBoundaries) {
+  expect_plan_matches_console(kIssueExample, {"0.1", "1.1", "30.1", "60"}, false);
+}
+
+TEST(PlanAgreesWithConsole, HotCapacitanceDeclined) {
+  int questions = 0;
+  console_session(kHotCapB, {"7", "14.2", "28.9"}, false, &questions);
+  EXPECT_EQ(questions, 3) << "every calculation must ask the question for this test to mean much";
+  expect_plan_matches_console(kHotCapB, {"7", "14.2", "28.9"}, false);
+  expect_plan_matches_console(kHotCapA, {"7", "14.2", "28.9"}, false);
+}
+
+TEST(PlanAgreesWithConsole, HotCapacitanceRaised) {
+  expect_plan_matches_console(kHotCapB, {"7", "14.2", "28.9"}, true);
+  expect_plan_matches_console(kHotCapA, {"7", "14.2", "28.9"}, true);
+}
+
+TEST(PlanAgreesWithConsole, PowerNudgeInTheLoadedQSearch) {
+  expect_plan_matches_console(kNudge, {"7", "3.6", "14"}, false);
+}
+
+TEST(PlanAgreesWithConsole, CriticalQRefusal) {
+  // The refusal restarts the dialog, which then gets a design that completes.
+  std::vector<std::string> lines;
+  for (const Typed* t : {&kRefused, &kIssueExample}) {
+    for (const std::string& v : {t->p_out, t->e_supply, t->r_load, t->exponent, t->angle, t->q0,
+                                 t->u_min, t->filter_db, t->c_tube, t->c_var_min}) {
+      lines.push_back(v);
+    }
+    lines.push_back("7");
+  }
+  lines.push_back("9");
+  AnsweringConsole con(lines, "n");
+  std::vector<Observed> console;
+  EXPECT_EQ(program::run(con, text::Encoding::utf8, "/nonexistent/pi_kontur.txt",
+                         [&](const stage::StageRecord& r, design::Outcome o) {
+                           console.push_back({r, o});
+                         }),
+            0);
+  ASSERT_EQ(console.size(), 2u);
+  const plan::Design refused = plan::design_at(typed_inputs(kRefused), 7.0f, false);
+  EXPECT_FALSE(refused.completed());
+  expect_same_record(console[0], refused);
+  const plan::Design completed = plan::design_at(typed_inputs(kIssueExample), 7.0f, false);
+  EXPECT_TRUE(completed.completed());
+  expect_same_record(console[1], completed);
+}
+
+TEST(PlanDesign, ConvertsTypedValuesAsTheDialogDoes) {
+  const stage::StageInputs in = plan::stage_inputs(typed_inputs(kIssueExample), 14.2f);
+  EXPECT_EQ(in.f_hz, 14.2f * 1e6f);
+  EXPECT_EQ(in.c_tube, 12.0f * 1e-12f);
+  EXPECT_EQ(in.c_var_min, 8.0f * 1e-12f);
+  EXPECT_EQ(in.p_out, 400.0f);
+  EXPECT_EQ(in.tube_exponent, 1.5f);
+}
+
+TEST(PlanSummary, RangesAndLargestDutiesWithTheirFrequencies) {
+  const std::vector<float> f{1.85f, 7.1f, 28.5f};
+  std::vector<plan::Design> designs = plan::design_all(typed_inputs(kIssueExample), f, false);
+  designs.push_back(plan::design_at(typed_inputs(kRefused), 7.0f, false));
+  const plan::Summary s = plan::summarise(designs);
+  EXPECT_EQ(s.completed, 3);
+  EXPECT_EQ(s.refused, 1);
+  ASSERT_TRUE(s.spans && s.duties);
+  // C1, L and C2 fall with the frequency.
+  EXPECT_EQ(s.spans->c1_total_pf.max.value, designs[0].record.results.c1_total_pf);
+  EXPECT_EQ(s.spans->c1_total_pf.max.f_mhz, 1.85f);
+  EXPECT_EQ(s.spans->c1_total_pf.min.value, designs[2].record.results.c1_total_pf);
+  EXPECT_EQ(s.spans->c1_total_pf.min.f_mhz, 28.5f);
+  EXPECT_EQ(s.spans->l_uh.min.f_mhz, 28.5f);
+  EXPECT_EQ(s.spans->c2_pf.max.f_mhz, 1.85f);
+  EXPECT_EQ(s.spans->c_hot_pf.min.value, designs[2].record.results.c_hot_pf);
+  float most = 0.0f;
+  float at = 0.0f;
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (designs[i].record.results.i_coil_a > most) {
+      most = designs[i].record.results.i_coil_a;
+      at = f[i];
+    }
+  }
+  EXPECT_EQ(s.duties->coil.current_a.value, most);
+  EXPECT_EQ(s.duties->coil.current_a.f_mhz, at);
+  const stage::StageResults& r = designs[0].record.results;
+  EXPECT_GE(s.duties->c1.voltage_v.value, r.q_c1_var / r.i_c1_a);
+}
+
+TEST(PlanSummary, NothingCompleted) {
+  const plan::Summary s = plan::summarise({plan::design_at(typed_inputs(kRefused), 7.0f, false)});
+  EXPECT_EQ(s.completed, 0);
+  EXPECT_EQ(s.refused, 1);
+  EXPECT_FALSE(s.spans);
+  EXPECT_FALSE(s.duties);
+}
+
+}  // namespace
