@@ -30,7 +30,7 @@ struct Range {
   }
 };
 
-// The ranges of the eleven prompts of the dialog (Part 2.2), one definition
+// The ranges of the eleven prompts of the dialog, one definition
 // for the dialog and for every program that takes starting values.
 namespace dialog_range {
 inline constexpr Range p_out{0.1f, false, 5000.0f};         // W

@@ -1,8 +1,8 @@
 #pragma once
 
 // The response of a finished network, from the engine's own network
-// solution: |Vout| with the pass-band's generator (Part 5.2) and |S11| as the
-// matching module computes it (Part 6.1), over 0.5 f to 3.5 f.
+// solution: |Vout| with the pass-band's generator and |S11| as the matching
+// module computes it, over 0.5 f to 3.5 f.
 
 #include <array>
 #include <cstddef>

@@ -48,7 +48,7 @@ Design design_at(const TypedInputs& typed, float f_mhz, bool raise_q);
 std::vector<Design> design_all(const TypedInputs& typed, const std::vector<float>& f_mhz,
                                bool raise_q);
 
-// The names of the 34 results in record order (Part 1.3).
+// The names of the 34 results in record order.
 inline constexpr std::array<std::string_view, 34> kResultNames{
     "p_output",
     "p_h1",

@@ -128,7 +128,7 @@ TEST(PlanResponse, PeakAtTheWorkingFrequencyAndBandsLikeTheEngines) {
     EXPECT_GT(b.high, n.f_hz);
     // The engine's width runs from its first to its last swept point within
     // 1 dB, in steps of 0.5 to 5 kHz: up to a step shorter at either end,
-    // and one more when a point lies exactly at its reference (Part 5.2).
+    // and one more when a point lies exactly at its reference level.
     const float step_khz = calculations::delta(n.f_hz, 1000.0f, 1.3f * n.f_hz).step * 0.001f;
     EXPECT_NEAR((b.high - b.low) * 0.001f, r.passband_khz, 3.0f * step_khz);
     ASSERT_EQ(resp.s11_below_0_1.size(), 1u);
