@@ -32,28 +32,34 @@ Solution solve(const Network& net, float freq, float e_g, float r_g) {
 
 namespace {
 
-// N networks that share the load, Q0 and generator EMF, one per lane.
-template <std::size_t N>
+// Every network solution of the sweeps and the search runs kLanes at a time.
+constexpr std::size_t kLanes = 16;
+
+// kLanes networks that share the load, Q0 and generator EMF, one per lane.
 struct NetworkLanes {
-  std::array<float, N> c1, c2, l_coil, r_g, freq;
+  std::array<float, kLanes> c1, c2, l_coil, r_g, freq;
   float r_load = 0.0f;
   float q_unloaded = 0.0f;
   float e_g = 0.0f;
 };
 
-template <std::size_t N>
 struct VoltageLanes {
-  std::array<float, N> re;
-  std::array<float, N> im;
+  std::array<float, kLanes> re;
+  std::array<float, kLanes> im;
 };
 
-// Load voltages of N networks: lane by lane the operations of solve() on the
-// way to v_out, in the same order, with the branch-free quotients, so that
-// the loop runs several lanes at a time in vector registers.
-template <std::size_t N>
-VoltageLanes<N> load_voltages(const NetworkLanes<N>& n) {
-  VoltageLanes<N> v;
-  for (std::size_t k = 0; k < N; ++k) {
+// Load voltages of kLanes networks: lane by lane the operations of solve()
+// on the way to v_out, in the same order, with the branch-free quotients, so
+// that the loop runs several lanes at a time in vector registers. Where the
+// processor has them, eight-lane registers are used: every lane still rounds
+// each IEEE operation on its own, and no multiply-add is fused.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+VoltageLanes
+load_voltages(const NetworkLanes& n) {
+  VoltageLanes v;
+  for (std::size_t k = 0; k < kLanes; ++k) {
     const pi_network::Branches b =
         pi_network::branches_at(n.freq[k], n.c1[k], n.c2[k], n.l_coil[k], n.q_unloaded);
     const Complex z_out = calculations::parall_select({n.r_load, 0.0f}, b.z_c2);
@@ -71,10 +77,9 @@ VoltageLanes<N> load_voltages(const NetworkLanes<N>& n) {
 }
 
 // One network in every lane, at the frequencies given.
-template <std::size_t N>
-VoltageLanes<N> load_voltages(const Network& net, const std::array<float, N>& freq, float e_g,
-                              float r_g) {
-  NetworkLanes<N> n;
+VoltageLanes load_voltages(const Network& net, const std::array<float, kLanes>& freq, float e_g,
+                           float r_g) {
+  NetworkLanes n;
   n.c1.fill(net.c1);
   n.c2.fill(net.c2);
   n.l_coil.fill(net.l_coil);
@@ -86,8 +91,7 @@ VoltageLanes<N> load_voltages(const Network& net, const std::array<float, N>& fr
   return load_voltages(n);
 }
 
-// The sweeps solve the network kSweepLanes points at a time.
-constexpr std::size_t kSweepLanes = 16;
+constexpr std::size_t kSweepLanes = kLanes;
 using SweepFrequencies = std::array<float, kSweepLanes>;
 
 // The next `count` (1 .. kSweepLanes) frequencies of a sweep, advancing freq
@@ -128,14 +132,18 @@ HarmonicVoltages harmonic_voltages(float u_in_rms, float c1, float c2, float l_c
   const float e_g = 2.0f * u_in_rms;
   const float r_g = 10.0f * r_oe;
   const float f2 = f_hz + f_hz;
-  const VoltageLanes<4> v = load_voltages<4>(net, {f_hz, f2, f2, f2}, e_g, r_g);
+  std::array<float, kLanes> freq;
+  freq.fill(f2);
+  freq[0] = f_hz;
+  const VoltageLanes v = load_voltages(net, freq, e_g, r_g);
   return {{v.re[0], v.im[0]}, {v.re[1], v.im[1]}};
 }
 
 std::array<HarmonicVoltages, kHarmonicLanes> harmonic_voltages(
     float u_in_rms, const std::array<calculations::Elements, kHarmonicLanes>& elements,
     const std::array<float, kHarmonicLanes>& r_oe, float r_load, float f_hz, float q_unloaded) {
-  NetworkLanes<2 * kHarmonicLanes> n;
+  static_assert(2 * kHarmonicLanes == kLanes);
+  NetworkLanes n;
   const float f2 = f_hz + f_hz;
   for (std::size_t k = 0; k < kHarmonicLanes; ++k) {
     for (std::size_t h = 0; h < 2; ++h) {
@@ -150,7 +158,7 @@ std::array<HarmonicVoltages, kHarmonicLanes> harmonic_voltages(
   n.r_load = r_load;
   n.q_unloaded = q_unloaded;
   n.e_g = 2.0f * u_in_rms;
-  const VoltageLanes<2 * kHarmonicLanes> v = load_voltages(n);
+  const VoltageLanes v = load_voltages(n);
   std::array<HarmonicVoltages, kHarmonicLanes> out;
   for (std::size_t k = 0; k < kHarmonicLanes; ++k) {
     out[k] = {{v.re[2 * k], v.im[2 * k]}, {v.re[2 * k + 1], v.im[2 * k + 1]}};
@@ -196,8 +204,7 @@ float reference_level(const Network& net, float e_g, float r_g, std::int32_t fir
   for (std::int64_t i = first; i <= last; i += static_cast<std::int64_t>(kSweepLanes)) {
     const auto count = static_cast<std::size_t>(
         std::min<std::int64_t>(static_cast<std::int64_t>(kSweepLanes), last - i + 1));
-    const VoltageLanes<kSweepLanes> v =
-        load_voltages(net, next_frequencies(freq, step, count), e_g, r_g);
+    const VoltageLanes v = load_voltages(net, next_frequencies(freq, step, count), e_g, r_g);
     for (std::size_t k = 0; k < count; ++k) {
       const Complex v_out{v.re[k], v.im[k]};
       const double wide = cplx::squared_modulus_wide(v_out);
@@ -277,7 +284,7 @@ float afr2(float c1, float c2, float l_coil, float u_in_rms, float r_oe, float r
   float freq = sweep_start_hz;
   for (std::size_t i = 0; i < kinds.size(); i += kSweepLanes) {
     const std::size_t count = std::min(kSweepLanes, kinds.size() - i);
-    const VoltageLanes<kSweepLanes> v =
+    const VoltageLanes v =
         load_voltages(net, next_frequencies(freq, sweep_step_hz, count), e_g, r_g);
     for (std::size_t k = 0; k < count; ++k) {
       kinds[i + k] = row_kind({v.re[k], v.im[k]}, reference, reference_wide);
