@@ -2,7 +2,7 @@
 PRESET ?= release
 JOBS ?= $(shell nproc)
 
-.PHONY: all build run run-cp866 test test-asan test-all-builds clean bench fuzz package
+.PHONY: all build run run-cp866 test test-asan test-all-builds clean bench fuzz package lint
 
 all: build
 
@@ -47,6 +47,15 @@ fuzz:
 # A .deb of both programs and their manual pages, left in build/$(PRESET)/.
 package: build
 	cd build/$(PRESET) && cpack -G DEB
+
+# clang-format over every source, then clang-tidy (.clang-tidy) over every
+# source of the build; any finding fails.
+LINT_BUILD ?= build/lint
+LINT_DIRS = bench|console|fuzz|main|matching|network|plan|printer|pulse|spectrum|tests|text
+lint:
+	git ls-files -co --exclude-standard '*.cpp' '*.hpp' | xargs clang-format --dry-run -Werror
+	cmake --preset lint -B $(LINT_BUILD) >/dev/null
+	run-clang-tidy -p $(LINT_BUILD) -j $(JOBS) -quiet '^$(CURDIR)/($(LINT_DIRS))/'
 
 clean:
 	rm -rf build

@@ -67,66 +67,66 @@ std::string value_line(std::string_view label, float value) {
   return std::string(label) + numform::fixed(value, 11, 3) + std::string(kLineEnd);
 }
 
-std::string file_report(const stage::StageResults& r, const stage::StageInputs& in,
-                        const stage::PulseCoeffs& a, std::int32_t hot_cap_warning,
+std::string file_report(const stage::StageResults& results, const stage::StageInputs& inputs,
+                        const stage::PulseCoeffs& pulse_coeffs, std::int32_t hot_cap_warning,
                         std::string_view date) {
   const text::FileTexts& t = text::kFileTexts;
   const text::ConsoleTexts& shared = text::console_texts(text::Encoding::utf8);
   const std::array<float, 37> values{
-      r.p_output,
-      r.p_h1,
-      r.p_supply,
-      r.p_network_loss,
-      r.p_anode,
-      r.eff_network_pct,
-      r.eff_anode_pct,
-      r.eff_total_pct,
-      r.i_peak_ma,
-      r.i_h1_ma,
-      r.i_dc_ma,
-      a.a0,
-      a.a1,
-      a.a2,
-      r.supply_utilisation,
-      r.filter_achieved_db,
-      r.passband_khz,
-      r.q_loaded,
-      r.q_critical,
-      r.r_oe,
-      r.c1_optimum_pf,
-      r.c1_total_pf,
-      r.c_hot_pf,
-      r.l_uh,
-      r.c2_pf,
-      r.q_c1_var,
-      r.q_c2_var,
-      r.q_l_var,
-      r.i_coil_a,
-      r.i_c1_a,
-      r.i_c2_a,
-      r.u_in_rms,
-      r.u_out_rms,
-      r.p_h2_out_mw,
-      r.s11_at_f,
-      r.s22_at_f,
-      r.s11_band_khz,
+      results.p_output,
+      results.p_h1,
+      results.p_supply,
+      results.p_network_loss,
+      results.p_anode,
+      results.eff_network_pct,
+      results.eff_anode_pct,
+      results.eff_total_pct,
+      results.i_peak_ma,
+      results.i_h1_ma,
+      results.i_dc_ma,
+      pulse_coeffs.a0,
+      pulse_coeffs.a1,
+      pulse_coeffs.a2,
+      results.supply_utilisation,
+      results.filter_achieved_db,
+      results.passband_khz,
+      results.q_loaded,
+      results.q_critical,
+      results.r_oe,
+      results.c1_optimum_pf,
+      results.c1_total_pf,
+      results.c_hot_pf,
+      results.l_uh,
+      results.c2_pf,
+      results.q_c1_var,
+      results.q_c2_var,
+      results.q_l_var,
+      results.i_coil_a,
+      results.i_c1_a,
+      results.i_c2_a,
+      results.u_in_rms,
+      results.u_out_rms,
+      results.p_h2_out_mw,
+      results.s11_at_f,
+      results.s22_at_f,
+      results.s11_band_khz,
   };
 
   std::string out;
   message(out, std::string(t.date) + std::string(date) + std::string(17, ' '));
   out += kLineEnd;
-  out += value_line(t.frequency_heading, in.f_hz * 1e-6f);
+  out += value_line(t.frequency_heading, inputs.f_hz * 1e-6f);
   out += kLineEnd;
   for (std::size_t i = 0; i < values.size(); ++i) out += value_line(t.labels[i], values[i]);
   out += kLineEnd;
-  for (const std::size_t w : applicable_warnings(r, hot_cap_warning)) {
+  for (const std::size_t w : applicable_warnings(results, hot_cap_warning)) {
     message(out, w == kHarmonicPowerAbove50 ? t.h2_power_warning : shared.warnings[w]);
   }
   out += kLineEnd;
   message(out, shared.inputs_heading);
   std::array<text::Text, 6> left = shared.inputs_left;
   left[5] = t.exponent_label;
-  out += inputs_block(in, left, shared.inputs_right);
+  out += inputs_block(inputs, left, shared.inputs_right);
   message(out, t.report_end);
   out += kLineEnd;
   return out;

@@ -66,11 +66,11 @@ std::array<cplx::Complex, 3> dft1(int n, std::span<const float> y) {
   const Sums second = accumulate(
       n, y,
       [&](int j) {
-        return reused(j) ? cos_first[static_cast<std::size_t>(2 * j)]
+        return reused(j) ? cos_first[2 * static_cast<std::size_t>(j)]
                          : std::cos(phase(2, j, count));
       },
       [&](int j) {
-        return reused(j) ? sin_first[static_cast<std::size_t>(2 * j)]
+        return reused(j) ? sin_first[2 * static_cast<std::size_t>(j)]
                          : std::sin(phase(2, j, count));
       });
   c[2] = {2.0f * second.re / count, 2.0f * second.im / count};

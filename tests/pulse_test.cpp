@@ -43,7 +43,7 @@ ClosedForm cosine_pulse(double theta_deg) {
 TEST(PulseHarmonics, LinearCharacteristicMatchesTheCosinePulse) {
   for (const float theta : {60.0f, 90.0f, 120.0f}) {
     const Coefficients c = coefficients(theta, 1.0f);
-    const ClosedForm expected = cosine_pulse(theta);
+    const ClosedForm expected = cosine_pulse(static_cast<double>(theta));
     EXPECT_NEAR(c.a0, expected.a0, 2e-4) << theta;
     EXPECT_NEAR(c.a1, expected.a1, 2e-4) << theta;
     EXPECT_NEAR(c.a2, expected.a2, 2e-4) << theta;
