@@ -9,6 +9,15 @@
 #include "network/calculations.hpp"
 #include "network/pi_network.hpp"
 
+// GCC on x86-64 builds the vector solver for AVX2 and for the baseline and
+// picks one at start-up; sanitizer builds keep the baseline only.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && \
+    !defined(__SANITIZE_ADDRESS__)
+#define VALVENET_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define VALVENET_VECTOR_CLONES
+#endif
+
 namespace spectrum {
 
 using cplx::Complex;
@@ -53,11 +62,7 @@ struct VoltageLanes {
 // that the loop runs several lanes at a time in vector registers. Where the
 // processor has them, eight-lane registers are used: every lane still rounds
 // each IEEE operation on its own, and no multiply-add is fused.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__)
-__attribute__((target_clones("avx2", "default")))
-#endif
-VoltageLanes
-load_voltages(const NetworkLanes& n) {
+VALVENET_VECTOR_CLONES VoltageLanes load_voltages(const NetworkLanes& n) {
   VoltageLanes v;
   for (std::size_t k = 0; k < kLanes; ++k) {
     const pi_network::Branches b =
