@@ -1,6 +1,7 @@
 #include "pulse/nml1.hpp"
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace nml1 {
@@ -62,7 +63,10 @@ std::array<cplx::Complex, 3> dft1(int n, std::span<const float> y) {
 
   // Sample j of term 2 reuses sample 2j of term 1 while 2j is below n (and
   // below 2^24, where every index is still an exact float).
-  const auto reused = [&](int j) { return 2 * j < n && 2 * j < (1 << 24); };
+  const auto reused = [&](int j) {
+    const std::int64_t twice = 2 * static_cast<std::int64_t>(j);
+    return twice < n && twice < (std::int64_t{1} << 24);
+  };
   const Sums second = accumulate(
       n, y,
       [&](int j) {
