@@ -9,30 +9,34 @@
 
 namespace calculations {
 
+// The product z1 * z2 and the sum z1 + z2 of a parallel combination, in the
+// order of operations both forms of parall share.
+struct ProductAndSum {
+  cplx::Complex product;
+  cplx::Complex sum;
+};
+inline ProductAndSum product_and_sum(cplx::Complex z1, cplx::Complex z2) {
+  const float a = z1.re;
+  const float b = z1.im;
+  const float c = z2.re;
+  const float d = z2.im;
+  return {{a * c - b * d, c * b + d * a}, {c + a, d + b}};
+}
+
 // Parallel combination z1 * z2 / (z1 + z2); NaN in both parts when z1 + z2 = 0.
 // Defined here so that the sweeps, which call it tens of thousands of times
 // per calculation, can inline it.
 // z1, z2 : impedances, ohm
 inline cplx::Complex parall(cplx::Complex z1, cplx::Complex z2) {
-  const float a = z1.re;
-  const float b = z1.im;
-  const float c = z2.re;
-  const float d = z2.im;
-  const cplx::Complex product{a * c - b * d, c * b + d * a};
-  const cplx::Complex sum{c + a, d + b};
-  return cplx::smith_quotient(product, sum);
+  const ProductAndSum ps = product_and_sum(z1, z2);
+  return cplx::smith_quotient(ps.product, ps.sum);
 }
 
 // parall, bit for bit, without a branch (see cplx::smith_quotient_select).
 // z1, z2 : impedances, ohm
 inline cplx::Complex parall_select(cplx::Complex z1, cplx::Complex z2) {
-  const float a = z1.re;
-  const float b = z1.im;
-  const float c = z2.re;
-  const float d = z2.im;
-  const cplx::Complex product{a * c - b * d, c * b + d * a};
-  const cplx::Complex sum{c + a, d + b};
-  return cplx::smith_quotient_select(product, sum);
+  const ProductAndSum ps = product_and_sum(z1, z2);
+  return cplx::smith_quotient_select(ps.product, ps.sum);
 }
 
 // Lowest loaded Q with which the network transforms r_a into r_b; never below 1.

@@ -14,33 +14,21 @@
 #include "plan/app.hpp"
 #include "plan/outputs.hpp"
 #include "plan/summary.hpp"
+#include "plan_fixtures.hpp"
 #include "printer/numform.hpp"
 #include "text/texts.hpp"
 
 namespace {
 
-plan::TypedInputs example() {
-  plan::TypedInputs in;
-  in.p_out = 400.0f;
-  in.e_supply = 2500.0f;
-  in.u_min = 250.0f;
-  in.c_tube = 12.0f;
-  in.c_var_min = 8.0f;
-  in.r_load = 50.0f;
-  in.filter_db = 45.0f;
-  in.q_unloaded = 200.0f;
-  in.cutoff_deg = 80.0f;
-  in.tube_exponent = 1.5f;
-  return in;
-}
+using testing_support::example_plan_inputs;
 
 // The ham bands, with the hot-capacitance warning at 50.1 MHz, and one
 // design refused by the critical-Q rule.
 plan::PlanReport report() {
   plan::PlanReport r;
-  r.inputs = example();
+  r.inputs = example_plan_inputs();
   r.designs = plan::design_all(r.inputs, {1.85f, 3.6f, 7.1f, 14.15f, 28.5f, 50.1f}, false);
-  plan::TypedInputs refused = example();
+  plan::TypedInputs refused = example_plan_inputs();
   refused.p_out = 1.0f;
   refused.e_supply = 10000.0f;
   refused.r_load = 1.0f;
@@ -233,7 +221,7 @@ TEST(PlanOutput, RunWritesTheChosenFormat) {
     EXPECT_TRUE(err.str().empty());
     const plan::PlanReport expected = [&] {
       plan::PlanReport r;
-      r.inputs = example();
+      r.inputs = example_plan_inputs();
       r.designs = plan::design_all(r.inputs, {14.15f, 28.5f}, false);
       r.summary = plan::summarise(r.designs);
       return r;

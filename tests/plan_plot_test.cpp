@@ -23,25 +23,13 @@
 #include "plan/plot.hpp"
 #include "plan/response.hpp"
 #include "plan/stage_design.hpp"
+#include "plan_fixtures.hpp"
 #include "spectrum/spectrum.hpp"
 #include "test_files.hpp"
 
 namespace {
 
-plan::TypedInputs example() {
-  plan::TypedInputs in;
-  in.p_out = 400.0f;
-  in.e_supply = 2500.0f;
-  in.u_min = 250.0f;
-  in.c_tube = 12.0f;
-  in.c_var_min = 8.0f;
-  in.r_load = 50.0f;
-  in.filter_db = 45.0f;
-  in.q_unloaded = 200.0f;
-  in.cutoff_deg = 80.0f;
-  in.tube_exponent = 1.5f;
-  return in;
-}
+using testing_support::example_plan_inputs;
 
 // Golden case 06 (hot capacitance, raised) and 12 (power nudge).
 plan::TypedInputs hot_cap() {
@@ -60,7 +48,7 @@ bool same_bits(float a, float b) {
 std::vector<plan::Design> designs() {
   std::vector<plan::Design> out;
   for (const float f : {0.1f, 1.85f, 7.1f, 14.15f, 29.9f, 30.1f, 60.0f}) {
-    out.push_back(plan::design_at(example(), f, false));
+    out.push_back(plan::design_at(example_plan_inputs(), f, false));
   }
   for (const float f : {7.0f, 14.2f, 28.9f}) {
     out.push_back(plan::design_at(hot_cap(), f, true));
@@ -98,7 +86,7 @@ TEST(PlanResponse, FinalNetworkIsTheEnginesToTheBit) {
 }
 
 TEST(PlanResponse, CurveFromThePassBandsGenerator) {
-  const plan::Design d = plan::design_at(example(), 14.15f, false);
+  const plan::Design d = plan::design_at(example_plan_inputs(), 14.15f, false);
   const plan::FinalNetwork n = plan::final_network(d.record);
   const plan::Generator g = plan::passband_generator(n);
   const float k = (n.r_oe + 10.0f * n.r_oe) / n.r_oe;
@@ -209,7 +197,7 @@ std::string by_id(const std::string& element, const std::string& id) {
 TEST(PlanPlot, WellFormedSvgWithTheThreeMarksAndBothCurves) {
   for (const float f : {0.1f, 14.15f, 60.0f}) {
     SCOPED_TRACE(f);
-    const plan::Design d = plan::design_at(example(), f, false);
+    const plan::Design d = plan::design_at(example_plan_inputs(), f, false);
     const std::string svg = plan::plot_svg(d);
     const Xml x = parse(svg);
     ASSERT_TRUE(x.doc) << x.errors;
@@ -258,7 +246,7 @@ TEST(PlanPlot, WellFormedSvgWithTheThreeMarksAndBothCurves) {
 }
 
 TEST(PlanPlot, RefusedDesignGivesAWellFormedPageThatSaysSo) {
-  plan::TypedInputs in = example();
+  plan::TypedInputs in = example_plan_inputs();
   in.p_out = 1.0f;
   in.e_supply = 10000.0f;
   in.r_load = 1.0f;
@@ -284,7 +272,7 @@ TEST(PlanPlot, RunWritesThePlotFile) {
       out, err);
   EXPECT_EQ(status, 0) << err.str();
   EXPECT_EQ(testing_support::read_file(path),
-            plan::plot_svg(plan::design_at(example(), 14.15f, false)));
+            plan::plot_svg(plan::design_at(example_plan_inputs(), 14.15f, false)));
 }
 
 }  // namespace
