@@ -126,8 +126,8 @@ Design design(const Target& t, float q_pi) {
   d.l_sec = l_section(t.r_mid, t.r_load, t.q_unloaded);
   const double w = omega(t.f_hz);
   d.c_l_f = d.l_sec.b_shunt_s / w;
-  d.net = {e.c1, e.l_coil, static_cast<double>(e.c2) + d.c_l_f, d.l_sec.x_l2_ohm / w, t.r_load,
-           t.q_unloaded};
+  d.net = {e.c1,     e.l_coil,    static_cast<double>(e.c2) + d.c_l_f, d.l_sec.x_l2_ohm / w,
+           t.r_load, t.q_unloaded};
   d.c1_hot_f = d.net.c1_f - static_cast<double>(t.c_tube_f);
   const bool usable = e.failed == 0 && finite_positive(e.c1) && finite_positive(e.l_coil) &&
                       finite_positive(e.c2) && d.eta_pi > 0.0f;

@@ -89,8 +89,8 @@ struct Operating {
 // One pass of the loaded-Q search: the anode resistance that delivers p_out
 // through both sections' losses, the Pi-L for it, and its discrimination.
 struct Pass {
-  float r_oe = 0.0f;  // u_in_rms^2 / p_h1, ohm
-  double p_h1 = 0.0;  // first-harmonic power into the network, W
+  float r_oe = 0.0f;        // u_in_rms^2 / p_h1, ohm
+  double p_h1 = 0.0;        // first-harmonic power into the network, W
   double efficiency = 0.0;  // eta_pi * the L section's efficiency
   Design design;
   double h2_db = 0.0;  // discrimination between f and 2f, dB

@@ -54,9 +54,10 @@ double rosa_mutual(double turns) {
 double inductance(double turns, const Geometry& g) {
   const double r = g.diameter_m / 2.0;
   const double length = turns * g.pitch_m;
-  const double sheet = kMu0 * std::numbers::pi * r * r * turns * turns *
-                       nagaoka(g.diameter_m / length) / length;
-  const double round_wire = kMu0 * r * turns * (rosa_self(g.pitch_m, g.wire_m) + rosa_mutual(turns));
+  const double sheet =
+      kMu0 * std::numbers::pi * r * r * turns * turns * nagaoka(g.diameter_m / length) / length;
+  const double round_wire =
+      kMu0 * r * turns * (rosa_self(g.pitch_m, g.wire_m) + rosa_mutual(turns));
   return sheet - round_wire;
 }
 

@@ -28,13 +28,13 @@ struct Geometry {
 // Why a coil cannot be given; none when it can.
 enum class Problem {
   none,
-  diameter_not_positive,     // the coil diameter is 0 or below (or not a number)
-  wire_not_positive,         // the conductor diameter is 0 or below (or not a number)
-  pitch_below_wire,          // the turns would overlap: pitch < wire
-  wire_not_below_diameter,   // the conductor is as thick as the coil
-  inductance_not_positive,   // the inductance asked for is 0 or below (or not a number)
-  inductance_below_one_turn, // less than one turn of this winding gives
-  inductance_above_limit,    // more than kMaxTurns turns would be needed
+  diameter_not_positive,      // the coil diameter is 0 or below (or not a number)
+  wire_not_positive,          // the conductor diameter is 0 or below (or not a number)
+  pitch_below_wire,           // the turns would overlap: pitch < wire
+  wire_not_below_diameter,    // the conductor is as thick as the coil
+  inductance_not_positive,    // the inductance asked for is 0 or below (or not a number)
+  inductance_below_one_turn,  // less than one turn of this winding gives
+  inductance_above_limit,     // more than kMaxTurns turns would be needed
 };
 
 // Fewest turns the model is used for: Rosa's mutual correction is the

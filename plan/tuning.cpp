@@ -20,8 +20,7 @@ Setting unreachable(Reason reason) {
 }  // namespace
 
 Setting setting(double need_pf, double min_pf, double max_pf) {
-  if (!std::isfinite(min_pf) || !std::isfinite(max_pf) || !(min_pf >= 0.0) ||
-      !(max_pf > min_pf)) {
+  if (!std::isfinite(min_pf) || !std::isfinite(max_pf) || !(min_pf >= 0.0) || !(max_pf > min_pf)) {
     return unreachable(Reason::invalid_range);
   }
   if (!std::isfinite(need_pf)) return unreachable(Reason::need_not_finite);

@@ -25,9 +25,9 @@ constexpr double kSpareShare = 0.1;
 constexpr double kPadderStepPf = 1.0;
 
 struct Setting {
-  bool reachable = false;  // inside or padded
-  double setting_pf = 0.0; // the variable's setting, pF (when reachable)
-  double padder_pf = 0.0;  // the fixed capacitor in parallel, whole pF, 0 for none
+  bool reachable = false;   // inside or padded
+  double setting_pf = 0.0;  // the variable's setting, pF (when reachable)
+  double padder_pf = 0.0;   // the fixed capacitor in parallel, whole pF, 0 for none
   Reason reason = Reason::inside;
 };
 
