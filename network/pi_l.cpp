@@ -129,8 +129,9 @@ Design design(const Target& t, float q_pi) {
   d.net = {e.c1,     e.l_coil,    static_cast<double>(e.c2) + d.c_l_f, d.l_sec.x_l2_ohm / w,
            t.r_load, t.q_unloaded};
   d.c1_hot_f = d.net.c1_f - static_cast<double>(t.c_tube_f);
-  const bool usable = e.failed == 0 && finite_positive(e.c1) && finite_positive(e.l_coil) &&
-                      finite_positive(e.c2) && d.eta_pi > 0.0f;
+  const bool usable = e.failed == 0 && d.eta_pi > 0.0f && finite_positive(e.c2) &&
+                      finite_positive(d.net.c1_f) && finite_positive(d.net.l1_h) &&
+                      finite_positive(d.net.c2_f) && finite_positive(d.net.l2_h);
   if (!usable) d.problem = Problem::pi_section_failed;
   return d;
 }

@@ -53,7 +53,8 @@ struct Target {
 enum class Problem {
   none,
   r_mid_not_between,  // Rm is not strictly between the load and the anode resistance
-  pi_section_failed,  // the Pi section has no finite positive elements at this loaded Q
+  pi_section_failed,  // no finite positive elements at this loaded Q (below the critical Q, or Q >=
+                      // Q0)
 };
 
 struct Design {

@@ -13,6 +13,7 @@
 // the coil form, the coil's self-capacitance and self-resonance, the skin
 // and proximity effects on the inductance, and any metal near the coil.
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 

@@ -156,6 +156,8 @@ TEST(PiL, RefusesAnIntermediateResistanceOutsideTheLoadAndTheAnode) {
   const pi_l::Design below_critical =
       pi_l::design({14.2e6f, 3000.0f, 300.0f, 50.0f, 200.0f, 0.0f}, 1.5f);
   EXPECT_EQ(below_critical.problem, pi_l::Problem::pi_section_failed);
+  const pi_l::Design lossy = pi_l::design({14.2e6f, 3000.0f, 300.0f, 50.0f, 10.0f, 0.0f}, 12.0f);
+  EXPECT_EQ(lossy.problem, pi_l::Problem::pi_section_failed);
 }
 
 }  // namespace
