@@ -47,7 +47,7 @@ constexpr double kMaxTurns = 10000.0;
 
 // Nagaoka's coefficient of a current sheet, from the complete elliptic
 // integrals; 1 for an infinitely long coil, towards 0 for a flat one.
-// diameter_over_length : D / l, > 0 and finite
+// diameter_over_length : D / l, > 0; within 1e-8 of the exact value for 1e-4 <= D / l <= 1e4
 double nagaoka(double diameter_over_length);
 
 // Rosa's correction for the self-inductance of round wire, ks = 5/4 - ln(2p/d).
