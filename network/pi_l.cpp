@@ -78,6 +78,10 @@ Ladder ladder(const Network& n, double f_hz) {
   return s;
 }
 
+double wide(float v) {
+  return static_cast<double>(v);
+}
+
 bool finite_positive(double v) {
   return std::isfinite(v) && v > 0.0;
 }
@@ -123,13 +127,13 @@ Design design(const Target& t, float q_pi) {
   d.c1_pi_f = e.c1;
   d.l1_pi_h = e.l_coil;
   d.c2_pi_f = e.c2;
-  d.l_sec = l_section(t.r_mid, t.r_load, t.q_unloaded);
-  const double w = omega(t.f_hz);
+  d.l_sec = l_section(wide(t.r_mid), wide(t.r_load), wide(t.q_unloaded));
+  const double w = omega(wide(t.f_hz));
   d.c_l_f = d.l_sec.b_shunt_s / w;
-  d.net = {e.c1,     e.l_coil,    static_cast<double>(e.c2) + d.c_l_f, d.l_sec.x_l2_ohm / w,
-           t.r_load, t.q_unloaded};
-  d.c1_hot_f = d.net.c1_f - static_cast<double>(t.c_tube_f);
-  const bool usable = e.failed == 0 && d.eta_pi > 0.0f && finite_positive(e.c2) &&
+  d.net = {wide(e.c1),           wide(e.l_coil), wide(e.c2) + d.c_l_f,
+           d.l_sec.x_l2_ohm / w, wide(t.r_load), wide(t.q_unloaded)};
+  d.c1_hot_f = d.net.c1_f - wide(t.c_tube_f);
+  const bool usable = e.failed == 0 && d.eta_pi > 0.0f && finite_positive(wide(e.c2)) &&
                       finite_positive(d.net.c1_f) && finite_positive(d.net.l1_h) &&
                       finite_positive(d.net.c2_f) && finite_positive(d.net.l2_h);
   if (!usable) d.problem = Problem::pi_section_failed;
@@ -139,15 +143,15 @@ Design design(const Target& t, float q_pi) {
 Pass pass(const Operating& op, float q_pi) {
   Pass p;
   const float eta_pi = 1.0f - q_pi / op.q_unloaded;
-  const LSection l = l_section(op.r_mid, op.r_load, op.q_unloaded);
-  p.efficiency = static_cast<double>(eta_pi) * l.efficiency;
-  p.p_h1 = static_cast<double>(op.p_out) / p.efficiency;
-  const auto u = static_cast<double>(op.u_in_rms);
+  const LSection l = l_section(wide(op.r_mid), wide(op.r_load), wide(op.q_unloaded));
+  p.efficiency = wide(eta_pi) * l.efficiency;
+  p.p_h1 = wide(op.p_out) / p.efficiency;
+  const double u = wide(op.u_in_rms);
   p.r_oe = static_cast<float>(u * u / p.p_h1);
   p.design = design({op.f_hz, p.r_oe, op.r_mid, op.r_load, op.q_unloaded, op.c_tube_f}, q_pi);
   if (p.design.problem == Problem::none) {
-    p.h2_db = discrimination_db(p.design.net, op.f_hz, p.r_oe, 2);
-    p.h3_db = discrimination_db(p.design.net, op.f_hz, p.r_oe, 3);
+    p.h2_db = discrimination_db(p.design.net, wide(op.f_hz), wide(p.r_oe), 2);
+    p.h3_db = discrimination_db(p.design.net, wide(op.f_hz), wide(p.r_oe), 3);
   }
   return p;
 }

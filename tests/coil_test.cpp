@@ -8,10 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <vector>
 
 namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 constexpr double kPi = std::numbers::pi;
 constexpr double kMu0 = 4.0e-7 * kPi;
@@ -141,10 +144,10 @@ TEST(Solve, GivesTheReasonInsteadOfACoil) {
       {{0.0, 0.002, 0.0015}, 1e-6, coil::Problem::diameter_not_positive},
       {{0.05, 0.002, -1.0}, 1e-6, coil::Problem::wire_not_positive},
       {{0.05, 0.001, 0.0015}, 1e-6, coil::Problem::pitch_below_wire},
-      {{0.05, NAN, 0.0015}, 1e-6, coil::Problem::pitch_below_wire},
+      {{0.05, kNaN, 0.0015}, 1e-6, coil::Problem::pitch_below_wire},
       {{0.001, 0.002, 0.0015}, 1e-6, coil::Problem::wire_not_below_diameter},
       {good, 0.0, coil::Problem::inductance_not_positive},
-      {good, NAN, coil::Problem::inductance_not_positive},
+      {good, kNaN, coil::Problem::inductance_not_positive},
       {good, 1e-9, coil::Problem::inductance_below_one_turn},
       {good, 1.0, coil::Problem::inductance_above_limit},
   };

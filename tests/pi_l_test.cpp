@@ -70,7 +70,7 @@ TEST(PiL, PresentsTheAnodeResistanceAndReportsWhatNodalAnalysisGives) {
     const pi_l::Pass p = pi_l::pass(c.op, c.q_pi);
     ASSERT_EQ(p.design.problem, pi_l::Problem::none);
     const pi_l::Network& n = p.design.net;
-    const double f = c.op.f_hz;
+    const auto f = static_cast<double>(c.op.f_hz);
     const auto r_oe = static_cast<double>(p.r_oe);
 
     const Complex z_in = nodal(n, f, 1.0, 0.0)[0];
@@ -125,26 +125,31 @@ TEST(PiL, BandHelpersAgreeWithTheEngineOnAPlainPi) {
     SCOPED_TRACE(c.op.f_hz);
     const float f = c.op.f_hz;
     const float r_oe = 3000.0f;
+    const auto f_wide = static_cast<double>(f);
+    const auto r_oe_wide = static_cast<double>(r_oe);
     const float r = c.op.r_mid;
     const float eta = 1.0f - c.q_pi / c.op.q_unloaded;
     const calculations::Elements e = calculations::element(r_oe, r, eta, r_oe / r, c.q_pi, f);
-    const pi_l::Network n{e.c1, e.l_coil, e.c2, 0.0, r, c.op.q_unloaded};
+    const pi_l::Network n{static_cast<double>(e.c1), static_cast<double>(e.l_coil),
+                          static_cast<double>(e.c2), 0.0,
+                          static_cast<double>(r),    static_cast<double>(c.op.q_unloaded)};
     const calculations::SweepStep s = calculations::delta(f, 1000.0f, 1.3f * f);
     const auto step = static_cast<double>(s.step);
     const float engine_pass = spectrum::afr2(e.c1, e.c2, e.l_coil, 1.0f, r_oe, r, c.op.q_unloaded,
                                              1000.0f, s.step, s.count);
-    EXPECT_NEAR(pi_l::passband_hz(n, f, r_oe), static_cast<double>(engine_pass), 2.0 * step);
+    EXPECT_NEAR(pi_l::passband_hz(n, f_wide, r_oe_wide), static_cast<double>(engine_pass),
+                2.0 * step);
     const spectrum::Filtering engine =
         spectrum::garmonica1(1.0f, e.c1, e.c2, e.l_coil, r_oe, r, f, c.op.q_unloaded);
-    EXPECT_NEAR(pi_l::discrimination_db(n, f, r_oe, 2), static_cast<double>(engine.network_h2_db),
-                0.01);
+    EXPECT_NEAR(pi_l::discrimination_db(n, f_wide, r_oe_wide, 2),
+                static_cast<double>(engine.network_h2_db), 0.01);
     const auto points =
         s.count -
         static_cast<std::int32_t>(std::lround(0.7f * f * static_cast<float>(s.count) / (1.3f * f)));
     const float engine_s11_khz = polosa_s11::s11polosa(c.op.q_unloaded, e.c1, e.c2, e.l_coil,
                                                        0.7f * f, s.step, points, r_oe, r);
-    EXPECT_NEAR(pi_l::s11_bandwidth_hz(n, f, r_oe), 1000.0 * static_cast<double>(engine_s11_khz),
-                2.0 * step);
+    EXPECT_NEAR(pi_l::s11_bandwidth_hz(n, f_wide, r_oe_wide),
+                1000.0 * static_cast<double>(engine_s11_khz), 2.0 * step);
   }
 }
 

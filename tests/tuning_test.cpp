@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(Tuning, SettingPadderOrReasonForEachNeed) {
   using tuning::Reason;
@@ -32,8 +35,8 @@ TEST(Tuning, SettingPadderOrReasonForEachNeed) {
       {21.05, 20.0, 21.0, Reason::range_too_narrow, 0.0, 0.0},
       {100.0, 50.0, 50.0, Reason::invalid_range, 0.0, 0.0},
       {100.0, -1.0, 50.0, Reason::invalid_range, 0.0, 0.0},
-      {100.0, NAN, 50.0, Reason::invalid_range, 0.0, 0.0},
-      {NAN, 10.0, 250.0, Reason::need_not_finite, 0.0, 0.0},
+      {100.0, kNaN, 50.0, Reason::invalid_range, 0.0, 0.0},
+      {kNaN, 10.0, 250.0, Reason::need_not_finite, 0.0, 0.0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.need);
