@@ -1,0 +1,124 @@
+#pragma once
+
+// Agreement of an output with its reference when the platform's float
+// functions may round differently in the last bit (Windows): every byte the
+// same, except numbers, which may differ when they agree to four significant
+// digits. Texts, blanks, line ends and the count of numbers must match.
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdlib>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tolerant {
+
+// The largest relative difference of two numbers that agree to four
+// significant digits: half a unit in the fourth digit of the larger.
+inline constexpr double kFourDigits = 5e-4;
+
+// |a - b| relative to the larger magnitude; 0 when both are equal (or both
+// NaN), infinity when only one is NaN.
+inline double relative_difference(double a, double b) {
+  if (std::isnan(a) || std::isnan(b)) return std::isnan(a) && std::isnan(b) ? 0.0 : std::numeric_limits<double>::infinity();
+  if (a == b) return 0.0;
+  return std::fabs(a - b) / std::max(std::fabs(a), std::fabs(b));
+}
+
+struct Token {
+  bool number = false;
+  std::string_view bytes;
+};
+
+inline bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The length of the number starting at text[at] (sign, digits, point,
+// exponent), or 0 when none starts there.
+inline std::size_t number_length(std::string_view text, std::size_t at) {
+  std::size_t i = at;
+  auto digits = [&] {
+    const std::size_t from = i;
+    while (i < text.size() && is_digit(text[i])) ++i;
+    return i - from;
+  };
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  std::size_t mantissa = digits();
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    mantissa += digits();
+  }
+  if (mantissa == 0) return 0;
+  if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+    std::size_t j = i + 1;
+    if (j < text.size() && (text[j] == '-' || text[j] == '+')) ++j;
+    if (j < text.size() && is_digit(text[j])) {
+      i = j;
+      digits();
+    }
+  }
+  return i - at;
+}
+
+// Splits a text into numbers and the bytes between them.
+inline std::vector<Token> tokens(std::string_view text) {
+  std::vector<Token> out;
+  std::size_t text_from = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t n = number_length(text, i);
+    if (n == 0) {
+      ++i;
+      continue;
+    }
+    if (i > text_from) out.push_back({false, text.substr(text_from, i - text_from)});
+    out.push_back({true, text.substr(i, n)});
+    i += n;
+    text_from = i;
+  }
+  if (text_from < text.size()) out.push_back({false, text.substr(text_from)});
+  return out;
+}
+
+struct Comparison {
+  bool exact = false;             // byte for byte
+  bool agrees = false;            // exact, or every difference a number within four digits
+  double largest_relative = 0.0;  // over the numbers that differ
+  std::string first_difference;   // the differing token pair, when they do not agree
+};
+
+// expected : the reference bytes
+// actual   : the bytes produced
+inline Comparison compare(std::string_view expected, std::string_view actual) {
+  Comparison c;
+  c.exact = expected == actual;
+  c.agrees = true;
+  if (c.exact) return c;
+  const std::vector<Token> want = tokens(expected);
+  const std::vector<Token> have = tokens(actual);
+  for (std::size_t i = 0; i < std::max(want.size(), have.size()); ++i) {
+    const std::string_view w = i < want.size() ? want[i].bytes : std::string_view{};
+    const std::string_view h = i < have.size() ? have[i].bytes : std::string_view{};
+    if (w == h) continue;
+    if (i < want.size() && i < have.size() && want[i].number && have[i].number) {
+      const double r = relative_difference(std::strtod(std::string(w).c_str(), nullptr),
+                                           std::strtod(std::string(h).c_str(), nullptr));
+      c.largest_relative = std::max(c.largest_relative, r);
+      if (r <= kFourDigits) continue;
+    }
+    c.agrees = false;
+    if (c.first_difference.empty()) {
+      const std::size_t at = i < want.size() ? static_cast<std::size_t>(w.data() - expected.data())
+                                             : expected.size();
+      const auto line = std::count(expected.begin(), expected.begin() + static_cast<long>(at), '\n');
+      c.first_difference = "line " + std::to_string(line + 1) + ": expected \"" + std::string(w) + "\", got \"" + std::string(h) + "\"";
+    }
+  }
+  return c;
+}
+
+}  // namespace tolerant
