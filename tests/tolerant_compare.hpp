@@ -28,6 +28,14 @@ inline double relative_difference(double a, double b) {
   return std::fabs(a - b) / std::max(std::fabs(a), std::fabs(b));
 }
 
+// expected, actual : the two values
+// scale            : a magnitude the difference may also be judged against
+//                    (the fundamental, for a harmonic that is rounding noise); 0 if none
+inline bool agrees(double expected, double actual, double scale = 0.0) {
+  return relative_difference(expected, actual) <= kFourDigits ||
+         std::fabs(expected - actual) <= kFourDigits * std::fabs(scale);
+}
+
 struct Token {
   bool number = false;
   std::string_view bytes;
