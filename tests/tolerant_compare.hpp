@@ -96,8 +96,32 @@ struct Comparison {
   bool exact = false;             // byte for byte
   bool agrees = false;            // exact, or every difference a number within four digits
   double largest_relative = 0.0;  // over the numbers that differ
-  std::string first_difference;   // the differing token pair, when they do not agree
+  std::string first_difference;   // where they first disagree, when they do
 };
+
+// The line of text that holds byte pos, without its line end.
+inline std::string_view line_around(std::string_view text, std::size_t pos) {
+  pos = std::min(pos, text.size());
+  const std::size_t from = text.rfind('\n', pos == 0 ? 0 : pos - 1);
+  const std::size_t begin = from == std::string_view::npos || from >= pos ? 0 : from + 1;
+  std::size_t end = text.find('\n', pos);
+  if (end == std::string_view::npos) end = text.size();
+  if (end > begin && text[end - 1] == '\r') --end;
+  return text.substr(begin, end - begin);
+}
+
+// Where two texts first differ inside token w of expected and h of actual.
+inline std::string describe(std::string_view expected, std::string_view actual, std::string_view w,
+                            std::string_view h) {
+  std::size_t same = 0;
+  while (same < w.size() && same < h.size() && w[same] == h[same]) ++same;
+  const auto at_w = static_cast<std::size_t>(w.data() - expected.data()) + same;
+  const auto at_h = static_cast<std::size_t>(h.data() - actual.data()) + same;
+  const auto line = std::count(expected.begin(), expected.begin() + static_cast<long>(at_w), '\n');
+  return "line " + std::to_string(line + 1) + ": expected \"" +
+         std::string(line_around(expected, at_w)) + "\", got \"" +
+         std::string(line_around(actual, at_h)) + "\"";
+}
 
 // expected : the reference bytes
 // actual   : the bytes produced
@@ -109,8 +133,8 @@ inline Comparison compare(std::string_view expected, std::string_view actual) {
   const std::vector<Token> want = tokens(expected);
   const std::vector<Token> have = tokens(actual);
   for (std::size_t i = 0; i < std::max(want.size(), have.size()); ++i) {
-    const std::string_view w = i < want.size() ? want[i].bytes : std::string_view{};
-    const std::string_view h = i < have.size() ? have[i].bytes : std::string_view{};
+    const std::string_view w = i < want.size() ? want[i].bytes : expected.substr(expected.size());
+    const std::string_view h = i < have.size() ? have[i].bytes : actual.substr(actual.size());
     if (w == h) continue;
     if (i < want.size() && i < have.size() && want[i].number && have[i].number) {
       const double r = relative_difference(std::strtod(std::string(w).c_str(), nullptr),
@@ -119,12 +143,8 @@ inline Comparison compare(std::string_view expected, std::string_view actual) {
       if (r <= kFourDigits) continue;
     }
     c.agrees = false;
-    if (c.first_difference.empty()) {
-      const std::size_t at = i < want.size() ? static_cast<std::size_t>(w.data() - expected.data())
-                                             : expected.size();
-      const auto line = std::count(expected.begin(), expected.begin() + static_cast<long>(at), '\n');
-      c.first_difference = "line " + std::to_string(line + 1) + ": expected \"" + std::string(w) + "\", got \"" + std::string(h) + "\"";
-    }
+    c.first_difference = describe(expected, actual, w, h);
+    break;
   }
   return c;
 }
