@@ -21,6 +21,9 @@ constexpr std::size_t kOutputBufferBytes = 64 * 1024;
 
 constexpr int kMillisecondsPerSecond = 1000;
 
+// Ctrl+Z: typed at the start of a line in a console, it ends the input.
+constexpr char kEndOfInput = '\x1a';
+
 HANDLE os_handle(std::FILE* stream) {
   // NOLINTNEXTLINE(performance-no-int-to-ptr): the C runtime hands out handles as integers
   return reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream)));
@@ -74,6 +77,11 @@ std::optional<std::string> SystemConsole::read_line() {
     c = std::getc(in_);
   }
   drop_line_end_cr(line);
+  // In binary mode the C runtime no longer takes Ctrl+Z for the end; the
+  // console user still means it so (a file or pipe passes it on as a byte).
+  if (!line.empty() && line.front() == kEndOfInput && is_console(os_handle(in_))) {
+    return std::nullopt;
+  }
   return line;
 }
 
