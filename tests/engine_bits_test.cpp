@@ -3,7 +3,6 @@
 // p_out, the outcome, the question asked and the warning flag.
 
 #include "engine_bits.hpp"
-#include "tolerant_compare.hpp"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +13,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "tolerant_compare.hpp"
 
 namespace {
 

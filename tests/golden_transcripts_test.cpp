@@ -71,7 +71,8 @@ TEST_P(GoldenTranscript, ReproducesOutputExitStatusAndFile) {
   EXPECT_EQ(std::to_string(status), read_file(dir / "exit_status").substr(0, 1));
   EXPECT_TRUE(matches(read_file(dir / "stdout"), con.output())) << "standard output differs";
   if (fs::exists(dir / "pi_kontur.txt")) {
-    EXPECT_TRUE(matches(read_file(dir / "pi_kontur.txt"), testing_support::mask_dates(read_file(report))))
+    EXPECT_TRUE(
+        matches(read_file(dir / "pi_kontur.txt"), testing_support::mask_dates(read_file(report))))
         << "pi_kontur.txt differs";
   } else if (!fs::is_directory(report)) {
     EXPECT_FALSE(fs::exists(report));

@@ -23,7 +23,8 @@ inline constexpr double kFourDigits = 5e-4;
 // |a - b| relative to the larger magnitude; 0 when both are equal (or both
 // NaN), infinity when only one is NaN.
 inline double relative_difference(double a, double b) {
-  if (std::isnan(a) || std::isnan(b)) return std::isnan(a) && std::isnan(b) ? 0.0 : std::numeric_limits<double>::infinity();
+  if (std::isnan(a) && std::isnan(b)) return 0.0;
+  if (std::isnan(a) || std::isnan(b)) return std::numeric_limits<double>::infinity();
   if (a == b) return 0.0;
   return std::fabs(a - b) / std::max(std::fabs(a), std::fabs(b));
 }
