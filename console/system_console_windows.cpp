@@ -17,7 +17,7 @@ namespace {
 
 // Large enough for any one screen of the program, so that a whole report
 // reaches the console in one write and no multi-byte character is split.
-constexpr std::size_t kOutputBufferBytes = 64 * 1024;
+constexpr std::size_t kOutputBufferBytes = std::size_t{64} * 1024;
 
 constexpr int kMillisecondsPerSecond = 1000;
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -55,8 +55,9 @@ TEST(TolerantCompare, NoiseAgreesOnlyAgainstItsScale) {
   EXPECT_FALSE(tolerant::agrees(linux_a2, windows_a2));
   EXPECT_TRUE(tolerant::agrees(linux_a2, windows_a2, 0.5));
   EXPECT_FALSE(tolerant::agrees(1.0, 1.1, 0.5));
-  EXPECT_TRUE(tolerant::agrees(NAN, NAN));
-  EXPECT_FALSE(tolerant::agrees(NAN, 1.0, 1e9));
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_TRUE(tolerant::agrees(nan, nan));
+  EXPECT_FALSE(tolerant::agrees(nan, 1.0, 1e9));
 }
 
 }  // namespace
