@@ -57,5 +57,22 @@ lint:
 	cmake --preset lint -B $(LINT_BUILD) >/dev/null
 	run-clang-tidy -p $(LINT_BUILD) -j $(JOBS) -quiet '^$(CURDIR)/($(LINT_DIRS))/'
 
+# Windows: the .exe files cross-built with mingw-w64 and packed with a README
+# in Russian as build/windows/valvenet-<version>-windows-x86_64.zip.
+.PHONY: windows test-windows
+windows:
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j $(JOBS) --target windows_zip
+
+# The Windows engine and console tests and every reference transcript, run
+# under wine; the host's transcript_compare judges the transcripts.
+test-windows: windows
+	cmake --build --preset windows -j $(JOBS)
+	cmake --preset $(PRESET) >/dev/null
+	cmake --build --preset $(PRESET) -j $(JOBS) --target transcript_compare
+	WINEDEBUG=-all WINEPREFIX=$(CURDIR)/build/windows/wine wineboot -i >/dev/null
+	ctest --preset windows
+	tests/wine-transcripts build/windows build/$(PRESET)/tests/transcript_compare tests/golden
+
 clean:
 	rm -rf build

@@ -10,9 +10,10 @@
 #include "network/pi_network.hpp"
 
 // GCC on x86-64 builds the vector solver for AVX2 and for the baseline and
-// picks one at start-up; sanitizer builds keep the baseline only.
+// picks one at start-up; sanitizer builds keep the baseline only, and so does
+// Windows, whose executables have no indirect functions to pick with.
 #if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && \
-    !defined(__SANITIZE_ADDRESS__)
+    !defined(__SANITIZE_ADDRESS__) && !defined(_WIN32)
 #define VALVENET_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 #else
 #define VALVENET_VECTOR_CLONES

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "tolerant_compare.hpp"
+
 namespace {
 
 std::vector<engine_bits::Line> table_lines() {
@@ -46,6 +48,35 @@ std::string field_name(std::size_t index) {
   return name;
 }
 
+#ifdef _WIN32
+// Indices into outcome_floats: results are 1..34, then a0, a1, a2.
+constexpr std::size_t kPOutput = 1;
+constexpr std::size_t kPH2OutMw = 31;
+constexpr std::size_t kA1 = engine_bits::kResultCount + 2;
+constexpr std::size_t kA2 = engine_bits::kResultCount + 3;
+constexpr double kMwPerW = 1000.0;
+
+// The magnitude a value's rounding noise is judged against: the second
+// harmonic of a 180-degree pulse is zero but for rounding, so its coefficient
+// and its output power can only be compared with the fundamental's.
+double noise_scale(const std::vector<float>& want, std::size_t i) {
+  if (i == kA2) return double{want[kA1]};
+  if (i == kPH2OutMw) return double{want[kPOutput]} * kMwPerW;
+  return 0.0;
+}
+#endif
+
+// The same bits; on Windows, whose float functions may round differently in
+// the last bit, the same value to four significant digits of itself or of
+// its scale.
+bool same_value(const std::vector<float>& want, const std::vector<float>& have, std::size_t i) {
+#ifdef _WIN32
+  return tolerant::agrees(want[i], have[i], noise_scale(want, i));
+#else
+  return std::memcmp(&want[i], &have[i], sizeof(float)) == 0;
+#endif
+}
+
 TEST(EngineBits, TableCoversRefusalsBothQuestionsAndBothAnswers) {
   const std::vector<engine_bits::Line> lines = table_lines();
   ASSERT_GE(lines.size(), 300u);
@@ -63,6 +94,8 @@ TEST(EngineBits, EveryCalculationGivesTheRecordedBits) {
   const std::vector<engine_bits::Line> lines = table_lines();
   ASSERT_FALSE(lines.empty());
   int differing_cases = 0;
+  std::size_t values = 0;
+  std::size_t other_bits = 0;  // values that differ in bits yet agree (Windows only)
   for (std::size_t n = 0; n < lines.size(); ++n) {
     const engine_bits::Line& line = lines[n];
     const engine_bits::Outcome got = engine_bits::run(line.c);
@@ -74,8 +107,11 @@ TEST(EngineBits, EveryCalculationGivesTheRecordedBits) {
     EXPECT_EQ(got.hot_cap_warning, line.expected.hot_cap_warning) << where << "warning flag";
     const std::vector<float> want = engine_bits::outcome_floats(line.expected);
     const std::vector<float> have = engine_bits::outcome_floats(got);
+    values += want.size();
     for (std::size_t i = 0; i < want.size(); ++i) {
-      if (std::memcmp(&want[i], &have[i], sizeof(float)) != 0) {
+      if (std::memcmp(&want[i], &have[i], sizeof(float)) != 0) ++other_bits;
+      if (!same_value(want, have, i)) {
+        --other_bits;
         same = false;
         ADD_FAILURE() << where << field_name(i) << " is " << have[i] << " ("
                       << engine_bits::hex(have[i]) << "), recorded " << want[i] << " ("
@@ -83,6 +119,10 @@ TEST(EngineBits, EveryCalculationGivesTheRecordedBits) {
       }
     }
     if (!same && ++differing_cases >= 5) FAIL() << "stopping after five differing cases";
+  }
+  if (other_bits > 0) {
+    std::printf("%zu of %zu values differ in their last bits from the table, within four digits\n",
+                other_bits, values);
   }
 }
 
