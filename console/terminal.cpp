@@ -5,13 +5,10 @@
 #include <functional>
 
 #include "console/tochka.hpp"
+#include "main/starting_values.hpp"
 #include "printer/printer.hpp"
 
 namespace terminal {
-
-bool finite_number(const std::optional<float>& value) {
-  return value.has_value() && std::isfinite(*value);
-}
 
 namespace {
 
@@ -26,14 +23,15 @@ float ask(console::Console& con, const Prompt& p, const std::function<bool(float
     if (!p.first_line.empty()) console::write_message(con, p.first_line);
     con.write(p.prompt);
     const std::optional<float> value = tochka::chislo(con);
-    if (finite_number(value) && accepted(*value)) return *value;
+    if (starting_values::finite_number(value) && accepted(*value)) return *value;
   }
 }
 
 }  // namespace
 
 stage::StageInputs input_terminal(console::Console& con, const text::ConsoleTexts& t) {
-  namespace range = dialog_range;
+  namespace range = starting_values::dialog_range;
+  using starting_values::Range;
   const auto& q = t.dialog_prompts;
   const auto within = [](const Range& r) { return [&r](float x) { return r.accepts(x); }; };
   stage::StageInputs in;
@@ -49,10 +47,10 @@ stage::StageInputs input_terminal(console::Console& con, const text::ConsoleText
   in.filter_db = ask(con, {{}, q[7]}, within(range::filter_db));
   in.c_tube = ask(con, {t.dialog_first_line_9, q[8]}, within(range::c_tube_pf));
   in.c_var_min = ask(con, {t.dialog_first_line_10, q[9]}, within(range::c_var_min_pf));
-  in.c_tube = pf_to_farads(in.c_tube);
-  in.c_var_min = pf_to_farads(in.c_var_min);
+  in.c_tube = starting_values::pf_to_farads(in.c_tube);
+  in.c_var_min = starting_values::pf_to_farads(in.c_var_min);
   in.f_hz = ask(con, {{}, q[10]}, within(range::f_mhz));
-  in.f_hz = mhz_to_hertz(in.f_hz);
+  in.f_hz = starting_values::mhz_to_hertz(in.f_hz);
   return in;
 }
 

@@ -2,7 +2,6 @@
 
 #include <bit>
 
-#include "console/terminal.hpp"
 
 namespace plan {
 
@@ -21,26 +20,10 @@ class Answer final : public design::DesignConsole {
 
 }  // namespace
 
-stage::StageInputs stage_inputs(const TypedInputs& typed, float f_mhz) {
-  stage::StageInputs in;
-  in.p_out = typed.p_out;
-  in.e_supply = typed.e_supply;
-  in.u_min = typed.u_min;
-  in.c_tube = terminal::pf_to_farads(typed.c_tube);
-  in.c_var_min = terminal::pf_to_farads(typed.c_var_min);
-  in.f_hz = terminal::mhz_to_hertz(f_mhz);
-  in.r_load = typed.r_load;
-  in.filter_db = typed.filter_db;
-  in.q_unloaded = typed.q_unloaded;
-  in.cutoff_deg = typed.cutoff_deg;
-  in.tube_exponent = typed.tube_exponent;
-  return in;
-}
-
 Design design_at(const TypedInputs& typed, float f_mhz, bool raise_q) {
   Design d;
   d.f_mhz = f_mhz;
-  d.record.start = stage_inputs(typed, f_mhz);
+  d.record.start = starting_values::stage_inputs(typed, f_mhz);
   Answer answer(raise_q);
   d.outcome = design::run_design(d.record, answer);
   return d;

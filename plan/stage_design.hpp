@@ -9,27 +9,12 @@
 
 #include "main/design.hpp"
 #include "main/stage_record.hpp"
+#include "main/starting_values.hpp"
 
 namespace plan {
 
-// The ten starting values that do not depend on the frequency, in the units
-// the dialog's prompts ask for them.
-struct TypedInputs {
-  float p_out = 0.0f;          // W
-  float e_supply = 0.0f;       // V
-  float u_min = 0.0f;          // V
-  float c_tube = 0.0f;         // pF
-  float c_var_min = 0.0f;      // pF
-  float r_load = 0.0f;         // ohm
-  float filter_db = 0.0f;      // dB
-  float q_unloaded = 0.0f;     // Q0
-  float cutoff_deg = 0.0f;     // degrees
-  float tube_exponent = 0.0f;  // exponent of the tube characteristic
-};
-
-// The record's starting values for one frequency, converted exactly as the
-// dialog converts them (pF to F, MHz to Hz, in 32-bit floats).
-stage::StageInputs stage_inputs(const TypedInputs& typed, float f_mhz);
+// The ten starting values that do not depend on the frequency, typed units.
+using TypedInputs = starting_values::TypedInputs;
 
 // One calculation of the plan.
 struct Design {

@@ -198,7 +198,7 @@ TEST(PlanAgreesWithConsole, CriticalQRefusal) {
 }
 
 TEST(PlanDesign, ConvertsTypedValuesAsTheDialogDoes) {
-  const stage::StageInputs in = plan::stage_inputs(typed_inputs(kIssueExample), 14.2f);
+  const stage::StageInputs in = starting_values::stage_inputs(typed_inputs(kIssueExample), 14.2f);
   EXPECT_EQ(in.f_hz, 14.2f * 1e6f);
   EXPECT_EQ(in.c_tube, 12.0f * 1e-12f);
   EXPECT_EQ(in.c_var_min, 8.0f * 1e-12f);
