@@ -55,7 +55,7 @@ stage::StageInputs input_terminal(console::Console& con, const text::ConsoleText
 }
 
 std::string console_report(const stage::StageResults& r, const stage::StageInputs& in,
-                           std::int32_t hot_cap_warning, const text::ConsoleTexts& t) {
+                           const std::vector<warnings::Warning>& warnings, const text::ConsoleTexts& t) {
   const std::array<float, 25> values{
       r.p_output,       r.p_h1,          r.p_supply,
       r.p_network_loss, r.p_anode,       r.eff_network_pct,
@@ -73,8 +73,8 @@ std::string console_report(const stage::StageResults& r, const stage::StageInput
     out += printer::value_line(t.report_labels[i], values[i]);
   }
   out += line_end;
-  for (const std::size_t w : printer::applicable_warnings(r, hot_cap_warning)) {
-    out += ' ' + std::string(t.warnings[w]) + line_end;
+  for (const warnings::Warning w : warnings) {
+    out += ' ' + std::string(t.warnings[static_cast<std::size_t>(w)]) + line_end;
   }
   out += line_end;
   out += ' ' + std::string(t.inputs_heading) + line_end;
@@ -85,9 +85,9 @@ std::string console_report(const stage::StageResults& r, const stage::StageInput
 }
 
 void output_terminal(console::Console& con, const stage::StageResults& results,
-                     const stage::StageInputs& inputs, std::int32_t hot_cap_warning,
+                     const stage::StageInputs& inputs, const std::vector<warnings::Warning>& warnings,
                      const text::ConsoleTexts& t) {
-  con.write(console_report(results, inputs, hot_cap_warning, t));
+  con.write(console_report(results, inputs, warnings, t));
 }
 
 namespace {

@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/console_io.hpp"
 #include "main/stage_record.hpp"
+#include "main/warnings.hpp"
 #include "text/texts.hpp"
 
 namespace terminal {
@@ -18,10 +20,10 @@ stage::StageInputs input_terminal(console::Console& con, const text::ConsoleText
 
 // The console report: 25 numbered results, the warnings, the starting values.
 std::string console_report(const stage::StageResults& results, const stage::StageInputs& inputs,
-                           std::int32_t hot_cap_warning, const text::ConsoleTexts& t);
+                           const std::vector<warnings::Warning>& warnings, const text::ConsoleTexts& t);
 
 void output_terminal(console::Console& con, const stage::StageResults& results,
-                     const stage::StageInputs& inputs, std::int32_t hot_cap_warning,
+                     const stage::StageInputs& inputs, const std::vector<warnings::Warning>& warnings,
                      const text::ConsoleTexts& t);
 
 // True when the first 3 bytes of the answer word are exactly one of the yes words.

@@ -126,6 +126,7 @@ Outcome run_design(stage::StageRecord& record, DesignConsole& console) {
   record.inputs = start;
   const stage::StageInputs& in = record.inputs;
   record.hot_cap_warning = 0;
+  record.warnings.clear();
   bool power_nudged = false;
 
   const stage::PulseCoeffs a = pulse_coefficients(in);
@@ -305,6 +306,7 @@ Outcome run_design(stage::StageRecord& record, DesignConsole& console) {
       refl.s22,
       s11_band_khz,
   };
+  record.warnings = warnings::decide(record.results, record.hot_cap_warning);
   return Outcome::completed;
 }
 

@@ -141,7 +141,7 @@ class MainLoop {
 
   State report_and_menu() {
     con_.clear_screen();
-    terminal::output_terminal(con_, record_.results, record_.inputs, record_.hot_cap_warning, t_);
+    terminal::output_terminal(con_, record_.results, record_.inputs, record_.warnings, t_);
     write_empty_line(con_);
     for (const text::Text line : t_.menu) write_message(con_, line);
     write_empty_line(con_);
@@ -168,7 +168,7 @@ class MainLoop {
 
   void save() {
     const bool saved = printer::output_file(record_.results, record_.inputs, record_.pulse_coeffs,
-                                            record_.hot_cap_warning, con_.today(), report_path_);
+                                            record_.warnings, con_.today(), report_path_);
     write_message(con_, saved ? t_.saved : t_.save_failed);
     con_.pause(1);
   }

@@ -4,6 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "main/warnings.hpp"
 
 namespace stage {
 
@@ -74,6 +77,7 @@ struct StageRecord {
   StageResults results;
   PulseCoeffs pulse_coeffs;
   std::int32_t hot_cap_warning = 0;
+  std::vector<warnings::Warning> warnings;  // of the last completed calculation
   float f_mhz_shown = 0.0f;  // MHz, the frequency of the last calculation
 };
 

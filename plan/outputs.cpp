@@ -214,9 +214,8 @@ std::string float_text(float value) {
 std::vector<std::string_view> warning_texts(const Design& design) {
   std::vector<std::string_view> out;
   if (!design.completed()) return out;
-  for (const std::size_t w :
-       printer::applicable_warnings(design.record.results, design.record.hot_cap_warning)) {
-    out.push_back(texts().warnings[w]);
+  for (const warnings::Warning w : design.record.warnings) {
+    out.push_back(texts().warnings[static_cast<std::size_t>(w)]);
   }
   return out;
 }

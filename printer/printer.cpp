@@ -10,16 +10,6 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-enum Warning : std::size_t {
-  kEfficiencyBelow80,
-  kEfficiencyBelow85,
-  kEfficiencyBelow90,
-  kFilteringBelow40,
-  kHarmonicPowerAbove50,
-  kTotalEfficiencyBelow50,
-  kHotCapacitance,
-};
-
 void message(std::string& out, std::string_view text) {
   out += ' ';
   out += text;
@@ -33,23 +23,6 @@ std::string two_columns(std::string_view left, float left_value, std::string_vie
 }
 
 }  // namespace
-
-std::vector<std::size_t> applicable_warnings(const stage::StageResults& r,
-                                             std::int32_t hot_cap_warning) {
-  std::vector<std::size_t> found;
-  if (r.eff_network_pct < 80.0f) {
-    found.push_back(kEfficiencyBelow80);
-  } else if (r.eff_network_pct < 85.0f) {
-    found.push_back(kEfficiencyBelow85);
-  } else if (r.eff_network_pct < 90.0f) {
-    found.push_back(kEfficiencyBelow90);
-  }
-  if (r.filter_achieved_db < 39.999f && r.p_output > 15.1f) found.push_back(kFilteringBelow40);
-  if (r.p_h2_out_mw > 50.0f) found.push_back(kHarmonicPowerAbove50);
-  if (r.eff_total_pct < 50.0f) found.push_back(kTotalEfficiencyBelow50);
-  if (hot_cap_warning != 0) found.push_back(kHotCapacitance);
-  return found;
-}
 
 std::string inputs_block(const stage::StageInputs& in, const std::array<text::Text, 6>& left,
                          const std::array<text::Text, 5>& right) {
@@ -68,7 +41,7 @@ std::string value_line(std::string_view label, float value) {
 }
 
 std::string file_report(const stage::StageResults& results, const stage::StageInputs& inputs,
-                        const stage::PulseCoeffs& pulse_coeffs, std::int32_t hot_cap_warning,
+                        const stage::PulseCoeffs& pulse_coeffs, const std::vector<warnings::Warning>& warnings,
                         std::string_view date) {
   const text::FileTexts& t = text::kFileTexts;
   const text::ConsoleTexts& shared = text::console_texts(text::Encoding::utf8);
@@ -119,8 +92,10 @@ std::string file_report(const stage::StageResults& results, const stage::StageIn
   out += kLineEnd;
   for (std::size_t i = 0; i < values.size(); ++i) out += value_line(t.labels[i], values[i]);
   out += kLineEnd;
-  for (const std::size_t w : applicable_warnings(results, hot_cap_warning)) {
-    message(out, w == kHarmonicPowerAbove50 ? t.h2_power_warning : shared.warnings[w]);
+  for (const warnings::Warning w : warnings) {
+    message(out, w == warnings::Warning::h2_power_above_50
+                     ? t.h2_power_warning
+                     : shared.warnings[static_cast<std::size_t>(w)]);
   }
   out += kLineEnd;
   message(out, shared.inputs_heading);
@@ -143,9 +118,9 @@ bool append_to_file(const std::string& path, std::string_view bytes) {
 }
 
 bool output_file(const stage::StageResults& results, const stage::StageInputs& inputs,
-                 const stage::PulseCoeffs& pulse_coeffs, std::int32_t hot_cap_warning,
+                 const stage::PulseCoeffs& pulse_coeffs, const std::vector<warnings::Warning>& warnings,
                  std::string_view date, const std::string& path) {
-  return append_to_file(path, file_report(results, inputs, pulse_coeffs, hot_cap_warning, date));
+  return append_to_file(path, file_report(results, inputs, pulse_coeffs, warnings, date));
 }
 
 }  // namespace printer

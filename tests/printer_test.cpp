@@ -10,6 +10,9 @@
 
 namespace {
 
+// The warnings of a design whose results are all zero.
+const std::vector<warnings::Warning> kNoResultWarnings = warnings::decide({}, 0);
+
 stage::StageResults results_with_every_warning() {
   stage::StageResults r;
   r.p_output = 100.0f;
@@ -23,7 +26,7 @@ stage::StageResults results_with_every_warning() {
 TEST(FileReport, HasTheDateLineFrequencyHeaderAndThirtySevenValues) {
   stage::StageInputs in;
   in.f_hz = 14.2f * 1e6f;
-  const std::string report = printer::file_report({}, in, {0.25f, 0.5f, 0.125f}, 0, "20261208");
+  const std::string report = printer::file_report({}, in, {0.25f, 0.5f, 0.125f}, kNoResultWarnings, "20261208");
   const std::string head = " Дата: 20261208" + std::string(17, ' ') +
                            "\r\n\r\n Результаты расчета для f, МГц =      14.200\r\n\r\n";
   EXPECT_EQ(report.substr(0, head.size()), head);
@@ -38,7 +41,8 @@ TEST(FileReport, HasTheDateLineFrequencyHeaderAndThirtySevenValues) {
 
 TEST(FileReport, DiffersFromTheConsoleInOneWarningAndOneLabel) {
   const std::string report =
-      printer::file_report(results_with_every_warning(), {}, {}, 1, "20261208");
+      printer::file_report(results_with_every_warning(), {}, {},
+                           warnings::decide(results_with_every_warning(), 1), "20261208");
   EXPECT_NE(report.find(" Внимание, КПД П-контура меньше 80% !!!\r\n"
                         " Внимание, уровень фильтрации 2-й гармоники ниже 40 дБ!\r\n"
                         " Внимание, мощность 2-й гармоники больше 50 мВт!\r\n"
@@ -52,10 +56,10 @@ TEST(FileReport, AppendsWithoutTouchingWhatIsThere) {
   testing_support::TempDir dir;
   const std::string path = (dir.path() / "pi_kontur.txt").string();
   testing_support::write_file(path, "earlier\r\n");
-  ASSERT_TRUE(printer::output_file({}, {}, {}, 0, "20261208", path));
-  ASSERT_TRUE(printer::output_file({}, {}, {}, 0, "20261209", path));
+  ASSERT_TRUE(printer::output_file({}, {}, {}, kNoResultWarnings, "20261208", path));
+  ASSERT_TRUE(printer::output_file({}, {}, {}, kNoResultWarnings, "20261209", path));
   const std::string file = testing_support::read_file(path);
-  const std::string one = printer::file_report({}, {}, {}, 0, "20261208");
+  const std::string one = printer::file_report({}, {}, {}, kNoResultWarnings, "20261208");
   EXPECT_EQ(file.substr(0, 9 + one.size()), "earlier\r\n" + one);
   EXPECT_EQ(file.size(), 9 + 2 * one.size());
 }
