@@ -70,12 +70,21 @@ struct PulseCoeffs {
   float a2 = 0.0f;  // second harmonic
 };
 
+// The elements of the final network in SI units, exactly as the sweeps and
+// the reflections of the calculation used them.
+struct FinalElements {
+  float c1 = 0.0f;      // F, total anode-side capacitance
+  float c2 = 0.0f;      // F
+  float l_coil = 0.0f;  // H
+};
+
 // The one record the main program owns for the whole run.
 struct StageRecord {
   StageInputs start;   // working starting values: written by the dialog and the menu
   StageInputs inputs;  // snapshot taken at the start of the last calculation
   StageResults results;
   PulseCoeffs pulse_coeffs;
+  FinalElements final_elements;  // all 0 after a refused calculation
   std::int32_t hot_cap_warning = 0;
   std::vector<warnings::Warning> warnings;  // of the last completed calculation
   float f_mhz_shown = 0.0f;  // MHz, the frequency of the last calculation

@@ -5,26 +5,11 @@
 
 namespace plan {
 
-namespace {
-
-// The plan's answer to the hot-capacitance question; nothing is shown.
-class Answer final : public design::DesignConsole {
- public:
-  explicit Answer(bool raise_q) : raise_q_(raise_q) {}
-  void announce_calculation() override {}
-  bool ask_raise_loaded_q(design::HotCapText) override { return raise_q_; }
-
- private:
-  bool raise_q_;
-};
-
-}  // namespace
-
 Design design_at(const TypedInputs& typed, float f_mhz, bool raise_q) {
   Design d;
   d.f_mhz = f_mhz;
   d.record.start = starting_values::stage_inputs(typed, f_mhz);
-  Answer answer(raise_q);
+  design::FixedAnswer answer(raise_q);
   d.outcome = design::run_design(d.record, answer);
   return d;
 }
