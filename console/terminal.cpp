@@ -7,6 +7,7 @@
 #include "console/tochka.hpp"
 #include "main/starting_values.hpp"
 #include "printer/printer.hpp"
+#include "printer/results.hpp"
 
 namespace terminal {
 
@@ -56,21 +57,10 @@ stage::StageInputs input_terminal(console::Console& con, const text::ConsoleText
 
 std::string console_report(const stage::StageResults& r, const stage::StageInputs& in,
                            const std::vector<warnings::Warning>& warnings, const text::ConsoleTexts& t) {
-  const std::array<float, 25> values{
-      r.p_output,       r.p_h1,          r.p_supply,
-      r.p_network_loss, r.p_anode,       r.eff_network_pct,
-      r.eff_anode_pct,  r.eff_total_pct, r.i_peak_ma,
-      r.i_h1_ma,        r.i_dc_ma,       r.filter_achieved_db,
-      r.s11_band_khz,   r.q_loaded,      r.r_oe,
-      r.c1_optimum_pf,  r.c1_total_pf,   r.c_hot_pf,
-      r.l_uh,           r.c2_pf,         r.q_c1_var,
-      r.q_c2_var,       r.i_coil_a,      r.u_out_rms,
-      r.p_h2_out_mw,
-  };
-  const std::string line_end(console::kLineEnd);
+  const std::string line_end(text::kLineEnd);
   std::string out = line_end;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    out += printer::value_line(t.report_labels[i], values[i]);
+  for (const results::Line* line : results::console_lines(t.encoding)) {
+    out += printer::value_line(results::console_label(*line), results::value(*line, r, {}));
   }
   out += line_end;
   for (const warnings::Warning w : warnings) {

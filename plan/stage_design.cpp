@@ -1,8 +1,5 @@
 #include "plan/stage_design.hpp"
 
-#include <bit>
-
-
 namespace plan {
 
 Design design_at(const TypedInputs& typed, float f_mhz, bool raise_q) {
@@ -20,10 +17,6 @@ std::vector<Design> design_all(const TypedInputs& typed, const std::vector<float
   designs.reserve(f_mhz.size());
   for (const float f : f_mhz) designs.push_back(design_at(typed, f, raise_q));
   return designs;
-}
-
-std::array<float, 34> result_values(const stage::StageResults& results) {
-  return std::bit_cast<std::array<float, 34>>(results);
 }
 
 std::array<float, 10> typed_values(const TypedInputs& t) {

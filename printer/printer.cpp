@@ -3,12 +3,13 @@
 #include <cstdio>
 
 #include "printer/numform.hpp"
+#include "printer/results.hpp"
 
 namespace printer {
 
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
+using text::kLineEnd;
 
 void message(std::string& out, std::string_view text) {
   out += ' ';
@@ -45,52 +46,14 @@ std::string file_report(const stage::StageResults& results, const stage::StageIn
                         std::string_view date) {
   const text::FileTexts& t = text::kFileTexts;
   const text::ConsoleTexts& shared = text::console_texts(text::Encoding::utf8);
-  const std::array<float, 37> values{
-      results.p_output,
-      results.p_h1,
-      results.p_supply,
-      results.p_network_loss,
-      results.p_anode,
-      results.eff_network_pct,
-      results.eff_anode_pct,
-      results.eff_total_pct,
-      results.i_peak_ma,
-      results.i_h1_ma,
-      results.i_dc_ma,
-      pulse_coeffs.a0,
-      pulse_coeffs.a1,
-      pulse_coeffs.a2,
-      results.supply_utilisation,
-      results.filter_achieved_db,
-      results.passband_khz,
-      results.q_loaded,
-      results.q_critical,
-      results.r_oe,
-      results.c1_optimum_pf,
-      results.c1_total_pf,
-      results.c_hot_pf,
-      results.l_uh,
-      results.c2_pf,
-      results.q_c1_var,
-      results.q_c2_var,
-      results.q_l_var,
-      results.i_coil_a,
-      results.i_c1_a,
-      results.i_c2_a,
-      results.u_in_rms,
-      results.u_out_rms,
-      results.p_h2_out_mw,
-      results.s11_at_f,
-      results.s22_at_f,
-      results.s11_band_khz,
-  };
-
   std::string out;
   message(out, std::string(t.date) + std::string(date) + std::string(17, ' '));
   out += kLineEnd;
   out += value_line(t.frequency_heading, inputs.f_hz * 1e-6f);
   out += kLineEnd;
-  for (std::size_t i = 0; i < values.size(); ++i) out += value_line(t.labels[i], values[i]);
+  for (const results::Line& line : results::lines(text::Encoding::utf8)) {
+    out += value_line(results::file_label(line), results::value(line, results, pulse_coeffs));
+  }
   out += kLineEnd;
   for (const warnings::Warning w : warnings) {
     message(out, w == warnings::Warning::h2_power_above_50

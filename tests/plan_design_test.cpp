@@ -11,6 +11,7 @@
 #include "main/program.hpp"
 #include "plan/stage_design.hpp"
 #include "plan/summary.hpp"
+#include "plan_fixtures.hpp"
 #include "text/texts.hpp"
 
 namespace {
@@ -113,11 +114,11 @@ void expect_same_record(const Observed& console, const plan::Design& plan) {
   EXPECT_TRUE(same_bits(&c.pulse_coeffs, &p.pulse_coeffs, sizeof c.pulse_coeffs));
   EXPECT_EQ(c.hot_cap_warning, p.hot_cap_warning);
   EXPECT_TRUE(same_bits(&c.f_mhz_shown, &p.f_mhz_shown, sizeof c.f_mhz_shown));
-  const std::array<float, 34> cv = plan::result_values(c.results);
-  const std::array<float, 34> pv = plan::result_values(p.results);
+  const std::array<float, 34> cv = testing_support::result_values(c.results);
+  const std::array<float, 34> pv = testing_support::result_values(p.results);
   for (std::size_t i = 0; i < cv.size(); ++i) {
     EXPECT_TRUE(same_bits(&cv[i], &pv[i], sizeof(float)))
-        << plan::kResultNames[i] << ": console " << cv[i] << ", plan " << pv[i];
+        << testing_support::kResultNames[i] << ": console " << cv[i] << ", plan " << pv[i];
   }
 }
 

@@ -1,11 +1,20 @@
-// The dated file report and its appending.
+// The dated file report and its appending; the description of the results
+// that both reports walk.
 
 #include "printer/printer.hpp"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
+#include <cctype>
+#include <set>
 #include <string>
+#include <vector>
 
+#include "console/terminal.hpp"
+#include "printer/numform.hpp"
+#include "printer/results.hpp"
 #include "test_files.hpp"
 
 namespace {
@@ -69,6 +78,82 @@ TEST(FileReport, ReportsFailureWhenTheFileCannotBeWritten) {
   EXPECT_FALSE(printer::append_to_file(dir.path().string(), "x"));
   EXPECT_FALSE(printer::append_to_file((dir.path() / "missing" / "f.txt").string(), "x"));
   EXPECT_FALSE(printer::append_to_file("/dev/full", "x"));
+}
+
+}  // namespace
+
+namespace {
+
+// Every result and pulse coefficient a value of its own, 101 to 137.
+struct DistinctValues {
+  stage::StageResults results;
+  stage::PulseCoeffs coeffs;
+  DistinctValues() {
+    std::array<float, results::kResultCount> r{};
+    for (std::size_t i = 0; i < r.size(); ++i) r[i] = 101.0f + static_cast<float>(i);
+    results = std::bit_cast<stage::StageResults>(r);
+    coeffs = {135.0f, 136.0f, 137.0f};
+  }
+};
+
+std::size_t occurrences(const std::string& text, const std::string& what) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+// The numbers that begin the lines of a report, in order.
+std::vector<int> line_numbers(const std::string& report) {
+  std::vector<int> numbers;
+  std::size_t at = 0;
+  while (at < report.size()) {
+    std::size_t end = report.find("\r\n", at);
+    if (end == std::string::npos) end = report.size();
+    const std::string line = report.substr(at, end - at);
+    std::size_t digits = 1;
+    while (digits < line.size() && std::isdigit(static_cast<unsigned char>(line[digits]))) ++digits;
+    if (line.size() > 1 && line[0] == ' ' && digits > 1 && digits < line.size() &&
+        line[digits] == '.') {
+      numbers.push_back(std::stoi(line.substr(1, digits - 1)));
+    }
+    at = end + 2;
+  }
+  return numbers;
+}
+
+std::vector<int> one_to(int n) {
+  std::vector<int> v;
+  for (int i = 1; i <= n; ++i) v.push_back(i);
+  return v;
+}
+
+TEST(ResultsDescription, FileReportShowsEveryResultAndCoefficientOnceNumberedWithoutGaps) {
+  const DistinctValues v;
+  const std::string report =
+      printer::file_report(v.results, {}, v.coeffs, kNoResultWarnings, "20261208");
+  for (int i = 101; i <= 137; ++i) {
+    EXPECT_EQ(occurrences(report, numform::fixed(static_cast<float>(i), 11, 3) + "\r\n"), 1u) << i;
+  }
+  EXPECT_EQ(line_numbers(report), one_to(35));
+  std::set<std::string_view> keys;
+  for (const results::Line& line : results::lines(text::Encoding::utf8)) {
+    EXPECT_TRUE(keys.insert(line.key).second) << line.key;
+    EXPECT_NE(line.result == nullptr, line.coeff == nullptr) << line.key;
+  }
+}
+
+TEST(ResultsDescription, ConsoleReportIsNumberedWithoutGapsInBothEncodings) {
+  const DistinctValues v;
+  for (const text::Encoding e : {text::Encoding::utf8, text::Encoding::cp866}) {
+    const std::string report =
+        terminal::console_report(v.results, {}, {}, text::console_texts(e));
+    EXPECT_EQ(line_numbers(report), one_to(25));
+    for (const results::Line* line : results::console_lines(e)) {
+      EXPECT_EQ(occurrences(report, numform::fixed(results::value(*line, v.results, {}), 11, 3)),
+                1u)
+          << line->key;
+    }
+  }
 }
 
 }  // namespace
