@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -12,45 +11,10 @@
 #include "plan/stage_design.hpp"
 #include "plan/summary.hpp"
 #include "plan_fixtures.hpp"
+#include "scripted_console.hpp"
 #include "text/texts.hpp"
 
 namespace {
-
-// A console whose input is a list of lines, except that the hot-capacitance
-// question, whenever the session asks it, gets the given answer.
-class AnsweringConsole final : public console::Console {
- public:
-  AnsweringConsole(std::vector<std::string> lines, std::string answer)
-      : lines_(lines.begin(), lines.end()), answer_(std::move(answer)) {}
-
-  std::optional<std::string> read_line() override {
-    const std::string_view prompt = text::console_texts(text::Encoding::utf8).raise_q_prompt;
-    if (output_.size() >= prompt.size() &&
-        output_.compare(output_.size() - prompt.size(), prompt.size(), prompt) == 0 &&
-        answered_at_ != output_.size()) {
-      answered_at_ = output_.size();
-      ++questions_;
-      return answer_;
-    }
-    if (lines_.empty()) return std::nullopt;
-    std::string line = lines_.front();
-    lines_.pop_front();
-    return line;
-  }
-  void write(std::string_view bytes) override { output_.append(bytes); }
-  void clear_screen() override {}
-  void pause(int) override {}
-  std::string today() override { return "20261208"; }
-
-  int questions() const { return questions_; }
-
- private:
-  std::deque<std::string> lines_;
-  std::string answer_;
-  std::string output_;
-  std::size_t answered_at_ = std::string::npos;
-  int questions_ = 0;
-};
 
 // The starting values as typed into the dialog, in the order it asks them.
 struct Typed {
@@ -90,13 +54,15 @@ std::vector<Observed> console_session(const Typed& t, const std::vector<std::str
     }
     lines.push_back(i + 1 < freqs.size() ? "8" : "9");
   }
-  AnsweringConsole con(lines, raise_q ? "y" : "n");
+  testing_support::ScriptedConsole con(testing_support::script(lines));
+  con.answer_prompt(std::string(text::console_texts(text::Encoding::utf8).raise_q_prompt),
+                    raise_q ? "y" : "n");
   std::vector<Observed> seen;
   const int status = program::run(con, text::Encoding::utf8, "/nonexistent/pi_kontur.txt",
                                   [&](const stage::StageRecord& r, design::Outcome o) {
                                     seen.push_back({r, o});
                                   });
-  if (questions) *questions = con.questions();
+  if (questions) *questions = con.prompts_answered();
   EXPECT_EQ(status, 0);
   return seen;
 }
@@ -182,7 +148,8 @@ TEST(PlanAgreesWithConsole, CriticalQRefusal) {
     lines.push_back("7");
   }
   lines.push_back("9");
-  AnsweringConsole con(lines, "n");
+  testing_support::ScriptedConsole con(testing_support::script(lines));
+  con.answer_prompt(std::string(text::console_texts(text::Encoding::utf8).raise_q_prompt), "n");
   std::vector<Observed> console;
   EXPECT_EQ(program::run(con, text::Encoding::utf8, "/nonexistent/pi_kontur.txt",
                          [&](const stage::StageRecord& r, design::Outcome o) {
