@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "main/starting_values.hpp"
 #include "main/warnings.hpp"
 #include "matching/polosa_s11.hpp"
 #include "matching/s11s22f.hpp"
@@ -355,7 +356,7 @@ stage::StageResults assemble_results(const Working& w, const stage::StageInputs&
 // Takes the starting values into the record and clears what the last
 // calculation left.
 void begin(stage::StageRecord& record) {
-  record.f_mhz_shown = record.start.f_hz * 1e-6f;
+  record.f_mhz_shown = starting_values::hertz_to_mhz(record.start.f_hz);
   record.inputs = record.start;
   record.hot_cap_warning = 0;
   record.results = {};

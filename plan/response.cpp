@@ -17,12 +17,8 @@ FinalNetwork final_network(const stage::StageRecord& record) {
   return n;
 }
 
-Generator passband_generator(const FinalNetwork& n) {
-  return spectrum::passband_generator(n.u_in_rms, n.r_oe);
-}
-
 float v_out(const FinalNetwork& n, float f_hz) {
-  const Generator g = passband_generator(n);
+  const spectrum::Generator g = spectrum::passband_generator(n.u_in_rms, n.r_oe);
   return cplx::modulus(spectrum::solve(n.net, f_hz, g.e_g, g.r_g).v_out);
 }
 

@@ -24,11 +24,8 @@ struct FinalNetwork {
 
 FinalNetwork final_network(const stage::StageRecord& record);
 
-// The pass-band's generator (spectrum::passband_generator) of the network.
-using Generator = spectrum::Generator;
-Generator passband_generator(const FinalNetwork& n);
-
-// |Vout| at one frequency with that generator, V rms.
+// |Vout| at one frequency with the pass-band's generator
+// (spectrum::passband_generator), V rms.
 float v_out(const FinalNetwork& n, float f_hz);
 
 // |S11| at one frequency, by s11s22f::fs11.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "main/starting_values.hpp"
 #include "printer/numform.hpp"
 #include "printer/results.hpp"
 
@@ -28,11 +29,11 @@ std::string two_columns(std::string_view left, float left_value, std::string_vie
 std::string inputs_block(const stage::StageInputs& in, const std::array<text::Text, 6>& left,
                          const std::array<text::Text, 5>& right) {
   std::string out;
-  out += two_columns(left[0], in.p_out, right[0], in.f_hz * 1e-6f);
+  out += two_columns(left[0], in.p_out, right[0], starting_values::hertz_to_mhz(in.f_hz));
   out += two_columns(left[1], in.e_supply, right[1], in.r_load);
   out += two_columns(left[2], in.u_min, right[2], in.filter_db);
-  out += two_columns(left[3], in.c_tube * 1e12f, right[3], in.q_unloaded);
-  out += two_columns(left[4], in.c_var_min * 1e12f, right[4], in.cutoff_deg);
+  out += two_columns(left[3], starting_values::farads_to_pf(in.c_tube), right[3], in.q_unloaded);
+  out += two_columns(left[4], starting_values::farads_to_pf(in.c_var_min), right[4], in.cutoff_deg);
   out += std::string(left[5]) + numform::fixed(in.tube_exponent, 9, 2) + std::string(kLineEnd);
   return out;
 }
@@ -49,7 +50,7 @@ std::string file_report(const stage::StageResults& results, const stage::StageIn
   std::string out;
   message(out, std::string(t.date) + std::string(date) + std::string(17, ' '));
   out += kLineEnd;
-  out += value_line(t.frequency_heading, inputs.f_hz * 1e-6f);
+  out += value_line(t.frequency_heading, starting_values::hertz_to_mhz(inputs.f_hz));
   out += kLineEnd;
   for (const results::Line& line : results::lines(text::Encoding::utf8)) {
     out += value_line(results::file_label(line), results::value(line, results, pulse_coeffs));

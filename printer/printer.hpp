@@ -1,5 +1,8 @@
 #pragma once
 
+// The file report: the dated report appended to pi_kontur.txt, and the
+// blocks it shares with the console report.
+
 #include <array>
 #include <cstdint>
 #include <string>
