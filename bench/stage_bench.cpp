@@ -135,9 +135,9 @@ void BM_S11Sweep(benchmark::State& state) {
   const FinalNetwork& n = slowest_network();
   const design::SweepPlan& s = n.sweep;
   for (auto _ : state) {
-    const float band = polosa_s11::s11polosa(n.net.q_unloaded, n.net.c1, n.net.c2, n.net.l_coil,
-                                             s.f_low_hz, s.step_hz, s.s11_points, n.r_oe,
-                                             n.net.r_load);
+    const float band =
+        polosa_s11::s11polosa(n.net.q_unloaded, n.net.c1, n.net.c2, n.net.l_coil, s.f_low_hz,
+                              s.step_hz, s.s11_points, n.r_oe, n.net.r_load);
     benchmark::DoNotOptimize(band);
   }
   state.counters["points"] = static_cast<double>(s.s11_points);

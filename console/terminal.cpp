@@ -56,7 +56,8 @@ stage::StageInputs input_terminal(console::Console& con, const text::ConsoleText
 }
 
 std::string console_report(const stage::StageResults& r, const stage::StageInputs& in,
-                           const std::vector<warnings::Warning>& warnings, const text::ConsoleTexts& t) {
+                           const std::vector<warnings::Warning>& warnings,
+                           const text::ConsoleTexts& t) {
   const std::string line_end(text::kLineEnd);
   std::string out = line_end;
   for (const results::Line* line : results::console_lines(t.encoding)) {
@@ -75,8 +76,8 @@ std::string console_report(const stage::StageResults& r, const stage::StageInput
 }
 
 void output_terminal(console::Console& con, const stage::StageResults& results,
-                     const stage::StageInputs& inputs, const std::vector<warnings::Warning>& warnings,
-                     const text::ConsoleTexts& t) {
+                     const stage::StageInputs& inputs,
+                     const std::vector<warnings::Warning>& warnings, const text::ConsoleTexts& t) {
   con.write(console_report(results, inputs, warnings, t));
 }
 

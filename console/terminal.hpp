@@ -20,11 +20,12 @@ stage::StageInputs input_terminal(console::Console& con, const text::ConsoleText
 
 // The console report: 25 numbered results, the warnings, the starting values.
 std::string console_report(const stage::StageResults& results, const stage::StageInputs& inputs,
-                           const std::vector<warnings::Warning>& warnings, const text::ConsoleTexts& t);
+                           const std::vector<warnings::Warning>& warnings,
+                           const text::ConsoleTexts& t);
 
 void output_terminal(console::Console& con, const stage::StageResults& results,
-                     const stage::StageInputs& inputs, const std::vector<warnings::Warning>& warnings,
-                     const text::ConsoleTexts& t);
+                     const stage::StageInputs& inputs,
+                     const std::vector<warnings::Warning>& warnings, const text::ConsoleTexts& t);
 
 // True when the first 3 bytes of the answer word are exactly one of the yes words.
 bool is_yes(std::string_view line, const text::ConsoleTexts& t);

@@ -383,8 +383,9 @@ SweepPlan sweep_plan(float f_hz) {
   const calculations::SweepStep step = calculations::delta(f_hz, s.start_hz, f_high);
   s.step_hz = step.step;
   s.count = step.count;
-  s.s11_points = step.count - static_cast<std::int32_t>(std::lround(
-                                  s.f_low_hz * static_cast<float>(step.count) / f_high));
+  s.s11_points =
+      step.count -
+      static_cast<std::int32_t>(std::lround(s.f_low_hz * static_cast<float>(step.count) / f_high));
   return s;
 }
 

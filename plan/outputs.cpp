@@ -2,8 +2,8 @@
 
 #include <array>
 #include <charconv>
-#include <cstdlib>
 #include <cstddef>
+#include <cstdlib>
 #include <optional>
 #include <system_error>
 
@@ -100,7 +100,9 @@ void inputs_section(std::string& out, const PlanReport& report) {
 // One block of the grid: the label column and the designs [first, last).
 void grid_block(std::string& out, const PlanReport& report, std::size_t label_width,
                 std::size_t first, std::size_t last) {
-  const auto row = [&](std::string_view label) { out += ' ' + pad_right(label, label_width) + "  "; };
+  const auto row = [&](std::string_view label) {
+    out += ' ' + pad_right(label, label_width) + "  ";
+  };
   row(bare_label(text::kFileTexts.frequency_heading));
   for (std::size_t col = first; col < last; ++col) {
     out += numform::fixed(report.designs[col].f_mhz, kCell, 3);
@@ -136,8 +138,7 @@ void grid_section(std::string& out, const PlanReport& report, std::size_t width)
       width > label_column ? std::max<std::size_t>(1, (width - label_column) / kCell) : 1;
   for (std::size_t first = 0; first < report.designs.size(); first += per_block) {
     if (first != 0) out += '\n';
-    grid_block(out, report, label_width, first,
-               std::min(report.designs.size(), first + per_block));
+    grid_block(out, report, label_width, first, std::min(report.designs.size(), first + per_block));
   }
   if (report.designs.empty()) grid_block(out, report, label_width, 0, 0);
 }

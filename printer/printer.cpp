@@ -43,8 +43,8 @@ std::string value_line(std::string_view label, float value) {
 }
 
 std::string file_report(const stage::StageResults& results, const stage::StageInputs& inputs,
-                        const stage::PulseCoeffs& pulse_coeffs, const std::vector<warnings::Warning>& warnings,
-                        std::string_view date) {
+                        const stage::PulseCoeffs& pulse_coeffs,
+                        const std::vector<warnings::Warning>& warnings, std::string_view date) {
   const text::FileTexts& t = text::kFileTexts;
   const text::ConsoleTexts& shared = text::console_texts(text::Encoding::utf8);
   std::string out;
@@ -82,8 +82,9 @@ bool append_to_file(const std::string& path, std::string_view bytes) {
 }
 
 bool output_file(const stage::StageResults& results, const stage::StageInputs& inputs,
-                 const stage::PulseCoeffs& pulse_coeffs, const std::vector<warnings::Warning>& warnings,
-                 std::string_view date, const std::string& path) {
+                 const stage::PulseCoeffs& pulse_coeffs,
+                 const std::vector<warnings::Warning>& warnings, std::string_view date,
+                 const std::string& path) {
   return append_to_file(path, file_report(results, inputs, pulse_coeffs, warnings, date));
 }
 

@@ -25,8 +25,8 @@ std::string value_line(std::string_view label, float value);
 // The whole dated report as it is appended to the file, UTF-8, CR LF.
 // date : YYYYMMDD
 std::string file_report(const stage::StageResults& results, const stage::StageInputs& inputs,
-                        const stage::PulseCoeffs& pulse_coeffs, const std::vector<warnings::Warning>& warnings,
-                        std::string_view date);
+                        const stage::PulseCoeffs& pulse_coeffs,
+                        const std::vector<warnings::Warning>& warnings, std::string_view date);
 
 // Appends bytes to the file at path with one write, creating it when
 // missing; false when it cannot be opened, written or closed. Bytes already
@@ -35,7 +35,8 @@ bool append_to_file(const std::string& path, std::string_view bytes);
 
 // Appends the report of the calculation to the file report at path.
 bool output_file(const stage::StageResults& results, const stage::StageInputs& inputs,
-                 const stage::PulseCoeffs& pulse_coeffs, const std::vector<warnings::Warning>& warnings,
-                 std::string_view date, const std::string& path);
+                 const stage::PulseCoeffs& pulse_coeffs,
+                 const std::vector<warnings::Warning>& warnings, std::string_view date,
+                 const std::string& path);
 
 }  // namespace printer

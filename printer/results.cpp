@@ -5,8 +5,7 @@
 namespace results {
 
 const std::array<Line, kLineCount>& lines(text::Encoding e) {
-  return e == text::Encoding::utf8 ? kLines<text::Encoding::utf8>
-                                   : kLines<text::Encoding::cp866>;
+  return e == text::Encoding::utf8 ? kLines<text::Encoding::utf8> : kLines<text::Encoding::cp866>;
 }
 
 std::vector<const Line*> console_lines(text::Encoding e) {

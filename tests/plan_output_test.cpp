@@ -258,9 +258,15 @@ TEST(PlanOutput, TableStandsInBlocksOfFrequenciesThatFitTheWidth) {
 TEST(PlanOutput, TableWidthComesFromColumnsWhenItIsSane) {
   const char* saved = std::getenv("COLUMNS");
   const std::string restore = saved != nullptr ? saved : "";
-  for (const auto& [columns, width] : std::vector<std::pair<const char*, std::size_t>>{
-           {"80", 80}, {"132", 132}, {"", 100}, {"abc", 100}, {"80x", 100}, {"-80", 100},
-           {"5", 100}, {"99999999999999999999999", 100}}) {
+  for (const auto& [columns, width] :
+       std::vector<std::pair<const char*, std::size_t>>{{"80", 80},
+                                                        {"132", 132},
+                                                        {"", 100},
+                                                        {"abc", 100},
+                                                        {"80x", 100},
+                                                        {"-80", 100},
+                                                        {"5", 100},
+                                                        {"99999999999999999999999", 100}}) {
     setenv("COLUMNS", columns, 1);
     EXPECT_EQ(plan::table_width(), width) << columns;
   }

@@ -35,7 +35,8 @@ stage::StageResults results_with_every_warning() {
 TEST(FileReport, HasTheDateLineFrequencyHeaderAndThirtySevenValues) {
   stage::StageInputs in;
   in.f_hz = 14.2f * 1e6f;
-  const std::string report = printer::file_report({}, in, {0.25f, 0.5f, 0.125f}, kNoResultWarnings, "20261208");
+  const std::string report =
+      printer::file_report({}, in, {0.25f, 0.5f, 0.125f}, kNoResultWarnings, "20261208");
   const std::string head = " Дата: 20261208" + std::string(17, ' ') +
                            "\r\n\r\n Результаты расчета для f, МГц =      14.200\r\n\r\n";
   EXPECT_EQ(report.substr(0, head.size()), head);
@@ -145,8 +146,7 @@ TEST(ResultsDescription, FileReportShowsEveryResultAndCoefficientOnceNumberedWit
 TEST(ResultsDescription, ConsoleReportIsNumberedWithoutGapsInBothEncodings) {
   const DistinctValues v;
   for (const text::Encoding e : {text::Encoding::utf8, text::Encoding::cp866}) {
-    const std::string report =
-        terminal::console_report(v.results, {}, {}, text::console_texts(e));
+    const std::string report = terminal::console_report(v.results, {}, {}, text::console_texts(e));
     EXPECT_EQ(line_numbers(report), one_to(25));
     for (const results::Line* line : results::console_lines(e)) {
       EXPECT_EQ(occurrences(report, numform::fixed(results::value(*line, v.results, {}), 11, 3)),
