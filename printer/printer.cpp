@@ -1,6 +1,7 @@
 #include "printer/printer.hpp"
 
 #include <cstdio>
+#include <tuple>
 
 #include "main/starting_values.hpp"
 #include "printer/numform.hpp"
@@ -11,6 +12,9 @@ namespace printer {
 namespace {
 
 using text::kLineEnd;
+
+static_assert(std::tuple_size_v<decltype(text::ConsoleTexts::warnings)> == warnings::kWarningCount,
+              "every warning the design can give has its text");
 
 void message(std::string& out, std::string_view text) {
   out += ' ';
