@@ -19,12 +19,6 @@
 
 namespace {
 
-class SilentConsole final : public design::DesignConsole {
- public:
-  void announce_calculation() override {}
-  bool ask_raise_loaded_q(design::HotCapText) override { return false; }
-};
-
 // The slowest design: a coil of Q0 750 lets the loaded-Q search run to its
 // limit, and at 60 MHz the sweeps have the most points.
 // f_hz : working frequency, Hz, 1e5 <= f_hz <= 6e7
@@ -62,7 +56,7 @@ stage::StageInputs typical_14mhz_inputs() {
 }
 
 void time_design(benchmark::State& state, stage::StageInputs inputs) {
-  SilentConsole console;
+  design::FixedAnswer console(false);
   for (auto _ : state) {
     stage::StageRecord record;
     record.start = inputs;
@@ -76,28 +70,26 @@ void time_design(benchmark::State& state, stage::StageInputs inputs) {
   }
 }
 
-// The final network of a design, taken back from its report units.
+// The final network of a design and its working point.
 struct FinalNetwork {
   spectrum::Network net;
   float f_hz = 0.0f;
   float r_oe = 0.0f;
   float u_in_rms = 0.0f;
-  calculations::SweepStep sweep;
+  design::SweepPlan sweep;
 };
 
 FinalNetwork final_network(const stage::StageInputs& inputs) {
   stage::StageRecord record;
   record.start = inputs;
-  SilentConsole console;
+  design::FixedAnswer console(false);
   design::run_design(record, console);
-  const stage::StageResults& r = record.results;
   FinalNetwork n;
-  n.net = {r.c1_total_pf * 1e-12f, r.c2_pf * 1e-12f, r.l_uh * 1e-6f, inputs.r_load,
-           inputs.q_unloaded};
+  n.net = design::final_network(record);
   n.f_hz = inputs.f_hz;
-  n.r_oe = r.r_oe;
-  n.u_in_rms = r.u_in_rms;
-  n.sweep = calculations::delta(inputs.f_hz, 1000.0f, 1.3f * inputs.f_hz);
+  n.r_oe = record.results.r_oe;
+  n.u_in_rms = record.results.u_in_rms;
+  n.sweep = design::sweep_plan(inputs.f_hz);
   return n;
 }
 
@@ -132,7 +124,7 @@ void BM_PassBandSweep(benchmark::State& state) {
   for (auto _ : state) {
     const float band =
         spectrum::afr2(n.net.c1, n.net.c2, n.net.l_coil, n.u_in_rms, n.r_oe, n.net.r_load,
-                       n.net.q_unloaded, 1000.0f, n.sweep.step, n.sweep.count);
+                       n.net.q_unloaded, n.sweep.start_hz, n.sweep.step_hz, n.sweep.count);
     benchmark::DoNotOptimize(band);
   }
   state.counters["points"] = static_cast<double>(n.sweep.count);
@@ -141,17 +133,14 @@ BENCHMARK(BM_PassBandSweep)->Unit(benchmark::kMicrosecond);
 
 void BM_S11Sweep(benchmark::State& state) {
   const FinalNetwork& n = slowest_network();
-  const float f_high = 1.3f * n.f_hz;
-  const float f_low = 0.7f * n.f_hz;
-  const std::int32_t points =
-      n.sweep.count -
-      static_cast<std::int32_t>(std::lround(f_low * static_cast<float>(n.sweep.count) / f_high));
+  const design::SweepPlan& s = n.sweep;
   for (auto _ : state) {
-    const float band = polosa_s11::s11polosa(n.net.q_unloaded, n.net.c1, n.net.c2, n.net.l_coil,
-                                             f_low, n.sweep.step, points, n.r_oe, n.net.r_load);
+    const float band =
+        polosa_s11::s11polosa(n.net.q_unloaded, n.net.c1, n.net.c2, n.net.l_coil, s.f_low_hz,
+                              s.step_hz, s.s11_points, n.r_oe, n.net.r_load);
     benchmark::DoNotOptimize(band);
   }
-  state.counters["points"] = static_cast<double>(points);
+  state.counters["points"] = static_cast<double>(s.s11_points);
 }
 BENCHMARK(BM_S11Sweep)->Unit(benchmark::kMicrosecond);
 

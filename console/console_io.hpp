@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/texts.hpp"
+
 namespace console {
 
 // Thrown when standard input ends at a read: the program then stops at once.
@@ -24,8 +26,6 @@ class Console {
   virtual std::string today() = 0;
 };
 
-inline constexpr std::string_view kLineEnd = "\r\n";
-
 // Takes the line end off a line: the one CR that ended it, if any.
 inline void drop_line_end_cr(std::string& line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -40,7 +40,7 @@ inline std::string require_line(Console& con) {
 
 inline void write_line(Console& con, std::string_view text) {
   con.write(text);
-  con.write(kLineEnd);
+  con.write(text::kLineEnd);
 }
 
 // A message line: one blank, the text, the line end.
@@ -50,7 +50,7 @@ inline void write_message(Console& con, std::string_view text) {
 }
 
 inline void write_empty_line(Console& con) {
-  con.write(kLineEnd);
+  con.write(text::kLineEnd);
 }
 
 }  // namespace console

@@ -5,13 +5,11 @@
 #include <functional>
 
 #include "console/tochka.hpp"
+#include "main/starting_values.hpp"
 #include "printer/printer.hpp"
+#include "printer/results.hpp"
 
 namespace terminal {
-
-bool finite_number(const std::optional<float>& value) {
-  return value.has_value() && std::isfinite(*value);
-}
 
 namespace {
 
@@ -26,14 +24,15 @@ float ask(console::Console& con, const Prompt& p, const std::function<bool(float
     if (!p.first_line.empty()) console::write_message(con, p.first_line);
     con.write(p.prompt);
     const std::optional<float> value = tochka::chislo(con);
-    if (finite_number(value) && accepted(*value)) return *value;
+    if (starting_values::finite_number(value) && accepted(*value)) return *value;
   }
 }
 
 }  // namespace
 
 stage::StageInputs input_terminal(console::Console& con, const text::ConsoleTexts& t) {
-  namespace range = dialog_range;
+  namespace range = starting_values::dialog_range;
+  using starting_values::Range;
   const auto& q = t.dialog_prompts;
   const auto within = [](const Range& r) { return [&r](float x) { return r.accepts(x); }; };
   stage::StageInputs in;
@@ -49,34 +48,24 @@ stage::StageInputs input_terminal(console::Console& con, const text::ConsoleText
   in.filter_db = ask(con, {{}, q[7]}, within(range::filter_db));
   in.c_tube = ask(con, {t.dialog_first_line_9, q[8]}, within(range::c_tube_pf));
   in.c_var_min = ask(con, {t.dialog_first_line_10, q[9]}, within(range::c_var_min_pf));
-  in.c_tube = pf_to_farads(in.c_tube);
-  in.c_var_min = pf_to_farads(in.c_var_min);
+  in.c_tube = starting_values::pf_to_farads(in.c_tube);
+  in.c_var_min = starting_values::pf_to_farads(in.c_var_min);
   in.f_hz = ask(con, {{}, q[10]}, within(range::f_mhz));
-  in.f_hz = mhz_to_hertz(in.f_hz);
+  in.f_hz = starting_values::mhz_to_hertz(in.f_hz);
   return in;
 }
 
 std::string console_report(const stage::StageResults& r, const stage::StageInputs& in,
-                           std::int32_t hot_cap_warning, const text::ConsoleTexts& t) {
-  const std::array<float, 25> values{
-      r.p_output,       r.p_h1,          r.p_supply,
-      r.p_network_loss, r.p_anode,       r.eff_network_pct,
-      r.eff_anode_pct,  r.eff_total_pct, r.i_peak_ma,
-      r.i_h1_ma,        r.i_dc_ma,       r.filter_achieved_db,
-      r.s11_band_khz,   r.q_loaded,      r.r_oe,
-      r.c1_optimum_pf,  r.c1_total_pf,   r.c_hot_pf,
-      r.l_uh,           r.c2_pf,         r.q_c1_var,
-      r.q_c2_var,       r.i_coil_a,      r.u_out_rms,
-      r.p_h2_out_mw,
-  };
-  const std::string line_end(console::kLineEnd);
+                           const std::vector<warnings::Warning>& warnings,
+                           const text::ConsoleTexts& t) {
+  const std::string line_end(text::kLineEnd);
   std::string out = line_end;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    out += printer::value_line(t.report_labels[i], values[i]);
+  for (const results::Line* line : results::console_lines(t.encoding)) {
+    out += printer::value_line(results::console_label(*line), results::value(*line, r, {}));
   }
   out += line_end;
-  for (const std::size_t w : printer::applicable_warnings(r, hot_cap_warning)) {
-    out += ' ' + std::string(t.warnings[w]) + line_end;
+  for (const warnings::Warning w : warnings) {
+    out += ' ' + std::string(t.warnings[static_cast<std::size_t>(w)]) + line_end;
   }
   out += line_end;
   out += ' ' + std::string(t.inputs_heading) + line_end;
@@ -87,9 +76,9 @@ std::string console_report(const stage::StageResults& r, const stage::StageInput
 }
 
 void output_terminal(console::Console& con, const stage::StageResults& results,
-                     const stage::StageInputs& inputs, std::int32_t hot_cap_warning,
-                     const text::ConsoleTexts& t) {
-  con.write(console_report(results, inputs, hot_cap_warning, t));
+                     const stage::StageInputs& inputs,
+                     const std::vector<warnings::Warning>& warnings, const text::ConsoleTexts& t) {
+  con.write(console_report(results, inputs, warnings, t));
 }
 
 namespace {

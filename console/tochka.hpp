@@ -1,5 +1,7 @@
 #pragma once
 
+// Number entry: reads the real and whole numbers typed on a line.
+
 #include <cstdint>
 #include <optional>
 #include <string_view>

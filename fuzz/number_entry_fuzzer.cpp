@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "console/tochka.hpp"
-#include "fuzz/byte_console.hpp"
+#include "fuzz/properties.hpp"
+#include "tests/scripted_console.hpp"
 
 namespace {
 
@@ -26,7 +27,7 @@ bool same_real(const std::optional<float>& a, const std::optional<float>& b) {
 
 std::vector<std::string> lines_of(std::string_view bytes) {
   std::vector<std::string> lines;
-  fuzzing::ByteConsole con(bytes);
+  testing_support::ScriptedConsole con{std::string(bytes)};
   while (std::optional<std::string> line = con.read_line()) lines.push_back(std::move(*line));
   return lines;
 }
@@ -72,7 +73,7 @@ void check_real(std::string_view line) {
 }
 
 void check_chislo(std::string_view bytes, const std::vector<std::string>& lines) {
-  fuzzing::ByteConsole con(bytes);
+  testing_support::ScriptedConsole con{std::string(bytes)};
   for (const std::string& line : lines) {
     require(same_real(tochka::chislo(con), tochka::parse_real(line)),
             "chislo gives the number of the line it reads");
@@ -86,7 +87,7 @@ void check_chislo(std::string_view bytes, const std::vector<std::string>& lines)
 
 void check_chislointeger(std::string_view bytes, const std::vector<std::string>& lines) {
   constexpr std::string_view kBad = "bad";
-  fuzzing::ByteConsole con(bytes);
+  testing_support::ScriptedConsole con{std::string(bytes)};
   std::string expected_output;
   std::optional<std::int32_t> expected;
   for (const std::string& line : lines) {

@@ -13,8 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/byte_console.hpp"
+#include "fuzz/properties.hpp"
 #include "main/program.hpp"
+#include "tests/scripted_console.hpp"
 #include "text/texts.hpp"
 
 namespace {
@@ -61,7 +62,7 @@ bool every_line_ends_with_cr_lf(std::string_view out) {
 void run_session(std::string_view input, text::Encoding encoding) {
   const std::filesystem::path report = report_folder() / "pi_kontur.txt";
   std::filesystem::remove(report);
-  fuzzing::ByteConsole con(input, kMaxLines);
+  testing_support::ScriptedConsole con(std::string(input), kMaxLines);
   const int status = program::run(con, encoding, report.string());
 
   require(status == 0 || status == 1, "the exit status is 0 or 1");

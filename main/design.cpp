@@ -4,21 +4,52 @@
 #include <cmath>
 #include <cstdint>
 
+#include "main/starting_values.hpp"
+#include "main/warnings.hpp"
 #include "matching/polosa_s11.hpp"
 #include "matching/s11s22f.hpp"
 #include "network/calculations.hpp"
 #include "pulse/ishsignal.hpp"
 #include "pulse/nml1.hpp"
-#include "spectrum/spectrum.hpp"
 
 namespace design {
 
 namespace {
 
+// The anode current pulse: 2048 samples over one period of 2 pi rad.
 constexpr int kLastSample = 2047;
 constexpr int kTransformLength = 2048;
+constexpr float kPeriodRad = 6.283185f;
 constexpr float kSqrt2 = 1.4142135f;
+
+// The loaded Q: where the search starts, by how much each pass raises it,
+// and its margin above the critical Q, the lowest Q with which the network
+// transforms at all (20 % above it, so that the elements stay well apart
+// from the transformation limit).
+constexpr float kStartingLoadedQ = 7.0f;
 constexpr float kQStep = 0.05f;
+constexpr float kCriticalQMargin = 1.2f;
+
+// A critical Q above 0.7 Q0 leaves no loaded Q that keeps a usable
+// network efficiency: the design is refused.
+constexpr float kCriticalQShareOfQ0 = 0.7f;
+
+// The search and the raise of the loaded Q stop at these limits: network
+// efficiency below 0.7, or a loaded Q above 0.3 Q0.
+constexpr float kLowestNetworkEfficiency = 0.7f;
+constexpr float kHighestLoadedQShareOfQ0 = 0.3f;
+
+// dB subtracted from the suppression the network model gives: the margin
+// for what the model leaves out (stray coupling, the coil's self-capacitance).
+constexpr float kSuppressionCorrectionDb = 2.5f;
+
+// The power is raised by 0.1 % to step off a near-singular element solution.
+constexpr float kPowerNudge = 1.001f;
+
+// The sweeps: from 1000 Hz (pass-band) or 0.7 f (S11) up to 1.3 f.
+constexpr float kSweepStartHz = 1000.0f;
+constexpr float kSweepLowFactor = 0.7f;
+constexpr float kSweepHighFactor = 1.3f;
 
 // The working values of one calculation, SI units.
 struct Working {
@@ -56,16 +87,35 @@ void compute_elements(Working& w, const stage::StageInputs& in) {
       calculations::element(w.r_oe, in.r_load, w.eff_network, w.r_ratio, w.q_loaded, in.f_hz);
 }
 
-// garmonica2 writes the element quantities after garmonica1; the suppression
-// in dB is the one of garmonica1.
-float filter_network(Working& w, const stage::StageInputs& in, float h2_ratio_db) {
+bool past_limits(const Working& w, const stage::StageInputs& in) {
+  return w.eff_network < kLowestNetworkEfficiency ||
+         w.q_loaded > kHighestLoadedQShareOfQ0 * in.q_unloaded;
+}
+
+// The suppression of the stage, dB, from the network's and the pulse's own.
+float stage_suppression_db(float network_h2_db, float h2_ratio_db) {
+  return network_h2_db + h2_ratio_db - kSuppressionCorrectionDb;
+}
+
+// The element currents and reactive powers of the network in w, as
+// garmonica2 gives them; the suppression stays the one of garmonica1.
+void take_element_quantities(Working& w, const stage::StageInputs& in) {
+  const float network_h2_db = w.filtering.network_h2_db;
   const calculations::Elements& e = w.elements;
-  const spectrum::Filtering first = spectrum::garmonica1(w.u_in_rms, e.c1, e.c2, e.l_coil, w.r_oe,
-                                                         in.r_load, in.f_hz, in.q_unloaded);
   w.filtering = spectrum::garmonica2(w.u_in_rms, e.c1, e.c2, e.l_coil, w.r_oe, in.r_load, in.f_hz,
                                      in.q_unloaded);
-  w.filtering.network_h2_db = first.network_h2_db;
-  return w.filtering.network_h2_db + h2_ratio_db - 2.5f;
+  w.filtering.network_h2_db = network_h2_db;
+}
+
+// garmonica1 and garmonica2 for the network in w; returns the stage's
+// suppression, dB.
+float filter_network(Working& w, const stage::StageInputs& in, float h2_ratio_db) {
+  const calculations::Elements& e = w.elements;
+  w.filtering.network_h2_db = spectrum::garmonica1(w.u_in_rms, e.c1, e.c2, e.l_coil, w.r_oe,
+                                                   in.r_load, in.f_hz, in.q_unloaded)
+                                  .network_h2_db;
+  take_element_quantities(w, in);
+  return stage_suppression_db(w.filtering.network_h2_db, h2_ratio_db);
 }
 
 // The exact suppression of a search pass matters only when it may end the
@@ -79,7 +129,8 @@ class SuppressionGoal {
   // filter_db   : required suppression, dB
   // h2_ratio_db : suppression the pulse itself gives, dB
   SuppressionGoal(float filter_db, float h2_ratio_db) {
-    const double goal_db = static_cast<double>(filter_db) - static_cast<double>(h2_ratio_db) + 2.5;
+    const double goal_db = static_cast<double>(filter_db) - static_cast<double>(h2_ratio_db) +
+                           static_cast<double>(kSuppressionCorrectionDb);
     usable_ = std::fabs(filter_db) < 1000.0f && std::fabs(h2_ratio_db) < 1000.0f &&
               std::fabs(goal_db) < 200.0;
     ratio_wide_ = usable_ ? std::pow(10.0, (goal_db - 0.05) / 10.0) : 0.0;
@@ -98,198 +149,193 @@ class SuppressionGoal {
   double ratio_wide_ = 0.0;
 };
 
-bool past_limits(const Working& w, const stage::StageInputs& in) {
-  return w.eff_network < 0.7f || w.q_loaded > 0.3f * in.q_unloaded;
-}
-
+// Pulse: the DC term and the first two harmonics of the anode current pulse
+// normalised to a peak of 1.
 stage::PulseCoeffs pulse_coefficients(const stage::StageInputs& in) {
   std::array<float, kTransformLength> samples{};
-  ishsignal::signal(0.0f, 6.283185f, kLastSample, samples, in.cutoff_deg, in.tube_exponent);
+  ishsignal::signal(0.0f, kPeriodRad, kLastSample, samples, in.cutoff_deg, in.tube_exponent);
   const std::array<cplx::Complex, 3> terms = nml1::dft1(kTransformLength, samples);
   return {cplx::modulus(terms[0]), cplx::modulus(terms[1]), cplx::modulus(terms[2])};
 }
 
-}  // namespace
-
-bool refused_by_critical_q(float q_critical, float q_unloaded) {
-  return q_critical > 0.7f * q_unloaded;
-}
-
-float second_harmonic_power_mw(float p_h1, float filter_achieved_db) {
-  return 1000.0f * p_h1 / std::pow(10.0f, 0.1f * filter_achieved_db);
-}
-
-Outcome run_design(stage::StageRecord& record, DesignConsole& console) {
-  console.announce_calculation();
-  stage::StageInputs& start = record.start;
-  record.f_mhz_shown = start.f_hz * 1e-6f;
-  record.inputs = start;
-  const stage::StageInputs& in = record.inputs;
-  record.hot_cap_warning = 0;
-  bool power_nudged = false;
-
-  const stage::PulseCoeffs a = pulse_coefficients(in);
-
-  Working w;
-  w.p_out = start.p_out;
-  const float supply_utilisation = (in.e_supply - in.u_min) / in.e_supply;
+// Critical Q: the first load at the starting loaded Q, raised to the
+// critical-Q margin when that lies higher. Gives the critical Q.
+float first_load(Working& w, const stage::StageInputs& in) {
+  w.p_out = in.p_out;
   w.u_in_rms = (in.e_supply - in.u_min) / kSqrt2;
-  const float u_out_rms = std::sqrt(in.r_load * w.p_out);
-  w.q_loaded = 7.0f;
-  float filter_achieved_db = 0.0f;
+  w.q_loaded = kStartingLoadedQ;
   recompute_load(w, in);
-
   const float q_critical = calculations::qkritich(w.r_oe, in.r_load, w.eff_network);
-  if (1.2f * q_critical > w.q_loaded) {
-    w.q_loaded = 1.2f * q_critical;
+  if (kCriticalQMargin * q_critical > w.q_loaded) {
+    w.q_loaded = kCriticalQMargin * q_critical;
     recompute_load(w, in);
   }
-  if (refused_by_critical_q(q_critical, in.q_unloaded)) {
-    record.results = {};
-    record.pulse_coeffs = {};
-    return Outcome::refused_critical_q;
+  return q_critical;
+}
+
+// kHarmonicLanes passes of the loaded-Q search, each kQStep above the one
+// before, starting from the loaded Q in w: load, elements and the load
+// voltages at f and 2f.
+constexpr std::size_t kLanes = spectrum::kHarmonicLanes;
+struct Passes {
+  std::array<Working, kLanes> pass;
+  std::array<spectrum::HarmonicVoltages, kLanes> voltages;
+};
+
+Passes prepare_passes(const Working& w, const stage::StageInputs& in) {
+  Passes p;
+  std::array<float, kLanes> q_loaded, eff_network, r_oe, r_ratio;
+  float q = w.q_loaded;
+  for (std::size_t k = 0; k < kLanes; ++k) {
+    q = q + kQStep;
+    q_loaded[k] = q;
   }
-  const float h2_ratio_db = 20.0f * std::log10(a.a1 / a.a2);
+  for (std::size_t k = 0; k < kLanes; ++k) {  // recompute_load, lane by lane
+    Working& pass = p.pass[k];
+    pass.q_loaded = q_loaded[k];
+    eff_network[k] = 1.0f - q_loaded[k] / in.q_unloaded;
+    pass.eff_network = eff_network[k];
+    pass.p_h1 = w.p_out / eff_network[k];
+    r_oe[k] = w.u_in_rms * w.u_in_rms / pass.p_h1;
+    pass.r_oe = r_oe[k];
+    r_ratio[k] = r_oe[k] / in.r_load;
+    pass.r_ratio = r_ratio[k];
+  }
+  const std::array<calculations::Elements, kLanes> elements =
+      calculations::element_lanes(r_oe, in.r_load, eff_network, r_ratio, q_loaded, in.f_hz);
+  for (std::size_t k = 0; k < kLanes; ++k) p.pass[k].elements = elements[k];
+  p.voltages =
+      spectrum::harmonic_voltages(w.u_in_rms, elements, r_oe, in.r_load, in.f_hz, in.q_unloaded);
+  return p;
+}
 
-  // Loaded-Q search: raise QL until the second harmonic is suppressed enough.
-  // Only the pass that ends it needs the element currents and powers, and
-  // only a pass that may end it the exact suppression (see SuppressionGoal).
-  // The passes are prepared kHarmonicLanes at a time, each from the QL of the
-  // one before as the loop forms them, and then taken in order; the passes
-  // after the one that ends the search or fails are dropped unused.
+struct SearchEnd {
+  float filter_achieved_db = 0.0f;  // dB
+  bool power_nudged = false;        // p_out in w was raised by kPowerNudge at least once
+};
+
+// Loaded-Q search: raises the loaded Q in w until the second harmonic is
+// suppressed by in.filter_db, or a limit stops it; w ends with the network of
+// the last pass. Only a pass that may end the search needs the exact
+// suppression (see SuppressionGoal), and only the last its element
+// quantities. Passes after the one that ends the search or fails are dropped.
+// h2_ratio_db : suppression the pulse itself gives, dB
+SearchEnd search_loaded_q(Working& w, const stage::StageInputs& in, float h2_ratio_db) {
   const SuppressionGoal goal(in.filter_db, h2_ratio_db);
+  SearchEnd end;
   bool searched = false;
-  bool searching = in.filter_db > filter_achieved_db;
+  bool searching = in.filter_db > end.filter_achieved_db;
   while (searching) {
-    constexpr std::size_t kLanes = spectrum::kHarmonicLanes;
-    std::array<Working, kLanes> pass;
-    std::array<float, kLanes> q_loaded, eff_network, r_oe, r_ratio;
-    float q = w.q_loaded;
+    const Passes p = prepare_passes(w, in);
     for (std::size_t k = 0; k < kLanes; ++k) {
-      q = q + kQStep;
-      q_loaded[k] = q;
-    }
-    // recompute_load, lane by lane
-    for (std::size_t k = 0; k < kLanes; ++k) {
-      pass[k].q_loaded = q_loaded[k];
-      eff_network[k] = 1.0f - q_loaded[k] / in.q_unloaded;
-      pass[k].eff_network = eff_network[k];
-      pass[k].p_h1 = w.p_out / eff_network[k];
-      r_oe[k] = w.u_in_rms * w.u_in_rms / pass[k].p_h1;
-      pass[k].r_oe = r_oe[k];
-      r_ratio[k] = r_oe[k] / in.r_load;
-      pass[k].r_ratio = r_ratio[k];
-    }
-    const std::array<calculations::Elements, kLanes> elements =
-        calculations::element_lanes(r_oe, in.r_load, eff_network, r_ratio, q_loaded, in.f_hz);
-    for (std::size_t k = 0; k < kLanes; ++k) pass[k].elements = elements[k];
-    const std::array<spectrum::HarmonicVoltages, kLanes> v =
-        spectrum::harmonic_voltages(w.u_in_rms, elements, r_oe, in.r_load, in.f_hz, in.q_unloaded);
-
-    for (std::size_t k = 0; k < kLanes; ++k) {
-      take_load_and_elements(w, pass[k]);
+      take_load_and_elements(w, p.pass[k]);
       if (w.elements.failed != 0) {
-        // Near-singular: try the same QL again with 0.1 % more power.
-        power_nudged = true;
+        // Near-singular: try the same loaded Q again with a little more power.
+        end.power_nudged = true;
         w.q_loaded = w.q_loaded - kQStep;
-        w.p_out = 1.001f * w.p_out;
+        w.p_out = kPowerNudge * w.p_out;
         break;
       }
       searched = true;
-      const bool at_limit = w.eff_network < 0.7f || w.q_loaded > 0.3f * in.q_unloaded;
+      const bool at_limit = past_limits(w, in);
       // A skipped pass leaves filter_achieved_db at a value that already kept
       // the search going, so the search goes on as the exact value would.
-      if (!at_limit && goal.certainly_missed(v[k])) continue;
-      w.filtering.network_h2_db = spectrum::network_h2_db(v[k]);
-      filter_achieved_db = w.filtering.network_h2_db + h2_ratio_db - 2.5f;
-      if (at_limit || !(in.filter_db > filter_achieved_db)) {
+      if (!at_limit && goal.certainly_missed(p.voltages[k])) continue;
+      w.filtering.network_h2_db = spectrum::network_h2_db(p.voltages[k]);
+      end.filter_achieved_db = stage_suppression_db(w.filtering.network_h2_db, h2_ratio_db);
+      if (at_limit || !(in.filter_db > end.filter_achieved_db)) {
         searching = false;
         break;
       }
     }
   }
-  if (searched) {
-    // The element quantities of the last pass, as garmonica2 gives them.
-    const float network_h2_db = w.filtering.network_h2_db;
-    const calculations::Elements& e = w.elements;
-    w.filtering = spectrum::garmonica2(w.u_in_rms, e.c1, e.c2, e.l_coil, w.r_oe, in.r_load, in.f_hz,
-                                       in.q_unloaded);
-    w.filtering.network_h2_db = network_h2_db;
-  }
+  if (searched) take_element_quantities(w, in);
+  return end;
+}
 
-  const float c1_optimum = w.elements.c1;
-  if (in.c_tube + in.c_var_min > w.elements.c1) {
-    const HotCapText text =
-        (in.c_tube > w.elements.c1) ? HotCapText::below_tube : HotCapText::below_var_min;
-    if (!console.ask_raise_loaded_q(text)) {
-      record.hot_cap_warning = 1;
-    } else {
-      while (true) {
-        if (w.elements.c1 >= in.c_tube + in.c_var_min) break;
-        w.q_loaded = w.q_loaded + kQStep;
-        recompute_load(w, in);
-        compute_elements(w, in);
-        if (past_limits(w, in)) break;
-      }
-      filter_achieved_db = filter_network(w, in, h2_ratio_db);
-    }
+// Hot capacitance: when C1 leaves the variable capacitor less than its
+// minimum, asks whether to raise the loaded Q, and raises it on yes until it
+// does (or a limit stops it). Gives hot_cap_warning: 1 when the raise was
+// declined. filter_achieved_db (dB) is formed again for a raised network.
+std::int32_t settle_hot_capacitance(Working& w, const stage::StageInputs& in, float h2_ratio_db,
+                                    DesignConsole& console, float& filter_achieved_db) {
+  const float c1_needed = in.c_tube + in.c_var_min;
+  if (!(c1_needed > w.elements.c1)) return 0;
+  const HotCapText text =
+      (in.c_tube > w.elements.c1) ? HotCapText::below_tube : HotCapText::below_var_min;
+  if (!console.ask_raise_loaded_q(text)) return 1;
+  while (true) {
+    if (w.elements.c1 >= in.c_tube + in.c_var_min) break;
+    w.q_loaded = w.q_loaded + kQStep;
+    recompute_load(w, in);
+    compute_elements(w, in);
+    if (past_limits(w, in)) break;
   }
+  filter_achieved_db = filter_network(w, in, h2_ratio_db);
+  return 0;
+}
 
-  // Pass-band and reflections of the final network.
+// Sweeps: the pass-band and the reflections of the final network.
+struct Sweeps {
+  float passband_hz = 0.0f;   // Hz
+  float s11_band_khz = 0.0f;  // kHz
+  s11s22f::Reflections reflections;
+};
+
+Sweeps sweep_final_network(const Working& w, const stage::StageInputs& in) {
   const calculations::Elements& e = w.elements;
-  const float sweep_start_hz = 1000.0f;
-  const float sweep_f_high = 1.3f * in.f_hz;
-  const float sweep_f_low = 0.7f * in.f_hz;
-  const calculations::SweepStep sweep = calculations::delta(in.f_hz, sweep_start_hz, sweep_f_high);
-  const std::int32_t sweep_points =
-      sweep.count - static_cast<std::int32_t>(
-                        std::lround(sweep_f_low * static_cast<float>(sweep.count) / sweep_f_high));
-  const float passband_hz = spectrum::afr2(e.c1, e.c2, e.l_coil, w.u_in_rms, w.r_oe, in.r_load,
-                                           in.q_unloaded, sweep_start_hz, sweep.step, sweep.count);
-  const float s11_band_khz = polosa_s11::s11polosa(in.q_unloaded, e.c1, e.c2, e.l_coil, sweep_f_low,
-                                                   sweep.step, sweep_points, w.r_oe, in.r_load);
-  const s11s22f::Reflections refl =
-      s11s22f::fs11(in.f_hz, in.q_unloaded, w.r_oe, in.r_load, e.c1, e.c2, e.l_coil);
+  const SweepPlan s = sweep_plan(in.f_hz);
+  Sweeps out;
+  out.passband_hz = spectrum::afr2(e.c1, e.c2, e.l_coil, w.u_in_rms, w.r_oe, in.r_load,
+                                   in.q_unloaded, s.start_hz, s.step_hz, s.count);
+  out.s11_band_khz = polosa_s11::s11polosa(in.q_unloaded, e.c1, e.c2, e.l_coil, s.f_low_hz,
+                                           s.step_hz, s.s11_points, w.r_oe, in.r_load);
+  out.reflections = s11s22f::fs11(in.f_hz, in.q_unloaded, w.r_oe, in.r_load, e.c1, e.c2, e.l_coil);
+  return out;
+}
 
-  // Result assembly, in report units.
-  const float c_hot = e.c1 - in.c_tube;
-  const float i_h1 = kSqrt2 * w.p_h1 / w.u_in_rms;
-  const float i_peak = i_h1 / a.a1;
-  const float i_dc = a.a0 * i_peak;
-  const float p_supply = in.e_supply * i_dc;
-  const float p_network_loss = w.p_h1 - w.p_out;
-  const float p_anode = p_supply - w.p_h1;
-  const float eff_anode = w.p_h1 / p_supply;
-  const float eff_total = w.eff_network * eff_anode;
-  float c_hot_pf = c_hot * 1e12f;
-  if (c_hot_pf < 0.0f) c_hot_pf = 0.0f;
-  const float p_h2_out_mw = second_harmonic_power_mw(w.p_h1, filter_achieved_db);
-  if (power_nudged) w.p_out = w.p_out / 1.001f;
-  start.p_out = w.p_out;
+// What the result assembly takes besides the working values.
+struct Found {
+  stage::PulseCoeffs a;
+  float q_critical = 0.0f;
+  float c1_optimum = 0.0f;          // F, C1 of the search, before any raise
+  float filter_achieved_db = 0.0f;  // dB
+  float p_output = 0.0f;            // W, p_out with the nudges taken back
+  Sweeps sweeps;
+};
 
+// Results: the 34 results in report units.
+stage::StageResults assemble_results(const Working& w, const stage::StageInputs& in,
+                                     const Found& f) {
+  const calculations::Elements& e = w.elements;
   const spectrum::Filtering& h = w.filtering;
-  record.pulse_coeffs = a;
-  record.results = {
-      w.p_out,
+  const float i_h1 = kSqrt2 * w.p_h1 / w.u_in_rms;
+  const float i_peak = i_h1 / f.a.a1;
+  const float i_dc = f.a.a0 * i_peak;
+  const float p_supply = in.e_supply * i_dc;
+  const float eff_anode = w.p_h1 / p_supply;
+  const float c_hot_pf = (e.c1 - in.c_tube) * 1e12f;
+  return {
+      f.p_output,
       w.p_h1,
       p_supply,
-      p_network_loss,
-      p_anode,
+      w.p_h1 - w.p_out,
+      p_supply - w.p_h1,
       w.eff_network * 100.0f,
       eff_anode * 100.0f,
-      eff_total * 100.0f,
+      w.eff_network * eff_anode * 100.0f,
       i_peak * 1000.0f,
       i_h1 * 1000.0f,
       i_dc * 1000.0f,
-      supply_utilisation,
-      filter_achieved_db,
-      0.001f * passband_hz,
+      (in.e_supply - in.u_min) / in.e_supply,
+      f.filter_achieved_db,
+      0.001f * f.sweeps.passband_hz,
       w.q_loaded,
-      q_critical,
+      f.q_critical,
       w.r_oe,
-      c1_optimum * 1e12f,
+      f.c1_optimum * 1e12f,
       e.c1 * 1e12f,
-      c_hot_pf,
+      c_hot_pf < 0.0f ? 0.0f : c_hot_pf,
       e.l_coil * 1e6f,
       e.c2 * 1e12f,
       h.q_c1_var,
@@ -299,12 +345,77 @@ Outcome run_design(stage::StageRecord& record, DesignConsole& console) {
       h.i_c1_a,
       h.i_c2_a,
       w.u_in_rms,
-      u_out_rms,
-      p_h2_out_mw,
-      refl.s11,
-      refl.s22,
-      s11_band_khz,
+      std::sqrt(in.r_load * in.p_out),
+      second_harmonic_power_mw(w.p_h1, f.filter_achieved_db),
+      f.sweeps.reflections.s11,
+      f.sweeps.reflections.s22,
+      f.sweeps.s11_band_khz,
   };
+}
+
+// Takes the starting values into the record and clears what the last
+// calculation left.
+void begin(stage::StageRecord& record) {
+  record.f_mhz_shown = starting_values::hertz_to_mhz(record.start.f_hz);
+  record.inputs = record.start;
+  record.hot_cap_warning = 0;
+  record.results = {};
+  record.pulse_coeffs = {};
+  record.final_elements = {};
+  record.warnings.clear();
+}
+
+}  // namespace
+
+bool refused_by_critical_q(float q_critical, float q_unloaded) {
+  return q_critical > kCriticalQShareOfQ0 * q_unloaded;
+}
+
+float second_harmonic_power_mw(float p_h1, float filter_achieved_db) {
+  return 1000.0f * p_h1 / std::pow(10.0f, 0.1f * filter_achieved_db);
+}
+
+SweepPlan sweep_plan(float f_hz) {
+  SweepPlan s;
+  s.start_hz = kSweepStartHz;
+  const float f_high = kSweepHighFactor * f_hz;
+  s.f_low_hz = kSweepLowFactor * f_hz;
+  const calculations::SweepStep step = calculations::delta(f_hz, s.start_hz, f_high);
+  s.step_hz = step.step;
+  s.count = step.count;
+  s.s11_points =
+      step.count -
+      static_cast<std::int32_t>(std::lround(s.f_low_hz * static_cast<float>(step.count) / f_high));
+  return s;
+}
+
+spectrum::Network final_network(const stage::StageRecord& record) {
+  const stage::FinalElements& e = record.final_elements;
+  return {e.c1, e.c2, e.l_coil, record.inputs.r_load, record.inputs.q_unloaded};
+}
+
+Outcome run_design(stage::StageRecord& record, DesignConsole& console) {
+  console.announce_calculation();
+  begin(record);
+  const stage::StageInputs& in = record.inputs;
+  Found f;
+  f.a = pulse_coefficients(in);
+  Working w;
+  f.q_critical = first_load(w, in);
+  if (refused_by_critical_q(f.q_critical, in.q_unloaded)) return Outcome::refused_critical_q;
+  const float h2_ratio_db = 20.0f * std::log10(f.a.a1 / f.a.a2);
+  const SearchEnd search = search_loaded_q(w, in, h2_ratio_db);
+  f.filter_achieved_db = search.filter_achieved_db;
+  f.c1_optimum = w.elements.c1;
+  record.hot_cap_warning =
+      settle_hot_capacitance(w, in, h2_ratio_db, console, f.filter_achieved_db);
+  f.sweeps = sweep_final_network(w, in);
+  f.p_output = search.power_nudged ? w.p_out / kPowerNudge : w.p_out;
+  record.start.p_out = f.p_output;
+  record.pulse_coeffs = f.a;
+  record.results = assemble_results(w, in, f);
+  record.final_elements = {w.elements.c1, w.elements.c2, w.elements.l_coil};
+  record.warnings = warnings::decide(record.results, record.hot_cap_warning);
   return Outcome::completed;
 }
 

@@ -7,6 +7,7 @@
 #include "console/tochka.hpp"
 #include "main/design.hpp"
 #include "main/stage_record.hpp"
+#include "main/starting_values.hpp"
 #include "printer/numform.hpp"
 #include "printer/printer.hpp"
 #include "text/texts.hpp"
@@ -48,6 +49,39 @@ class DesignDialog final : public design::DesignConsole {
   console::Console& con_;
   const text::ConsoleTexts& t_;
 };
+
+// The starting value that menu choice 1 to 6 changes, and its accepted range
+// in the unit it is typed in (choice 1: MHz).
+struct MenuValue {
+  float* value = nullptr;
+  std::function<bool(float)> accepted;
+};
+
+MenuValue menu_value(std::int32_t choice, stage::StageInputs& s) {
+  namespace dialog = starting_values::dialog_range;
+  namespace menu = starting_values::menu_range;
+  const auto within = [](const starting_values::Range& r) {
+    return [&r](float x) { return r.accepts(x); };
+  };
+  switch (choice) {
+    case 1:
+      return {&s.f_hz, within(dialog::f_mhz)};
+    case 2:
+      return {&s.filter_db, within(dialog::filter_db)};
+    case 3:
+      return {&s.p_out, within(dialog::p_out)};
+    case 4:
+      return {&s.e_supply, [&s](float x) {
+                return dialog::e_supply.accepts(x) && x >= menu::e_supply_floor(s.u_min);
+              }};
+    case 5:
+      return {&s.u_min, [&s](float x) {
+                return menu::u_min.accepts(x) && x <= dialog::u_min_limit(s.e_supply);
+              }};
+    default:
+      return {&s.cutoff_deg, within(dialog::cutoff_deg)};
+  }
+}
 
 enum class State { new_calculation, calculation, report_and_menu, end };
 
@@ -107,7 +141,7 @@ class MainLoop {
 
   State report_and_menu() {
     con_.clear_screen();
-    terminal::output_terminal(con_, record_.results, record_.inputs, record_.hot_cap_warning, t_);
+    terminal::output_terminal(con_, record_.results, record_.inputs, record_.warnings, t_);
     write_empty_line(con_);
     for (const text::Text line : t_.menu) write_message(con_, line);
     write_empty_line(con_);
@@ -134,58 +168,28 @@ class MainLoop {
 
   void save() {
     const bool saved = printer::output_file(record_.results, record_.inputs, record_.pulse_coeffs,
-                                            record_.hot_cap_warning, con_.today(), report_path_);
+                                            record_.warnings, con_.today(), report_path_);
     write_message(con_, saved ? t_.saved : t_.save_failed);
     con_.pause(1);
   }
 
   // Menu choices 1 to 6: one starting value, asked until it is in range.
   void change_value(std::int32_t choice) {
-    stage::StageInputs& s = record_.start;
     const auto index = static_cast<std::size_t>(choice - 1);
     if (choice != 1) write_message(con_, t_.recalculate_all);
-    float* value = nullptr;
-    float shown = 0.0f;
-    std::function<bool(float)> accepted;
-    switch (choice) {
-      case 1:
-        value = &s.f_hz;
-        shown = record_.f_mhz_shown;
-        accepted = [](float x) { return x >= 0.1f && x <= 60.0f; };
-        break;
-      case 2:
-        value = &s.filter_db;
-        accepted = [](float x) { return x >= 28.9f && x <= 70.0f; };
-        break;
-      case 3:
-        value = &s.p_out;
-        accepted = [](float x) { return x > 0.1f && x <= 5000.0f; };
-        break;
-      case 4:
-        value = &s.e_supply;
-        accepted = [&s](float x) { return x > 3.0f && x <= 10000.0f && x >= 1.05f * s.u_min; };
-        break;
-      case 5:
-        value = &s.u_min;
-        accepted = [&s](float x) { return x > 0.5f && x <= 1500.0f && x <= 0.95f * s.e_supply; };
-        break;
-      default:
-        value = &s.cutoff_deg;
-        accepted = [](float x) { return x > 25.0f && x <= 180.001f; };
-        break;
-    }
-    if (choice != 1) shown = *value;
+    const MenuValue m = menu_value(choice, record_.start);
+    const float shown = choice == 1 ? record_.f_mhz_shown : *m.value;
     console::write_line(con_, std::string(t_.current_value[index]) + numform::fixed(shown, 12, 3));
-    *value = 0.0f;
+    *m.value = 0.0f;
     while (true) {
       con_.write(t_.new_value[index]);
       const std::optional<float> typed = tochka::chislo(con_);
-      if (terminal::finite_number(typed) && accepted(*typed)) {
-        *value = *typed;
+      if (starting_values::finite_number(typed) && m.accepted(*typed)) {
+        *m.value = *typed;
         break;
       }
     }
-    if (choice == 1) s.f_hz = s.f_hz * 1e6f;
+    if (choice == 1) record_.start.f_hz = starting_values::mhz_to_hertz(record_.start.f_hz);
   }
 
   console::Console& con_;

@@ -1,5 +1,8 @@
 #pragma once
 
+// The interactive session of the console programs: banner, dialog, calculation,
+// report and the parameter menu.
+
 #include <functional>
 #include <string>
 

@@ -4,6 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "main/warnings.hpp"
 
 namespace stage {
 
@@ -22,42 +25,43 @@ struct StageInputs {
   float tube_exponent = 0.0f;  // exponent of the tube characteristic
 };
 
-// The 34 results in their fixed order, report units; the reports rely on it.
+// The 34 results, report units. How each report shows them is described in
+// printer/results.hpp; the order here is the record's (and the bit table's).
 struct StageResults {
-  float p_output = 0.0f;            // 1  W
-  float p_h1 = 0.0f;                // 2  W
-  float p_supply = 0.0f;            // 3  W
-  float p_network_loss = 0.0f;      // 4  W
-  float p_anode = 0.0f;             // 5  W
-  float eff_network_pct = 0.0f;     // 6  %
-  float eff_anode_pct = 0.0f;       // 7  %
-  float eff_total_pct = 0.0f;       // 8  %
-  float i_peak_ma = 0.0f;           // 9  mA
-  float i_h1_ma = 0.0f;             // 10 mA
-  float i_dc_ma = 0.0f;             // 11 mA
-  float supply_utilisation = 0.0f;  // 12
-  float filter_achieved_db = 0.0f;  // 13 dB
-  float passband_khz = 0.0f;        // 14 kHz
-  float q_loaded = 0.0f;            // 15
-  float q_critical = 0.0f;          // 16
-  float r_oe = 0.0f;                // 17 ohm
-  float c1_optimum_pf = 0.0f;       // 18 pF
-  float c1_total_pf = 0.0f;         // 19 pF
-  float c_hot_pf = 0.0f;            // 20 pF
-  float l_uh = 0.0f;                // 21 uH
-  float c2_pf = 0.0f;               // 22 pF
-  float q_c1_var = 0.0f;            // 23 VAr
-  float q_c2_var = 0.0f;            // 24 VAr
-  float q_l_var = 0.0f;             // 25 VAr
-  float i_coil_a = 0.0f;            // 26 A rms
-  float i_c1_a = 0.0f;              // 27 A rms
-  float i_c2_a = 0.0f;              // 28 A rms
-  float u_in_rms = 0.0f;            // 29 V rms
-  float u_out_rms = 0.0f;           // 30 V rms
-  float p_h2_out_mw = 0.0f;         // 31 mW
-  float s11_at_f = 0.0f;            // 32
-  float s22_at_f = 0.0f;            // 33
-  float s11_band_khz = 0.0f;        // 34 kHz
+  float p_output = 0.0f;            // W
+  float p_h1 = 0.0f;                // W
+  float p_supply = 0.0f;            // W
+  float p_network_loss = 0.0f;      // W
+  float p_anode = 0.0f;             // W
+  float eff_network_pct = 0.0f;     // %
+  float eff_anode_pct = 0.0f;       // %
+  float eff_total_pct = 0.0f;       // %
+  float i_peak_ma = 0.0f;           // mA
+  float i_h1_ma = 0.0f;             // mA
+  float i_dc_ma = 0.0f;             // mA
+  float supply_utilisation = 0.0f;  // ratio
+  float filter_achieved_db = 0.0f;  // dB
+  float passband_khz = 0.0f;        // kHz
+  float q_loaded = 0.0f;
+  float q_critical = 0.0f;
+  float r_oe = 0.0f;           // ohm
+  float c1_optimum_pf = 0.0f;  // pF
+  float c1_total_pf = 0.0f;    // pF
+  float c_hot_pf = 0.0f;       // pF
+  float l_uh = 0.0f;           // uH
+  float c2_pf = 0.0f;          // pF
+  float q_c1_var = 0.0f;       // VAr
+  float q_c2_var = 0.0f;       // VAr
+  float q_l_var = 0.0f;        // VAr
+  float i_coil_a = 0.0f;       // A rms
+  float i_c1_a = 0.0f;         // A rms
+  float i_c2_a = 0.0f;         // A rms
+  float u_in_rms = 0.0f;       // V rms
+  float u_out_rms = 0.0f;      // V rms
+  float p_h2_out_mw = 0.0f;    // mW
+  float s11_at_f = 0.0f;       // |S11| at f
+  float s22_at_f = 0.0f;       // |S22| at f
+  float s11_band_khz = 0.0f;   // kHz
 };
 static_assert(sizeof(StageResults) == 34 * sizeof(float));
 
@@ -67,14 +71,24 @@ struct PulseCoeffs {
   float a2 = 0.0f;  // second harmonic
 };
 
+// The elements of the final network in SI units, exactly as the sweeps and
+// the reflections of the calculation used them.
+struct FinalElements {
+  float c1 = 0.0f;      // F, total anode-side capacitance
+  float c2 = 0.0f;      // F
+  float l_coil = 0.0f;  // H
+};
+
 // The one record the main program owns for the whole run.
 struct StageRecord {
   StageInputs start;   // working starting values: written by the dialog and the menu
   StageInputs inputs;  // snapshot taken at the start of the last calculation
   StageResults results;
   PulseCoeffs pulse_coeffs;
+  FinalElements final_elements;  // all 0 after a refused calculation
   std::int32_t hot_cap_warning = 0;
-  float f_mhz_shown = 0.0f;  // MHz, the frequency of the last calculation
+  std::vector<warnings::Warning> warnings;  // of the last completed calculation
+  float f_mhz_shown = 0.0f;                 // MHz, the frequency of the last calculation
 };
 
 }  // namespace stage

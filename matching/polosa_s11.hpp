@@ -1,5 +1,7 @@
 #pragma once
 
+// The S11 bandwidth: how wide the band is where the network is matched.
+
 #include <cstdint>
 
 namespace polosa_s11 {

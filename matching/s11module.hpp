@@ -1,5 +1,7 @@
 #pragma once
 
+// The magnitude of a reflection coefficient.
+
 #include "network/cplx.hpp"
 
 namespace s11module {

@@ -1,5 +1,7 @@
 #pragma once
 
+// The reflections S11 and S22 of the network at the working frequency.
+
 namespace s11s22f {
 
 struct Reflections {

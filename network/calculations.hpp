@@ -1,5 +1,8 @@
 #pragma once
 
+// Sizing the Pi-network: critical Q, the elements C1, L, C2 for a loaded Q,
+// the sweep step and the parallel combination of impedances.
+
 #include <array>
 #include <cmath>
 #include <cstddef>

@@ -5,22 +5,22 @@
 #include <cmath>
 #include <optional>
 
-#include "console/terminal.hpp"
 #include "console/tochka.hpp"
+#include "main/starting_values.hpp"
 #include "plan/outputs.hpp"
 
 namespace plan {
 
 namespace {
 
-namespace range = terminal::dialog_range;
+namespace range = starting_values::dialog_range;
 
 // One numeric starting value on the command line.
 struct NumberOption {
   std::string_view name;  // without the dashes
   std::string_view unit;  // as typed; empty for none
   std::string_view what;  // for --help
-  const terminal::Range* range;
+  const starting_values::Range* range;
   float TypedInputs::*field;
 };
 
@@ -52,7 +52,7 @@ std::string bound(float v) {
 }
 
 // "greater than 0.1 and at most 5000 W", "from 50 to 750", "at least 1 pF".
-std::string describe(const terminal::Range& r, std::string_view unit) {
+std::string describe(const starting_values::Range& r, std::string_view unit) {
   std::string out;
   const bool upper = std::isfinite(r.high);
   if (r.low_included && upper) {
@@ -71,7 +71,7 @@ std::string option_text(std::string_view name) {
 
 // The value of one option, or an error naming it, its range and what was given.
 std::optional<float> checked(std::string_view option, std::string_view given,
-                             const terminal::Range& r, std::string_view unit,
+                             const starting_values::Range& r, std::string_view unit,
                              std::vector<std::string>& errors) {
   const std::string expected = "expected " + describe(r, unit);
   const std::optional<float> value = tochka::parse_real_token(given);
@@ -193,7 +193,7 @@ Parsed parse_options(const std::vector<std::string>& args) {
   }
   // The further limit of prompt 7, when both voltages are themselves valid.
   if (valid[kESupply] && valid[kUMin]) {
-    const float limit = terminal::dialog_range::u_min_limit(o.inputs.e_supply);
+    const float limit = starting_values::dialog_range::u_min_limit(o.inputs.e_supply);
     if (!(o.inputs.u_min <= limit)) {
       errors.push_back(
           "--u-min: " + given[kUMin] +

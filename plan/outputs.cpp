@@ -3,11 +3,12 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <cstdlib>
 #include <optional>
 #include <system_error>
 
 #include "printer/numform.hpp"
-#include "printer/printer.hpp"
+#include "printer/results.hpp"
 #include "text/texts.hpp"
 
 namespace plan {
@@ -49,16 +50,9 @@ std::string bare_label(std::string_view label) {
   return std::string(label);
 }
 
-// The 37 values of the file report's numbered lines, in its order.
-std::array<float, 37> file_report_values(const stage::StageRecord& record) {
-  const std::array<float, 34> r = result_values(record.results);
-  std::array<float, 37> v{};
-  for (std::size_t i = 0; i < 11; ++i) v[i] = r[i];
-  v[11] = record.pulse_coeffs.a0;
-  v[12] = record.pulse_coeffs.a1;
-  v[13] = record.pulse_coeffs.a2;
-  for (std::size_t i = 11; i < 34; ++i) v[i + 3] = r[i];
-  return v;
+// The lines of the file report, UTF-8.
+const std::array<results::Line, results::kLineCount>& report_lines() {
+  return results::lines(text::Encoding::utf8);
 }
 
 constexpr std::size_t kCell = 11;  // the f11.3 form of the reports
@@ -103,32 +97,50 @@ void inputs_section(std::string& out, const PlanReport& report) {
   out += report.raise_q ? "да (--raise-q)\n" : "нет\n";
 }
 
-void grid_section(std::string& out, const PlanReport& report) {
-  const auto& labels = text::kFileTexts.labels;
-  std::size_t label_width = 0;
-  for (const text::Text l : labels)
-    label_width = std::max(label_width, display_width(bare_label(l)));
-  const std::string head = bare_label(text::kFileTexts.frequency_heading);
-  label_width = std::max(label_width, display_width(head));
-
-  out += ' ' + pad_right(head, label_width) + "  ";
-  for (const Design& d : report.designs) out += numform::fixed(d.f_mhz, kCell, 3);
-  out += '\n';
-  out += ' ' + pad_right("Расчет", label_width) + "  ";
-  for (const Design& d : report.designs) {
-    out += pad_left(d.completed() ? "выполнен" : "отказ", kCell);
+// One block of the grid: the label column and the designs [first, last).
+void grid_block(std::string& out, const PlanReport& report, std::size_t label_width,
+                std::size_t first, std::size_t last) {
+  const auto row = [&](std::string_view label) {
+    out += ' ' + pad_right(label, label_width) + "  ";
+  };
+  row(bare_label(text::kFileTexts.frequency_heading));
+  for (std::size_t col = first; col < last; ++col) {
+    out += numform::fixed(report.designs[col].f_mhz, kCell, 3);
   }
   out += '\n';
-  std::vector<std::array<float, 37>> columns;
-  for (const Design& d : report.designs) columns.push_back(file_report_values(d.record));
-  for (std::size_t row = 0; row < labels.size(); ++row) {
-    out += ' ' + pad_right(bare_label(labels[row]), label_width) + "  ";
-    for (std::size_t col = 0; col < report.designs.size(); ++col) {
-      out += report.designs[col].completed() ? numform::fixed(columns[col][row], kCell, 3)
-                                             : pad_left("—", kCell);
+  row("Расчет");
+  for (std::size_t col = first; col < last; ++col) {
+    out += pad_left(report.designs[col].completed() ? "выполнен" : "отказ", kCell);
+  }
+  out += '\n';
+  for (const results::Line& line : report_lines()) {
+    row(bare_label(results::file_label(line)));
+    for (std::size_t col = first; col < last; ++col) {
+      const Design& d = report.designs[col];
+      out += d.completed()
+                 ? numform::fixed(results::value(line, d.record.results, d.record.pulse_coeffs),
+                                  kCell, 3)
+                 : pad_left("—", kCell);
     }
     out += '\n';
   }
+}
+
+// The numbered values of the file report for every design side by side, in
+// blocks of as many designs as fit the width, each with the label column.
+void grid_section(std::string& out, const PlanReport& report, std::size_t width) {
+  std::size_t label_width = display_width(bare_label(text::kFileTexts.frequency_heading));
+  for (const results::Line& line : report_lines()) {
+    label_width = std::max(label_width, display_width(bare_label(results::file_label(line))));
+  }
+  const std::size_t label_column = label_width + 3;
+  const std::size_t per_block =
+      width > label_column ? std::max<std::size_t>(1, (width - label_column) / kCell) : 1;
+  for (std::size_t first = 0; first < report.designs.size(); first += per_block) {
+    if (first != 0) out += '\n';
+    grid_block(out, report, label_width, first, std::min(report.designs.size(), first + per_block));
+  }
+  if (report.designs.empty()) grid_block(out, report, label_width, 0, 0);
 }
 
 void warnings_section(std::string& out, const PlanReport& report) {
@@ -214,14 +226,28 @@ std::string float_text(float value) {
 std::vector<std::string_view> warning_texts(const Design& design) {
   std::vector<std::string_view> out;
   if (!design.completed()) return out;
-  for (const std::size_t w :
-       printer::applicable_warnings(design.record.results, design.record.hot_cap_warning)) {
-    out.push_back(texts().warnings[w]);
+  for (const warnings::Warning w : design.record.warnings) {
+    out.push_back(texts().warnings[static_cast<std::size_t>(w)]);
   }
   return out;
 }
 
+std::size_t table_width() {
+  const char* columns = std::getenv("COLUMNS");
+  if (columns == nullptr) return kTableWidth;
+  const std::string_view text(columns);
+  std::size_t width = 0;
+  const std::from_chars_result r = std::from_chars(text.data(), text.data() + text.size(), width);
+  const bool sane = r.ec == std::errc() && r.ptr == text.data() + text.size() &&
+                    width >= kNarrowestTable && width <= kWidestTable;
+  return sane ? width : kTableWidth;
+}
+
 std::string table_report(const PlanReport& report) {
+  return table_report(report, table_width());
+}
+
+std::string table_report(const PlanReport& report, std::size_t width) {
   std::string out;
   std::string banner = std::string(texts().banner[0]) + ' ' + std::string(texts().banner[1]);
   while (!banner.empty() && banner.back() == ' ') banner.pop_back();
@@ -229,7 +255,7 @@ std::string table_report(const PlanReport& report) {
   out += '\n';
   inputs_section(out, report);
   out += '\n';
-  grid_section(out, report);
+  grid_section(out, report, width);
   out += '\n';
   warnings_section(out, report);
   out += '\n';
@@ -238,25 +264,48 @@ std::string table_report(const PlanReport& report) {
 }
 
 std::string csv_report(const PlanReport& report) {
+  // The results in record order, then the pulse coefficients.
+  std::vector<const results::Line*> columns;
+  for (const bool coefficient : {false, true}) {
+    for (const results::Line& line : report_lines()) {
+      if ((line.coeff != nullptr) == coefficient) columns.push_back(&line);
+    }
+  }
   std::string out = "f_mhz,status";
-  for (const std::string_view name : kResultNames) out += ',' + std::string(name);
-  out += ",a0,a1,a2,hot_cap_warning\n";
+  for (const results::Line* line : columns) out += ',' + std::string(line->key);
+  out += ",hot_cap_warning\n";
   for (const Design& d : report.designs) {
     out += float_text(d.f_mhz);
     if (!d.completed()) {
       out += ",refused";
-      out += std::string(kResultNames.size() + 4, ',');
+      out += std::string(columns.size() + 1, ',');
       out += '\n';
       continue;
     }
     out += ",completed";
-    for (const float v : result_values(d.record.results)) out += ',' + float_text(v);
-    const stage::PulseCoeffs& a = d.record.pulse_coeffs;
-    out += ',' + float_text(a.a0) + ',' + float_text(a.a1) + ',' + float_text(a.a2);
+    for (const results::Line* line : columns) {
+      out += ',' + float_text(results::value(*line, d.record.results, d.record.pulse_coeffs));
+    }
     out += ',' + std::to_string(d.record.hot_cap_warning) + '\n';
   }
   return out;
 }
+
+namespace {
+
+// The values of a completed design: {"results": {...}, "pulse_coeffs": {...}}.
+void design_values(Json& j, const Design& d) {
+  Json values = Json::object();
+  Json coeffs = Json::object();
+  for (const results::Line& line : report_lines()) {
+    (line.coeff != nullptr ? coeffs : values)[std::string(line.key)] =
+        results::value(line, d.record.results, d.record.pulse_coeffs);
+  }
+  j["results"] = values;
+  j["pulse_coeffs"] = coeffs;
+}
+
+}  // namespace
 
 Json json_document(const PlanReport& report) {
   Json doc = Json::object();
@@ -277,17 +326,7 @@ Json json_document(const PlanReport& report) {
     j["f_mhz"] = d.f_mhz;
     j["status"] = d.completed() ? "completed" : "refused";
     if (d.completed()) {
-      Json results = Json::object();
-      const std::array<float, 34> values = result_values(d.record.results);
-      for (std::size_t i = 0; i < values.size(); ++i) {
-        results[std::string(kResultNames[i])] = values[i];
-      }
-      j["results"] = results;
-      Json coeffs = Json::object();
-      coeffs["a0"] = d.record.pulse_coeffs.a0;
-      coeffs["a1"] = d.record.pulse_coeffs.a1;
-      coeffs["a2"] = d.record.pulse_coeffs.a2;
-      j["pulse_coeffs"] = coeffs;
+      design_values(j, d);
     } else {
       j["results"] = nullptr;
       j["pulse_coeffs"] = nullptr;

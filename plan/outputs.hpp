@@ -3,6 +3,7 @@
 // The plan's results as a readable table (UTF-8, Russian, the console
 // programs' labels), as CSV and as JSON.
 
+#include <cstddef>
 #include <cstdint>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -37,8 +38,21 @@ std::string float_text(float value);
 // words them (UTF-8); none for a refused design.
 std::vector<std::string_view> warning_texts(const Design& design);
 
+// The width of the readable table, in characters: 100, or COLUMNS from the
+// environment when it is a whole number from kNarrowestTable to kWidestTable.
+inline constexpr std::size_t kTableWidth = 100;
+inline constexpr std::size_t kNarrowestTable = 20;
+inline constexpr std::size_t kWidestTable = 10000;
+std::size_t table_width();
+
 // The readable table: starting values, the 37 numbered values of the file
 // report for every frequency side by side, the warnings and the summary.
+// The frequencies stand in blocks that fit the width, each block with the
+// label column; a single frequency is never split.
+// width : characters per line, >= 1
+std::string table_report(const PlanReport& report, std::size_t width);
+
+// table_report at table_width().
 std::string table_report(const PlanReport& report);
 
 // One header row (f_mhz, status, the 34 result names, a0, a1, a2,

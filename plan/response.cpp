@@ -3,33 +3,22 @@
 #include <cmath>
 #include <functional>
 
+#include "main/design.hpp"
 #include "matching/s11s22f.hpp"
-#include "network/calculations.hpp"
 
 namespace plan {
 
 FinalNetwork final_network(const stage::StageRecord& record) {
-  const stage::StageInputs& in = record.inputs;
-  const stage::StageResults& r = record.results;
-  const float eff_network = 1.0f - r.q_loaded / in.q_unloaded;
-  const float r_ratio = r.r_oe / in.r_load;
-  const calculations::Elements e =
-      calculations::element(r.r_oe, in.r_load, eff_network, r_ratio, r.q_loaded, in.f_hz);
   FinalNetwork n;
-  n.net = {e.c1, e.c2, e.l_coil, in.r_load, in.q_unloaded};
-  n.r_oe = r.r_oe;
-  n.u_in_rms = r.u_in_rms;
-  n.f_hz = in.f_hz;
+  n.net = design::final_network(record);
+  n.r_oe = record.results.r_oe;
+  n.u_in_rms = record.results.u_in_rms;
+  n.f_hz = record.inputs.f_hz;
   return n;
 }
 
-Generator passband_generator(const FinalNetwork& n) {
-  const float k = (n.r_oe + 10.0f * n.r_oe) / n.r_oe;
-  return {k * n.u_in_rms, k * n.r_oe};
-}
-
 float v_out(const FinalNetwork& n, float f_hz) {
-  const Generator g = passband_generator(n);
+  const spectrum::Generator g = spectrum::passband_generator(n.u_in_rms, n.r_oe);
   return cplx::modulus(spectrum::solve(n.net, f_hz, g.e_g, g.r_g).v_out);
 }
 

@@ -13,12 +13,8 @@
 
 namespace plan {
 
-// The final network of a completed calculation in SI units. The record keeps
-// C1, L and C2 only in pF and uH; the element values in F and H are
-// recomputed by calculations::element from the record's final r_oe and
-// q_loaded with the design procedure's own formulas (eff = 1 - QL / Q0,
-// ratio = r_oe / r_load), which are the arguments of the design's last
-// element call, so they are the very floats the engine used.
+// The final network of a completed calculation in SI units, with the
+// working point it was designed for.
 struct FinalNetwork {
   spectrum::Network net;  // C1, C2, L, r_load, Q0
   float r_oe = 0.0f;      // ohm
@@ -28,15 +24,8 @@ struct FinalNetwork {
 
 FinalNetwork final_network(const stage::StageRecord& record);
 
-// The pass-band's generator (spectrum::afr2): k = (Roe + 10 Roe) / Roe,
-// E_g = k U, R_g = k Roe.
-struct Generator {
-  float e_g = 0.0f;  // V
-  float r_g = 0.0f;  // ohm
-};
-Generator passband_generator(const FinalNetwork& n);
-
-// |Vout| at one frequency with that generator, V rms.
+// |Vout| at one frequency with the pass-band's generator
+// (spectrum::passband_generator), V rms.
 float v_out(const FinalNetwork& n, float f_hz);
 
 // |S11| at one frequency, by s11s22f::fs11.

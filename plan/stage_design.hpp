@@ -9,27 +9,12 @@
 
 #include "main/design.hpp"
 #include "main/stage_record.hpp"
+#include "main/starting_values.hpp"
 
 namespace plan {
 
-// The ten starting values that do not depend on the frequency, in the units
-// the dialog's prompts ask for them.
-struct TypedInputs {
-  float p_out = 0.0f;          // W
-  float e_supply = 0.0f;       // V
-  float u_min = 0.0f;          // V
-  float c_tube = 0.0f;         // pF
-  float c_var_min = 0.0f;      // pF
-  float r_load = 0.0f;         // ohm
-  float filter_db = 0.0f;      // dB
-  float q_unloaded = 0.0f;     // Q0
-  float cutoff_deg = 0.0f;     // degrees
-  float tube_exponent = 0.0f;  // exponent of the tube characteristic
-};
-
-// The record's starting values for one frequency, converted exactly as the
-// dialog converts them (pF to F, MHz to Hz, in 32-bit floats).
-stage::StageInputs stage_inputs(const TypedInputs& typed, float f_mhz);
+// The ten starting values that do not depend on the frequency, typed units.
+using TypedInputs = starting_values::TypedInputs;
 
 // One calculation of the plan.
 struct Design {
@@ -47,47 +32,6 @@ Design design_at(const TypedInputs& typed, float f_mhz, bool raise_q);
 // design_at for every frequency, in the order given.
 std::vector<Design> design_all(const TypedInputs& typed, const std::vector<float>& f_mhz,
                                bool raise_q);
-
-// The names of the 34 results in record order.
-inline constexpr std::array<std::string_view, 34> kResultNames{
-    "p_output",
-    "p_h1",
-    "p_supply",
-    "p_network_loss",
-    "p_anode",
-    "eff_network_pct",
-    "eff_anode_pct",
-    "eff_total_pct",
-    "i_peak_ma",
-    "i_h1_ma",
-    "i_dc_ma",
-    "supply_utilisation",
-    "filter_achieved_db",
-    "passband_khz",
-    "q_loaded",
-    "q_critical",
-    "r_oe",
-    "c1_optimum_pf",
-    "c1_total_pf",
-    "c_hot_pf",
-    "l_uh",
-    "c2_pf",
-    "q_c1_var",
-    "q_c2_var",
-    "q_l_var",
-    "i_coil_a",
-    "i_c1_a",
-    "i_c2_a",
-    "u_in_rms",
-    "u_out_rms",
-    "p_h2_out_mw",
-    "s11_at_f",
-    "s22_at_f",
-    "s11_band_khz",
-};
-
-// The 34 results in record order.
-std::array<float, 34> result_values(const stage::StageResults& results);
 
 // The names of the ten typed starting values, as in the record, and their values.
 inline constexpr std::array<std::string_view, 10> kTypedInputNames{

@@ -1,5 +1,7 @@
 #pragma once
 
+// The fixed-point number form of the reports (f11.3 and the like).
+
 #include <string>
 
 namespace numform {

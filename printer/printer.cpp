@@ -1,24 +1,20 @@
 #include "printer/printer.hpp"
 
 #include <cstdio>
+#include <tuple>
 
+#include "main/starting_values.hpp"
 #include "printer/numform.hpp"
+#include "printer/results.hpp"
 
 namespace printer {
 
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
+using text::kLineEnd;
 
-enum Warning : std::size_t {
-  kEfficiencyBelow80,
-  kEfficiencyBelow85,
-  kEfficiencyBelow90,
-  kFilteringBelow40,
-  kHarmonicPowerAbove50,
-  kTotalEfficiencyBelow50,
-  kHotCapacitance,
-};
+static_assert(std::tuple_size_v<decltype(text::ConsoleTexts::warnings)> == warnings::kWarningCount,
+              "every warning the design can give has its text");
 
 void message(std::string& out, std::string_view text) {
   out += ' ';
@@ -34,31 +30,14 @@ std::string two_columns(std::string_view left, float left_value, std::string_vie
 
 }  // namespace
 
-std::vector<std::size_t> applicable_warnings(const stage::StageResults& r,
-                                             std::int32_t hot_cap_warning) {
-  std::vector<std::size_t> found;
-  if (r.eff_network_pct < 80.0f) {
-    found.push_back(kEfficiencyBelow80);
-  } else if (r.eff_network_pct < 85.0f) {
-    found.push_back(kEfficiencyBelow85);
-  } else if (r.eff_network_pct < 90.0f) {
-    found.push_back(kEfficiencyBelow90);
-  }
-  if (r.filter_achieved_db < 39.999f && r.p_output > 15.1f) found.push_back(kFilteringBelow40);
-  if (r.p_h2_out_mw > 50.0f) found.push_back(kHarmonicPowerAbove50);
-  if (r.eff_total_pct < 50.0f) found.push_back(kTotalEfficiencyBelow50);
-  if (hot_cap_warning != 0) found.push_back(kHotCapacitance);
-  return found;
-}
-
 std::string inputs_block(const stage::StageInputs& in, const std::array<text::Text, 6>& left,
                          const std::array<text::Text, 5>& right) {
   std::string out;
-  out += two_columns(left[0], in.p_out, right[0], in.f_hz * 1e-6f);
+  out += two_columns(left[0], in.p_out, right[0], starting_values::hertz_to_mhz(in.f_hz));
   out += two_columns(left[1], in.e_supply, right[1], in.r_load);
   out += two_columns(left[2], in.u_min, right[2], in.filter_db);
-  out += two_columns(left[3], in.c_tube * 1e12f, right[3], in.q_unloaded);
-  out += two_columns(left[4], in.c_var_min * 1e12f, right[4], in.cutoff_deg);
+  out += two_columns(left[3], starting_values::farads_to_pf(in.c_tube), right[3], in.q_unloaded);
+  out += two_columns(left[4], starting_values::farads_to_pf(in.c_var_min), right[4], in.cutoff_deg);
   out += std::string(left[5]) + numform::fixed(in.tube_exponent, 9, 2) + std::string(kLineEnd);
   return out;
 }
@@ -68,59 +47,23 @@ std::string value_line(std::string_view label, float value) {
 }
 
 std::string file_report(const stage::StageResults& results, const stage::StageInputs& inputs,
-                        const stage::PulseCoeffs& pulse_coeffs, std::int32_t hot_cap_warning,
-                        std::string_view date) {
+                        const stage::PulseCoeffs& pulse_coeffs,
+                        const std::vector<warnings::Warning>& warnings, std::string_view date) {
   const text::FileTexts& t = text::kFileTexts;
   const text::ConsoleTexts& shared = text::console_texts(text::Encoding::utf8);
-  const std::array<float, 37> values{
-      results.p_output,
-      results.p_h1,
-      results.p_supply,
-      results.p_network_loss,
-      results.p_anode,
-      results.eff_network_pct,
-      results.eff_anode_pct,
-      results.eff_total_pct,
-      results.i_peak_ma,
-      results.i_h1_ma,
-      results.i_dc_ma,
-      pulse_coeffs.a0,
-      pulse_coeffs.a1,
-      pulse_coeffs.a2,
-      results.supply_utilisation,
-      results.filter_achieved_db,
-      results.passband_khz,
-      results.q_loaded,
-      results.q_critical,
-      results.r_oe,
-      results.c1_optimum_pf,
-      results.c1_total_pf,
-      results.c_hot_pf,
-      results.l_uh,
-      results.c2_pf,
-      results.q_c1_var,
-      results.q_c2_var,
-      results.q_l_var,
-      results.i_coil_a,
-      results.i_c1_a,
-      results.i_c2_a,
-      results.u_in_rms,
-      results.u_out_rms,
-      results.p_h2_out_mw,
-      results.s11_at_f,
-      results.s22_at_f,
-      results.s11_band_khz,
-  };
-
   std::string out;
   message(out, std::string(t.date) + std::string(date) + std::string(17, ' '));
   out += kLineEnd;
-  out += value_line(t.frequency_heading, inputs.f_hz * 1e-6f);
+  out += value_line(t.frequency_heading, starting_values::hertz_to_mhz(inputs.f_hz));
   out += kLineEnd;
-  for (std::size_t i = 0; i < values.size(); ++i) out += value_line(t.labels[i], values[i]);
+  for (const results::Line& line : results::lines(text::Encoding::utf8)) {
+    out += value_line(results::file_label(line), results::value(line, results, pulse_coeffs));
+  }
   out += kLineEnd;
-  for (const std::size_t w : applicable_warnings(results, hot_cap_warning)) {
-    message(out, w == kHarmonicPowerAbove50 ? t.h2_power_warning : shared.warnings[w]);
+  for (const warnings::Warning w : warnings) {
+    message(out, w == warnings::Warning::h2_power_above_50
+                     ? t.h2_power_warning
+                     : shared.warnings[static_cast<std::size_t>(w)]);
   }
   out += kLineEnd;
   message(out, shared.inputs_heading);
@@ -143,9 +86,10 @@ bool append_to_file(const std::string& path, std::string_view bytes) {
 }
 
 bool output_file(const stage::StageResults& results, const stage::StageInputs& inputs,
-                 const stage::PulseCoeffs& pulse_coeffs, std::int32_t hot_cap_warning,
-                 std::string_view date, const std::string& path) {
-  return append_to_file(path, file_report(results, inputs, pulse_coeffs, hot_cap_warning, date));
+                 const stage::PulseCoeffs& pulse_coeffs,
+                 const std::vector<warnings::Warning>& warnings, std::string_view date,
+                 const std::string& path) {
+  return append_to_file(path, file_report(results, inputs, pulse_coeffs, warnings, date));
 }
 
 }  // namespace printer

@@ -1,5 +1,8 @@
 #pragma once
 
+// The file report: the dated report appended to pi_kontur.txt, and the
+// blocks it shares with the console report.
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -7,15 +10,10 @@
 #include <vector>
 
 #include "main/stage_record.hpp"
+#include "main/warnings.hpp"
 #include "text/texts.hpp"
 
 namespace printer {
-
-// The warnings that apply to a design, as indices into the warning texts
-// (network efficiency below 80, 85 or 90 %, filtering, 2nd harmonic power,
-// total efficiency, hot capacitance), in report order.
-std::vector<std::size_t> applicable_warnings(const stage::StageResults& results,
-                                             std::int32_t hot_cap_warning);
 
 // The block of starting values: five two-column lines and the exponent line.
 std::string inputs_block(const stage::StageInputs& inputs, const std::array<text::Text, 6>& left,
@@ -27,8 +25,8 @@ std::string value_line(std::string_view label, float value);
 // The whole dated report as it is appended to the file, UTF-8, CR LF.
 // date : YYYYMMDD
 std::string file_report(const stage::StageResults& results, const stage::StageInputs& inputs,
-                        const stage::PulseCoeffs& pulse_coeffs, std::int32_t hot_cap_warning,
-                        std::string_view date);
+                        const stage::PulseCoeffs& pulse_coeffs,
+                        const std::vector<warnings::Warning>& warnings, std::string_view date);
 
 // Appends bytes to the file at path with one write, creating it when
 // missing; false when it cannot be opened, written or closed. Bytes already
@@ -37,7 +35,8 @@ bool append_to_file(const std::string& path, std::string_view bytes);
 
 // Appends the report of the calculation to the file report at path.
 bool output_file(const stage::StageResults& results, const stage::StageInputs& inputs,
-                 const stage::PulseCoeffs& pulse_coeffs, std::int32_t hot_cap_warning,
-                 std::string_view date, const std::string& path);
+                 const stage::PulseCoeffs& pulse_coeffs,
+                 const std::vector<warnings::Warning>& warnings, std::string_view date,
+                 const std::string& path);
 
 }  // namespace printer

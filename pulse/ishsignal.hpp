@@ -1,5 +1,7 @@
 #pragma once
 
+// The anode current pulse: its samples over one period.
+
 #include <span>
 
 namespace ishsignal {

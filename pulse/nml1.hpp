@@ -1,5 +1,7 @@
 #pragma once
 
+// The harmonics of the pulse: the first three terms of its Fourier transform.
+
 #include <array>
 #include <span>
 

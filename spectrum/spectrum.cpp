@@ -132,19 +132,6 @@ Filtering filtering(const Network& net, float f_hz, float e_g, float r_g) {
 
 }  // namespace
 
-HarmonicVoltages harmonic_voltages(float u_in_rms, float c1, float c2, float l_coil, float r_oe,
-                                   float r_load, float f_hz, float q_unloaded) {
-  const Network net{c1, c2, l_coil, r_load, q_unloaded};
-  const float e_g = 2.0f * u_in_rms;
-  const float r_g = 10.0f * r_oe;
-  const float f2 = f_hz + f_hz;
-  std::array<float, kLanes> freq;
-  freq.fill(f2);
-  freq[0] = f_hz;
-  const VoltageLanes v = load_voltages(net, freq, e_g, r_g);
-  return {{v.re[0], v.im[0]}, {v.re[1], v.im[1]}};
-}
-
 std::array<HarmonicVoltages, kHarmonicLanes> harmonic_voltages(
     float u_in_rms, const std::array<calculations::Elements, kHarmonicLanes>& elements,
     const std::array<float, kHarmonicLanes>& r_oe, float r_load, float f_hz, float q_unloaded) {
@@ -268,13 +255,18 @@ float compacted_freq(const std::vector<RowKind>& kinds, std::size_t index, float
 
 }  // namespace
 
+Generator passband_generator(float u_in_rms, float r_oe) {
+  const float k = (r_oe + 10.0f * r_oe) / r_oe;
+  return {k * u_in_rms, k * r_oe};
+}
+
 float afr2(float c1, float c2, float l_coil, float u_in_rms, float r_oe, float r_load,
            float q_unloaded, float sweep_start_hz, float sweep_step_hz,
            std::int32_t sweep_steps_total) {
   const Network net{c1, c2, l_coil, r_load, q_unloaded};
-  const float k = (r_oe + 10.0f * r_oe) / r_oe;
-  const float e_g = k * u_in_rms;
-  const float r_g = k * r_oe;
+  const Generator g = passband_generator(u_in_rms, r_oe);
+  const float e_g = g.e_g;
+  const float r_g = g.r_g;
   const std::int32_t n = sweep_steps_total;
   if (n <= 0) return 0.0f;
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// The network's solution at one frequency, its discrimination of the 2nd
+// harmonic (garmonica1, garmonica2) and its pass-band (afr2).
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -58,17 +61,15 @@ Filtering garmonica2(float u_in_rms, float c1, float c2, float l_coil, float r_o
                      float f_hz, float q_unloaded);
 
 // The load voltages of garmonica1's network at f and 2f: the generator
-// 2 * u_in_rms behind 10 * r_oe. Arguments as for garmonica1.
+// 2 * u_in_rms behind 10 * r_oe.
 struct HarmonicVoltages {
   cplx::Complex at_f;   // V_out(f), V rms
   cplx::Complex at_2f;  // V_out(2f), V rms
 };
-HarmonicVoltages harmonic_voltages(float u_in_rms, float c1, float c2, float l_coil, float r_oe,
-                                   float r_load, float f_hz, float q_unloaded);
 
-// harmonic_voltages for kHarmonicLanes networks at once, each with its own
-// elements and r_oe: the same bits as kHarmonicLanes single calls, in less
-// time. The other arguments as for garmonica1.
+// The harmonic voltages of kHarmonicLanes networks at once, each with its own
+// elements and r_oe, with the bits of garmonica1's own network solutions.
+// The other arguments as for garmonica1.
 constexpr std::size_t kHarmonicLanes = 8;
 std::array<HarmonicVoltages, kHarmonicLanes> harmonic_voltages(
     float u_in_rms, const std::array<calculations::Elements, kHarmonicLanes>& elements,
@@ -78,6 +79,15 @@ std::array<HarmonicVoltages, kHarmonicLanes> harmonic_voltages(
 // for the same arguments.
 // v : the voltages from harmonic_voltages
 float network_h2_db(const HarmonicVoltages& v);
+
+// The generator of the pass-band sweep: k = (Roe + 10 Roe) / Roe,
+// E_g = k U, R_g = k Roe.
+struct Generator {
+  float e_g = 0.0f;  // V rms
+  float r_g = 0.0f;  // ohm
+};
+// u_in_rms : RMS anode voltage of the first harmonic, V;  r_oe : ohm, > 0
+Generator passband_generator(float u_in_rms, float r_oe);
 
 // Width of the band within 1 dB of the response's peak, Hz; 0 when no swept
 // point lies within 1 dB.

@@ -11,21 +11,6 @@
 
 namespace {
 
-class FakeDialog final : public design::DesignConsole {
- public:
-  explicit FakeDialog(bool answer = false) : answer_(answer) {}
-  void announce_calculation() override { ++announcements; }
-  bool ask_raise_loaded_q(design::HotCapText text) override {
-    questions.push_back(text);
-    return answer_;
-  }
-  int announcements = 0;
-  std::vector<design::HotCapText> questions;
-
- private:
-  bool answer_;
-};
-
 // Starting values as typed: W, V, ohm, exponent, degrees, Q0, V, dB, pF, pF, MHz.
 stage::StageInputs typed(float p, float e, float r, float gamma, float angle, float q0, float umin,
                          float filter, float c_tube_pf, float c_var_pf, float f_mhz) {
@@ -47,11 +32,11 @@ stage::StageInputs typed(float p, float e, float r, float gamma, float angle, fl
 struct Calculation {
   design::Outcome outcome;
   stage::StageRecord record;
-  FakeDialog dialog;
+  design::FixedAnswer dialog;
 };
 
 Calculation run(const stage::StageInputs& in, bool answer = false) {
-  Calculation r{design::Outcome::completed, {}, FakeDialog(answer)};
+  Calculation r{design::Outcome::completed, {}, design::FixedAnswer(answer)};
   r.record.start = in;
   r.outcome = design::run_design(r.record, r.dialog);
   return r;
@@ -64,7 +49,7 @@ TEST(DesignProcedure, ReferenceStageAgreesWithIndependentFormulas) {
   const Calculation r = run(kReference);
   ASSERT_EQ(r.outcome, design::Outcome::completed);
   const stage::StageResults& s = r.record.results;
-  EXPECT_EQ(r.dialog.announcements, 1);
+  EXPECT_EQ(r.dialog.announcements(), 1);
   EXPECT_NEAR(s.u_in_rms, 1800.0 / std::sqrt(2.0), 1e-3);
   EXPECT_NEAR(s.u_out_rms, 100.0, 1e-3);
   EXPECT_NEAR(s.supply_utilisation, 0.9, 1e-6);
@@ -84,7 +69,7 @@ TEST(DesignProcedure, ReferenceStageAgreesWithIndependentFormulas) {
   EXPECT_NEAR(s.c_hot_pf, s.c1_total_pf - 12.0f, 1e-3f);
   EXPECT_EQ(r.record.hot_cap_warning, 0);
   EXPECT_EQ(s.c1_optimum_pf, s.c1_total_pf);
-  EXPECT_TRUE(r.dialog.questions.empty());
+  EXPECT_TRUE(r.dialog.questions().empty());
   // The snapshot of the starting values keeps SI units.
   EXPECT_EQ(r.record.inputs.f_hz, 14.2f * 1e6f);
   EXPECT_EQ(r.record.inputs.c_tube, 12.0f * 1e-12f);
@@ -125,7 +110,7 @@ TEST(DesignProcedure, CriticalQRuleRefusesOnlyAboveSevenTenthsOfQ0) {
       run(typed(1.0f, 10000.0f, 1.0f, 1.0f, 90.0f, 50.0f, 100.0f, 50.0f, 10.0f, 5.0f, 7.0f));
   EXPECT_EQ(r.outcome, design::Outcome::refused_critical_q);
   EXPECT_EQ(r.record.results.p_output, 0.0f);
-  EXPECT_TRUE(r.dialog.questions.empty());
+  EXPECT_TRUE(r.dialog.questions().empty());
 }
 
 TEST(DesignProcedure, SecondHarmonicPowerFollowsTheSuppression) {
@@ -142,8 +127,8 @@ const stage::StageInputs kVarMinTooBig =
 TEST(HotCapacitance, AYesRaisesTheLoadedQUntilTheVariableCapacitorFits) {
   const Calculation declined = run(kTubeTooBig, false);
   const Calculation raised = run(kTubeTooBig, true);
-  ASSERT_EQ(raised.dialog.questions.size(), 1u);
-  EXPECT_EQ(raised.dialog.questions[0], design::HotCapText::below_tube);
+  ASSERT_EQ(raised.dialog.questions().size(), 1u);
+  EXPECT_EQ(raised.dialog.questions()[0], design::HotCapText::below_tube);
   const stage::StageResults& s = raised.record.results;
   EXPECT_EQ(raised.record.hot_cap_warning, 0);
   EXPECT_GE(s.q_loaded, declined.record.results.q_loaded + 0.05f);
@@ -160,8 +145,8 @@ TEST(HotCapacitance, ANoKeepsTheNetworkAndSetsTheWarning) {
   EXPECT_EQ(a.record.results.c1_optimum_pf, a.record.results.c1_total_pf);
 
   const Calculation b = run(kVarMinTooBig, false);
-  ASSERT_EQ(b.dialog.questions.size(), 1u);
-  EXPECT_EQ(b.dialog.questions[0], design::HotCapText::below_var_min);
+  ASSERT_EQ(b.dialog.questions().size(), 1u);
+  EXPECT_EQ(b.dialog.questions()[0], design::HotCapText::below_var_min);
   EXPECT_EQ(b.record.hot_cap_warning, 1);
   EXPECT_GT(b.record.results.c_hot_pf, 0.0f);
   EXPECT_LT(b.record.results.c_hot_pf, 20.0f);

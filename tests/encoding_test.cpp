@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "printer/results.hpp"
 #include "text/texts.hpp"
 
 namespace {
@@ -12,8 +13,8 @@ const text::ConsoleTexts& utf8 = text::console_texts(text::Encoding::utf8);
 const text::ConsoleTexts& cp866 = text::console_texts(text::Encoding::cp866);
 
 TEST(ConsoleEncoding, CyrillicTakesTwoBytesInUtf8AndOneInCodePage866) {
-  EXPECT_EQ(utf8.report_labels[0].size(), 49u);
-  EXPECT_EQ(cp866.report_labels[0].size(), 31u);
+  EXPECT_EQ(results::console_label(results::lines(text::Encoding::utf8)[0]).size(), 49u);
+  EXPECT_EQ(results::console_label(results::lines(text::Encoding::cp866)[0]).size(), 31u);
   EXPECT_EQ(utf8.inputs_heading.size(), 30u);
   EXPECT_EQ(cp866.inputs_heading.size(), 16u);
   EXPECT_EQ(utf8.yes_words[2], "\xd0\x9d");
@@ -23,8 +24,9 @@ TEST(ConsoleEncoding, CyrillicTakesTwoBytesInUtf8AndOneInCodePage866) {
 
 TEST(ConsoleEncoding, CodePage866FormIsTheConversionOfTheUtf8Text) {
   const auto same = [](text::Text a, text::Text b) { EXPECT_EQ(text::utf8_to_cp866(a), b); };
-  for (std::size_t i = 0; i < utf8.report_labels.size(); ++i) {
-    same(utf8.report_labels[i], cp866.report_labels[i]);
+  for (std::size_t i = 0; i < results::kLineCount; ++i) {
+    same(results::lines(text::Encoding::utf8)[i].label,
+         results::lines(text::Encoding::cp866)[i].label);
   }
   for (std::size_t i = 0; i < utf8.dialog_prompts.size(); ++i) {
     same(utf8.dialog_prompts[i], cp866.dialog_prompts[i]);

@@ -38,21 +38,6 @@ struct Outcome {
   std::array<float, 3> pulse_coeffs{};
 };
 
-class AnsweringConsole final : public design::DesignConsole {
- public:
-  explicit AnsweringConsole(bool answer_yes) : answer_yes_(answer_yes) {}
-  void announce_calculation() override {}
-  bool ask_raise_loaded_q(design::HotCapText text) override {
-    question_ = text == design::HotCapText::below_tube ? 'A' : 'B';
-    return answer_yes_;
-  }
-  char question() const { return question_; }
-
- private:
-  bool answer_yes_;
-  char question_ = '-';
-};
-
 inline std::array<float, kInputCount> input_floats(const stage::StageInputs& in) {
   return std::bit_cast<std::array<float, kInputCount>>(in);
 }
@@ -60,11 +45,13 @@ inline std::array<float, kInputCount> input_floats(const stage::StageInputs& in)
 inline Outcome run(const Case& c) {
   stage::StageRecord record;
   record.start = c.inputs;
-  AnsweringConsole console(c.answer_yes);
+  design::FixedAnswer console(c.answer_yes);
   const design::Outcome o = design::run_design(record, console);
   Outcome out;
   out.outcome = o == design::Outcome::completed ? 'c' : 'r';
-  out.question = console.question();
+  if (!console.questions().empty()) {
+    out.question = console.questions().back() == design::HotCapText::below_tube ? 'A' : 'B';
+  }
   out.hot_cap_warning = record.hot_cap_warning;
   out.p_out_after = record.start.p_out;
   out.results = std::bit_cast<std::array<float, kResultCount>>(record.results);

@@ -4,52 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "main/program.hpp"
 #include "plan/stage_design.hpp"
 #include "plan/summary.hpp"
+#include "plan_fixtures.hpp"
+#include "scripted_console.hpp"
 #include "text/texts.hpp"
 
 namespace {
-
-// A console whose input is a list of lines, except that the hot-capacitance
-// question, whenever the session asks it, gets the given answer.
-class AnsweringConsole final : public console::Console {
- public:
-  AnsweringConsole(std::vector<std::string> lines, std::string answer)
-      : lines_(lines.begin(), lines.end()), answer_(std::move(answer)) {}
-
-  std::optional<std::string> read_line() override {
-    const std::string_view prompt = text::console_texts(text::Encoding::utf8).raise_q_prompt;
-    if (output_.size() >= prompt.size() &&
-        output_.compare(output_.size() - prompt.size(), prompt.size(), prompt) == 0 &&
-        answered_at_ != output_.size()) {
-      answered_at_ = output_.size();
-      ++questions_;
-      return answer_;
-    }
-    if (lines_.empty()) return std::nullopt;
-    std::string line = lines_.front();
-    lines_.pop_front();
-    return line;
-  }
-  void write(std::string_view bytes) override { output_.append(bytes); }
-  void clear_screen() override {}
-  void pause(int) override {}
-  std::string today() override { return "20261208"; }
-
-  int questions() const { return questions_; }
-
- private:
-  std::deque<std::string> lines_;
-  std::string answer_;
-  std::string output_;
-  std::size_t answered_at_ = std::string::npos;
-  int questions_ = 0;
-};
 
 // The starting values as typed into the dialog, in the order it asks them.
 struct Typed {
@@ -89,13 +54,15 @@ std::vector<Observed> console_session(const Typed& t, const std::vector<std::str
     }
     lines.push_back(i + 1 < freqs.size() ? "8" : "9");
   }
-  AnsweringConsole con(lines, raise_q ? "y" : "n");
+  testing_support::ScriptedConsole con(testing_support::script(lines));
+  con.answer_prompt(std::string(text::console_texts(text::Encoding::utf8).raise_q_prompt),
+                    raise_q ? "y" : "n");
   std::vector<Observed> seen;
   const int status = program::run(con, text::Encoding::utf8, "/nonexistent/pi_kontur.txt",
                                   [&](const stage::StageRecord& r, design::Outcome o) {
                                     seen.push_back({r, o});
                                   });
-  if (questions) *questions = con.questions();
+  if (questions) *questions = con.prompts_answered();
   EXPECT_EQ(status, 0);
   return seen;
 }
@@ -113,11 +80,11 @@ void expect_same_record(const Observed& console, const plan::Design& plan) {
   EXPECT_TRUE(same_bits(&c.pulse_coeffs, &p.pulse_coeffs, sizeof c.pulse_coeffs));
   EXPECT_EQ(c.hot_cap_warning, p.hot_cap_warning);
   EXPECT_TRUE(same_bits(&c.f_mhz_shown, &p.f_mhz_shown, sizeof c.f_mhz_shown));
-  const std::array<float, 34> cv = plan::result_values(c.results);
-  const std::array<float, 34> pv = plan::result_values(p.results);
+  const std::array<float, 34> cv = testing_support::result_values(c.results);
+  const std::array<float, 34> pv = testing_support::result_values(p.results);
   for (std::size_t i = 0; i < cv.size(); ++i) {
     EXPECT_TRUE(same_bits(&cv[i], &pv[i], sizeof(float)))
-        << plan::kResultNames[i] << ": console " << cv[i] << ", plan " << pv[i];
+        << testing_support::kResultNames[i] << ": console " << cv[i] << ", plan " << pv[i];
   }
 }
 
@@ -181,7 +148,8 @@ TEST(PlanAgreesWithConsole, CriticalQRefusal) {
     lines.push_back("7");
   }
   lines.push_back("9");
-  AnsweringConsole con(lines, "n");
+  testing_support::ScriptedConsole con(testing_support::script(lines));
+  con.answer_prompt(std::string(text::console_texts(text::Encoding::utf8).raise_q_prompt), "n");
   std::vector<Observed> console;
   EXPECT_EQ(program::run(con, text::Encoding::utf8, "/nonexistent/pi_kontur.txt",
                          [&](const stage::StageRecord& r, design::Outcome o) {
@@ -198,7 +166,7 @@ TEST(PlanAgreesWithConsole, CriticalQRefusal) {
 }
 
 TEST(PlanDesign, ConvertsTypedValuesAsTheDialogDoes) {
-  const stage::StageInputs in = plan::stage_inputs(typed_inputs(kIssueExample), 14.2f);
+  const stage::StageInputs in = starting_values::stage_inputs(typed_inputs(kIssueExample), 14.2f);
   EXPECT_EQ(in.f_hz, 14.2f * 1e6f);
   EXPECT_EQ(in.c_tube, 12.0f * 1e-12f);
   EXPECT_EQ(in.c_var_min, 8.0f * 1e-12f);

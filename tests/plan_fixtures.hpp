@@ -2,6 +2,10 @@
 
 // Starting values shared by the plan program's tests.
 
+#include <array>
+#include <bit>
+#include <string_view>
+
 #include "plan/stage_design.hpp"
 
 namespace testing_support {
@@ -20,6 +24,50 @@ inline plan::TypedInputs example_plan_inputs() {
   in.cutoff_deg = 80.0f;
   in.tube_exponent = 1.5f;
   return in;
+}
+
+// The CSV and JSON keys of the 34 results in record order: files written by
+// valvenet-plan are read by these names.
+inline constexpr std::array<std::string_view, 34> kResultNames{
+    "p_output",
+    "p_h1",
+    "p_supply",
+    "p_network_loss",
+    "p_anode",
+    "eff_network_pct",
+    "eff_anode_pct",
+    "eff_total_pct",
+    "i_peak_ma",
+    "i_h1_ma",
+    "i_dc_ma",
+    "supply_utilisation",
+    "filter_achieved_db",
+    "passband_khz",
+    "q_loaded",
+    "q_critical",
+    "r_oe",
+    "c1_optimum_pf",
+    "c1_total_pf",
+    "c_hot_pf",
+    "l_uh",
+    "c2_pf",
+    "q_c1_var",
+    "q_c2_var",
+    "q_l_var",
+    "i_coil_a",
+    "i_c1_a",
+    "i_c2_a",
+    "u_in_rms",
+    "u_out_rms",
+    "p_h2_out_mw",
+    "s11_at_f",
+    "s22_at_f",
+    "s11_band_khz",
+};
+
+// The 34 results in record order.
+inline std::array<float, 34> result_values(const stage::StageResults& results) {
+  return std::bit_cast<std::array<float, 34>>(results);
 }
 
 }  // namespace testing_support

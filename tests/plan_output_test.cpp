@@ -9,13 +9,16 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "plan/app.hpp"
+#include "plan/options.hpp"
 #include "plan/outputs.hpp"
 #include "plan/summary.hpp"
 #include "plan_fixtures.hpp"
 #include "printer/numform.hpp"
+#include "printer/results.hpp"
 #include "text/texts.hpp"
 
 namespace {
@@ -51,6 +54,12 @@ std::vector<std::string> split(const std::string& s, char by) {
   return out;
 }
 
+std::size_t occurrences(const std::string& text, const std::string& what) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
 float read_float(const std::string& s) {
   char* end = nullptr;
   const float v = std::strtof(s.c_str(), &end);
@@ -80,7 +89,7 @@ TEST(PlanOutput, CsvReadsBackToTheRecordsFloats) {
   ASSERT_EQ(header.size(), 2 + 34 + 3 + 1);
   EXPECT_EQ(header[0], "f_mhz");
   EXPECT_EQ(header[1], "status");
-  for (std::size_t i = 0; i < 34; ++i) EXPECT_EQ(header[2 + i], plan::kResultNames[i]);
+  for (std::size_t i = 0; i < 34; ++i) EXPECT_EQ(header[2 + i], testing_support::kResultNames[i]);
   EXPECT_EQ(header[36], "a0");
   EXPECT_EQ(header[39], "hot_cap_warning");
 
@@ -95,7 +104,7 @@ TEST(PlanOutput, CsvReadsBackToTheRecordsFloats) {
       continue;
     }
     EXPECT_EQ(f[1], "completed");
-    const std::array<float, 34> v = plan::result_values(d.record.results);
+    const std::array<float, 34> v = testing_support::result_values(d.record.results);
     for (std::size_t i = 0; i < 34; ++i) {
       EXPECT_TRUE(same_bits(read_float(f[2 + i]), v[i])) << header[2 + i] << " " << f[2 + i];
     }
@@ -142,9 +151,9 @@ TEST(PlanOutput, JsonReadsBackToTheRecordsFloats) {
     }
     EXPECT_EQ(j["status"], "completed");
     ASSERT_EQ(j["results"].size(), 34u);
-    const std::array<float, 34> v = plan::result_values(d.record.results);
+    const std::array<float, 34> v = testing_support::result_values(d.record.results);
     for (std::size_t i = 0; i < 34; ++i) {
-      const std::string name(plan::kResultNames[i]);
+      const std::string name(testing_support::kResultNames[i]);
       EXPECT_TRUE(same_bits(j["results"][name].get<float>(), v[i])) << name;
       EXPECT_TRUE(
           same_bits(static_cast<float>(wide["designs"][k]["results"][name].get<double>()), v[i]))
@@ -157,7 +166,7 @@ TEST(PlanOutput, JsonReadsBackToTheRecordsFloats) {
   // The result names appear in record order.
   std::size_t i = 0;
   for (const auto& item : designs[0]["results"].items())
-    EXPECT_EQ(item.key(), plan::kResultNames[i++]);
+    EXPECT_EQ(item.key(), testing_support::kResultNames[i++]);
 
   const plan::Json& s = doc["summary"];
   EXPECT_EQ(s["completed"].get<int>(), r.summary.completed);
@@ -188,15 +197,15 @@ TEST(PlanOutput, JsonWithNoCompletedDesign) {
 TEST(PlanOutput, TableShowsEveryValueInTheReportsNumberForm) {
   const plan::PlanReport r = report();
   const std::string t = plan::table_report(r);
-  for (const text::Text label : text::kFileTexts.labels) {
-    std::string_view bare = label.substr(1);
-    bare = bare.substr(0, bare.find('\t'));
+  for (const results::Line& line : results::lines(text::Encoding::utf8)) {
+    const std::string label = results::file_label(line);
+    const std::string bare = label.substr(1, label.find('\t') - 1);
     EXPECT_NE(t.find(bare), std::string::npos) << bare;
   }
   for (const plan::Design& d : r.designs) {
     EXPECT_NE(t.find(numform::fixed(d.f_mhz, 11, 3)), std::string::npos);
     if (!d.completed()) continue;
-    for (const float v : plan::result_values(d.record.results)) {
+    for (const float v : testing_support::result_values(d.record.results)) {
       EXPECT_NE(t.find(numform::fixed(v, 11, 3)), std::string::npos) << v;
     }
   }
@@ -204,6 +213,66 @@ TEST(PlanOutput, TableShowsEveryValueInTheReportsNumberForm) {
   EXPECT_NE(t.find("отказ"), std::string::npos);
   EXPECT_NE(t.find("Итоги по частотам"), std::string::npos);
   EXPECT_NE(t.find("Исходные данные:"), std::string::npos);
+}
+
+// Characters shown on the screen of each line.
+std::vector<std::size_t> line_widths(const std::string& table) {
+  std::vector<std::size_t> widths;
+  for (const std::string& line : split(table, '\n')) {
+    std::size_t n = 0;
+    for (const char c : line) n += (static_cast<unsigned char>(c) & 0xC0u) != 0x80u ? 1 : 0;
+    widths.push_back(n);
+  }
+  return widths;
+}
+
+TEST(PlanOutput, TableStandsInBlocksOfFrequenciesThatFitTheWidth) {
+  plan::PlanReport r;
+  r.inputs = example_plan_inputs();
+  r.designs = plan::design_all(r.inputs, plan::kHamBands, false);
+  r.summary = plan::summarise(r.designs);
+  const std::string heading = " Результаты расчета для f, МГц";
+  // width : the blocks it gives, each with the label column
+  for (const auto& [width, blocks] : std::vector<std::pair<std::size_t, std::size_t>>{
+           {100, 2}, {80, 4}, {154, 1}, {153, 2}, {20, 10}}) {
+    SCOPED_TRACE(width);
+    const std::string t = plan::table_report(r, width);
+    EXPECT_EQ(occurrences(t, heading), blocks);
+    EXPECT_EQ(occurrences(t, " 35. Полоса S11 контура по уровню 0.1, кГц"), blocks);
+    // The whole table fits 100 columns; the grid fits any width that holds
+    // the label column and one frequency.
+    const std::size_t grid = t.find(heading);
+    const std::string checked = width >= 100 ? t : t.substr(grid, t.find(" Предупреждения") - grid);
+    if (width >= 55) {
+      for (const std::size_t w : line_widths(checked)) EXPECT_LE(w, width);
+    }
+    for (const plan::Design& d : r.designs) {
+      EXPECT_EQ(occurrences(t, numform::fixed(d.f_mhz, 11, 3)), 1u) << d.f_mhz;
+    }
+  }
+  // A table that fits stays one block, whatever the width.
+  r.designs.resize(3);
+  EXPECT_EQ(plan::table_report(r, 100), plan::table_report(r, 1000));
+}
+
+TEST(PlanOutput, TableWidthComesFromColumnsWhenItIsSane) {
+  const char* saved = std::getenv("COLUMNS");
+  const std::string restore = saved != nullptr ? saved : "";
+  for (const auto& [columns, width] :
+       std::vector<std::pair<const char*, std::size_t>>{{"80", 80},
+                                                        {"132", 132},
+                                                        {"", 100},
+                                                        {"abc", 100},
+                                                        {"80x", 100},
+                                                        {"-80", 100},
+                                                        {"5", 100},
+                                                        {"99999999999999999999999", 100}}) {
+    setenv("COLUMNS", columns, 1);
+    EXPECT_EQ(plan::table_width(), width) << columns;
+  }
+  unsetenv("COLUMNS");
+  EXPECT_EQ(plan::table_width(), 100u);
+  if (saved != nullptr) setenv("COLUMNS", restore.c_str(), 1);
 }
 
 TEST(PlanOutput, RunWritesTheChosenFormat) {

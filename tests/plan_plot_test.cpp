@@ -88,7 +88,7 @@ TEST(PlanResponse, FinalNetworkIsTheEnginesToTheBit) {
 TEST(PlanResponse, CurveFromThePassBandsGenerator) {
   const plan::Design d = plan::design_at(example_plan_inputs(), 14.15f, false);
   const plan::FinalNetwork n = plan::final_network(d.record);
-  const plan::Generator g = plan::passband_generator(n);
+  const spectrum::Generator g = spectrum::passband_generator(n.u_in_rms, n.r_oe);
   const float k = (n.r_oe + 10.0f * n.r_oe) / n.r_oe;
   EXPECT_EQ(g.e_g, k * n.u_in_rms);
   EXPECT_EQ(g.r_g, k * n.r_oe);

@@ -1,6 +1,8 @@
 #pragma once
 
-// Every text the programs show on the console, written once in UTF-8.
+// Every text the programs show on the console, written once in UTF-8; the
+// labels of the numbered results are in the description of the results
+// (printer/results.hpp).
 // Quoted texts are exact: blanks, tabs and the mixture of Latin and
 // Cyrillic look-alike letters (C and С, P and Р) are deliberate.
 
@@ -13,7 +15,12 @@ namespace text {
 
 using Text = std::string_view;
 
+// The end of every line the programs write, on the console and in the file
+// report.
+inline constexpr Text kLineEnd = "\r\n";
+
 struct ConsoleTexts {
+  Encoding encoding;
   std::array<Text, 4> banner;
   Text calculating;
   std::array<Text, 3> abort_lines;
@@ -33,7 +40,6 @@ struct ConsoleTexts {
   std::array<Text, 6> hot_cap_text_b;  // c1 below tube plus variable minimum
   Text raise_q_prompt;
   std::array<Text, 4> yes_words;
-  std::array<Text, 25> report_labels;
   // Network efficiency below 80, 85, 90 %; filtering below 40 dB; 2nd
   // harmonic power above 50 mW; total efficiency below 50 %; hot capacitance.
   std::array<Text, 7> warnings;
@@ -45,6 +51,7 @@ struct ConsoleTexts {
 
 template <Encoding E>
 inline constexpr ConsoleTexts kConsoleTexts{
+    .encoding = E,
     .banner =
         {
             encode<E, "Программа расчета рабочих параметров выходного">(),
@@ -131,34 +138,6 @@ inline constexpr ConsoleTexts kConsoleTexts{
             encode<E, "Y">(), encode<E, "y">(), encode<E, "Н">(),  // Cyrillic capital En
             encode<E, "н">(),                                      // Cyrillic small en
         },
-    .report_labels =
-        {
-            encode<E, " 1.  Выходная мощность, Вт\t\t\t= ">(),
-            encode<E, " 2.  Мощность 1-й гармоники в контуре, Вт\t= ">(),
-            encode<E, " 3.  Подвод-я от ист. питания мощность, Вт\t= ">(),
-            encode<E, " 4.  Мощность потерь в П-контуре, Вт\t\t= ">(),
-            encode<E, " 5.  Мощность рассеивания на аноде, Вт\t\t= ">(),
-            encode<E, " 6.  КПД П-контура, %\t\t\t\t= ">(),
-            encode<E, " 7.  КПД анодной цепи, %\t\t\t= ">(),
-            encode<E, " 8.  КПД общий, %\t\t\t\t= ">(),
-            encode<E, " 9.  Импульс тока, mA\t\t\t\t= ">(),
-            encode<E, " 10. Амплитуда тока 1-й гармоники, mA\t\t= ">(),
-            encode<E, " 11. Постоянная составляющая тока, mA\t\t= ">(),
-            encode<E, " 12. Фильтрация 2-й гармоники, дБ\t\t= ">(),
-            encode<E, " 13. Полоса S11 контура по уровню 0.1, кГц\t= ">(),
-            encode<E, " 14. Нагруженная добротность контура\t\t= ">(),
-            encode<E, " 15. Входное сопр. П-контура (Roe), Ом\t\t= ">(),
-            encode<E, " 16. Оптимальное значение С1, пф\t\t= ">(),
-            encode<E, " 17. С1 П-контура полная, пФ\t\t\t= ">(),
-            encode<E, " 18. C  горячего конденсатора, пФ\t\t= ">(),
-            encode<E, " 19. L  П-контура, мкГн\t\t\t\t= ">(),
-            encode<E, " 20. С2 П-контура, пФ\t\t\t\t= ">(),
-            encode<E, " 21. Q  в С1, ВАр (вкл. С монтажа и лампы)\t= ">(),
-            encode<E, " 22. Q  в С2, ВАр\t\t\t\t= ">(),
-            encode<E, " 23. I  в катушке контура, А (эфф.)\t\t= ">(),
-            encode<E, " 24. U  на выходе, В (эфф.)\t\t\t= ">(),
-            encode<E, " 25. P  2-й гармоники на выходе, мВт\t\t= ">(),
-        },
     .warnings =
         {
             encode<E, "Внимание, КПД П-контура меньше 80% !!!">(),
@@ -199,7 +178,6 @@ constexpr const ConsoleTexts& console_texts(Encoding e) {
 struct FileTexts {
   Text date;
   Text frequency_heading;
-  std::array<Text, 37> labels;
   Text h2_power_warning;
   Text exponent_label;
   Text report_end;
@@ -208,46 +186,6 @@ struct FileTexts {
 inline constexpr FileTexts kFileTexts{
     .date = "Дата: ",
     .frequency_heading = " Результаты расчета для f, МГц = ",
-    .labels =
-        {
-            " 1.  Выходная мощность, Вт\t\t\t= ",
-            " 2.  Мощность 1-й гармоники в контуре, Вт\t= ",
-            " 3.  Подвод-я от ист. питания мощность, Вт\t= ",
-            " 4.  Мощность потерь в П-контуре, Вт\t\t= ",
-            " 5.  Мощность рассеивания на аноде, Вт\t\t= ",
-            " 6.  КПД П-контура, %\t\t\t\t= ",
-            " 7.  КПД анодной цепи, %\t\t\t= ",
-            " 8.  КПД общий, %\t\t\t\t= ",
-            " 9.  Импульс тока, mA\t\t\t\t= ",
-            " 10. Амплитуда тока 1-й гармоники, mA\t\t= ",
-            " 11. Постоянная составляющая тока, mA\t\t= ",
-            " 12. Коэффициент разложения импульса, a0\t= ",
-            "     коэффициент разложения импульса, a1\t= ",
-            "     коэффициент разложения импульса, a2\t= ",
-            " 13. Коэфф. использования U питания\t\t= ",
-            " 14. Фильтрация 2-й гармоники, дБ\t\t= ",
-            " 15. Полоса пропуск-я по уровню -1 дБ, кГц\t= ",
-            " 16. Нагруженная добротность контура\t\t= ",
-            " 17. Критическая добротность\t\t\t= ",
-            " 18. Входное сопр. П-контура (Roe), Ом\t\t= ",
-            " 19. Оптимальное значение С1, пф\t\t= ",
-            " 20. С1 П-контура полная, пФ\t\t\t= ",
-            " 21. C  горячего конденсатора, пФ\t\t= ",
-            " 22. L  П-контура, мкГн\t\t\t\t= ",
-            " 23. С2 П-контура, пФ\t\t\t\t= ",
-            " 24. Q  в С1, ВАр (вкл. С монтажа и лампы)\t= ",
-            " 25. Q  в С2, ВАр\t\t\t\t= ",
-            " 26. Q  в L,  ВАр\t\t\t\t= ",
-            " 27. I  в катушке контура, А (эфф.)\t\t= ",
-            " 28. I  в C1, А (эфф.)\t\t\t\t= ",
-            " 29. I  в C2, А (эфф.)\t\t\t\t= ",
-            " 30. U  на входе П-контура,  В (эфф.)\t\t= ",
-            " 31. U  на выходе П-контура, В (эфф.)\t\t= ",
-            " 32. P  2-й гармоники на выходе, мВт\t\t= ",
-            " 33. S11, вход  П-контура на частоте f\t\t= ",
-            " 34. S22, выход П-контура на частоте f\t\t= ",
-            " 35. Полоса S11 контура по уровню 0.1, кГц\t= ",
-        },
     .h2_power_warning = "Внимание, мощность 2-й гармоники больше 50 мВт!",
     .exponent_label = " Степ. хар-ки\t= ",
     .report_end = "============================================================",
