@@ -60,7 +60,7 @@ struct PlanTexts {
   // variable capacitor's minimum; %1 the frequencies.
   std::string_view hot_cap_below_min, hot_cap_below_min_none;
 
-  // The plot.
+  // The plot (its numbers are written with a point, as in the table).
   std::string_view plot_network_at;   // %1 f, MHz
   std::string_view plot_title;        // %1 the network
   std::string_view plot_refused;      // %1 the refusal line
@@ -169,8 +169,8 @@ inline constexpr PlanTexts kRussianTexts{
     .hot_cap_below_min = "Горячая ёмкость меньше минимальной ёмкости КПЕ на частотах: %1",
     .hot_cap_below_min_none = "Горячая ёмкость не меньше минимальной ёмкости КПЕ на всех частотах",
     .plot_network_at = "П-контур на %1 МГц",
-    .plot_title = "%1: АЧХ и |S11| от 0,5·f до 3,5·f",
-    .plot_refused = "Расчет отклонен: %1 (больше 0,7·Q0).",
+    .plot_title = "%1: АЧХ и |S11| от 0.5·f до 3.5·f",
+    .plot_refused = "Расчет отклонен: %1 (больше 0.7·Q0).",
     .plot_no_curves = "Графика нет: у такого каскада нет рассчитанного П-контура.",
     .plot_elements = "С1 = %1 пФ,  L = %2 мкГн,  С2 = %3 пФ,  Qн = %4,  Q0 = %5,  Roe = %6 Ом,  "
                      "Rн = %7 Ом",
@@ -185,15 +185,15 @@ inline constexpr PlanTexts kRussianTexts{
     .plot_band_1db = "−1 дБ по кривой: %1",
     .plot_band_1db_none = "−1 дБ по кривой: нет",
     .plot_s11_legend = "|S11| относительно Roe",
-    .plot_band_s11 = "|S11| < 0,1 по кривой: %1",
-    .plot_band_s11_none = "|S11| < 0,1 по кривой: нигде",
+    .plot_band_s11 = "|S11| < 0.1 по кривой: %1",
+    .plot_band_s11_none = "|S11| < 0.1 по кривой: нигде",
     .plot_band = "%1…%2 МГц (%3 кГц)",
     .plot_generator = "Генератор как при расчете полосы пропускания: Eг = 11·U, Rг = 11·Roe, "
                       "U = %1 В.",
-    .plot_table_bands = "В таблице (шаг расчета): полоса −1 дБ %1 кГц, полоса S11 по уровню "
-                        "0,1 %2 кГц.",
-    .plot_which_is_which = "Полосы на графике — по кривой с мелким шагом; в таблице — по шагу "
-                           "расчета, поэтому они чуть уже.",
+    .plot_table_bands = "В таблице (по шагу расчета): полоса −1 дБ %1 кГц, полоса S11 по "
+                        "уровню 0.1 %2 кГц.",
+    .plot_which_is_which = "Полосы в подписях графика найдены по самой кривой, точнее шага "
+                           "расчета, поэтому немного отличаются от таблицы.",
     .plot_suppression_note = "Подавление на графике — самого П-контура; фильтрация 2-й "
                              "гармоники каскада по расчету (с импульсом тока): %1 дБ.",
 };
