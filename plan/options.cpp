@@ -36,8 +36,7 @@ const std::array<NumberOption, 10> kNumberOptions{{
     {"--angle", &Texts::degree, &Texts::angle, &range::cutoff_deg, &TypedInputs::cutoff_deg},
     {"--q0", nullptr, &Texts::q0, &range::q_unloaded, &TypedInputs::q_unloaded},
     {"--u-min", &Texts::volt, &Texts::u_min, &range::u_min, &TypedInputs::u_min},
-    {"--filter-db", &Texts::decibel, &Texts::filter_db, &range::filter_db,
-     &TypedInputs::filter_db},
+    {"--filter-db", &Texts::decibel, &Texts::filter_db, &range::filter_db, &TypedInputs::filter_db},
     {"--c-tube", &Texts::picofarad, &Texts::c_tube, &range::c_tube_pf, &TypedInputs::c_tube},
     {"--c-var-min", &Texts::picofarad, &Texts::c_var_min, &range::c_var_min_pf,
      &TypedInputs::c_var_min},
@@ -147,8 +146,8 @@ void declare(CLI::App& app, Collected& c) {
 // The one value of an option that takes one: nullopt (and an error) when it
 // is given more than once or without its value.
 std::optional<std::string> single(const CLI::Option& option, std::string_view name,
-                                  const std::vector<std::string>& values,
-                                  std::string_view expected, std::vector<std::string>& errors) {
+                                  const std::vector<std::string>& values, std::string_view expected,
+                                  std::vector<std::string>& errors) {
   if (option.count() > 1) {
     errors.push_back(fill(t().repeated, {name}));
   } else if (values.empty() || values.front().empty()) {
@@ -192,7 +191,8 @@ void read_frequencies(const Collected& c, Options& o, std::vector<std::string>& 
   if (freq && bands) {
     errors.push_back(std::string(t().not_both));
   } else if (bands) {
-    const std::optional<std::string> set = single(*c.bands_option, "--bands", c.bands, "ham", errors);
+    const std::optional<std::string> set =
+        single(*c.bands_option, "--bands", c.bands, "ham", errors);
     if (set && *set == "ham") o.f_mhz = kHamBands;
     if (set && *set != "ham") errors.push_back(fill(t().unknown_set, {*set}));
   } else if (freq) {
@@ -200,8 +200,8 @@ void read_frequencies(const Collected& c, Options& o, std::vector<std::string>& 
     if (c.freq.empty() || blank) errors.push_back(fill(t().no_value, {"--freq", expected}));
     for (const std::string& text : c.freq) {
       if (text.empty()) continue;
-      if (const std::optional<float> f = checked("--freq", text, range::f_mhz, t().megahertz,
-                                                 errors)) {
+      if (const std::optional<float> f =
+              checked("--freq", text, range::f_mhz, t().megahertz, errors)) {
         o.f_mhz.push_back(*f);
       }
     }

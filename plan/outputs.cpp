@@ -6,8 +6,8 @@
 #include <optional>
 #include <system_error>
 
-#include "printer/numform.hpp"
 #include "plan/texts.hpp"
+#include "printer/numform.hpp"
 #include "printer/printer.hpp"
 #include "text/texts.hpp"
 

@@ -240,8 +240,8 @@ std::string clip(std::string_view id, double top, double bottom) {
 void heading(std::string& out, const Design& d) {
   const stage::StageResults& r = d.record.results;
   const stage::StageInputs& in = d.record.inputs;
-  out += "<defs>\n" + clip("clip-a", kTopA, kBottomA) + clip("clip-b", kTopB, kBottomB) +
-         "</defs>\n";
+  out +=
+      "<defs>\n" + clip("clip-a", kTopA, kBottomA) + clip("clip-b", kTopB, kBottomB) + "</defs>\n";
   text(out, kWidth / 2.0, 30.0, fill(texts().plot_title, {network_at(d)}),
        {19.0, "middle", "#222", true});
   const auto v = [](float x, int decimals) { return shown(static_cast<double>(x), decimals); };
@@ -255,8 +255,8 @@ void heading(std::string& out, const Design& d) {
 void shade(std::string& out, const Axes& a, const std::vector<Band>& bands, double top,
            double bottom, std::string_view fill_colour, std::string_view extra) {
   for (const Band& b : bands) {
-    rect(out, a.x(mhz(b.low)), top, std::max(1.0, a.x(mhz(b.high)) - a.x(mhz(b.low))),
-         bottom - top, fill_colour, extra);
+    rect(out, a.x(mhz(b.low)), top, std::max(1.0, a.x(mhz(b.high)) - a.x(mhz(b.low))), bottom - top,
+         fill_colour, extra);
   }
 }
 
@@ -308,8 +308,7 @@ void s11_panel(std::string& out, const Axes& a, const Response& resp) {
     pts.emplace_back(a.x(mhz(p.f_hz)), a.y_s11(std::clamp(s, -0.1, 1.1)));
   }
   polyline(out, "curve-s11", pts, "#8e44ad", "clip-b");
-  text(out, (kLeft + kRight) / 2.0, kBottomB + 40.0, texts().plot_frequency_axis,
-       {14.0, "middle"});
+  text(out, (kLeft + kRight) / 2.0, kBottomB + 40.0, texts().plot_frequency_axis, {14.0, "middle"});
 }
 
 // The marks at f, 2f and 3f with the level (or suppression) and |S11| at each.

@@ -12,9 +12,9 @@ namespace plan {
 
 // The decimals the table prints each summary value with: values that print
 // the same are the same largest (or smallest) value.
-inline constexpr int kSpanDecimals = 3;     // pF, uH
-inline constexpr int kCurrentDecimals = 3;  // A
-inline constexpr int kVoltageDecimals = 1;  // V
+inline constexpr int kSpanDecimals = 3;      // pF, uH
+inline constexpr int kCurrentDecimals = 3;   // A
+inline constexpr int kVoltageDecimals = 1;   // V
 inline constexpr int kReactiveDecimals = 1;  // var
 
 // An extreme value and the frequency of the design where it occurs: when

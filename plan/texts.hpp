@@ -61,20 +61,20 @@ struct PlanTexts {
   std::string_view hot_cap_below_min, hot_cap_below_min_none;
 
   // The plot (its numbers are written with a point, as in the table).
-  std::string_view plot_network_at;   // %1 f, MHz
-  std::string_view plot_title;        // %1 the network
-  std::string_view plot_refused;      // %1 the refusal line
+  std::string_view plot_network_at;  // %1 f, MHz
+  std::string_view plot_title;       // %1 the network
+  std::string_view plot_refused;     // %1 the refusal line
   std::string_view plot_no_curves;
-  std::string_view plot_elements;     // %1 C1, %2 L, %3 C2, %4 QL, %5 Q0, %6 Roe, %7 Rload
+  std::string_view plot_elements;  // %1 C1, %2 L, %3 C2, %4 QL, %5 Q0, %6 Roe, %7 Rload
   std::string_view plot_response_panel, plot_db, plot_s11_panel, plot_frequency_axis;
   std::string_view plot_mark;         // %1 f, 2f or 3f, %2 MHz
   std::string_view plot_level;        // %1 dB
   std::string_view plot_suppression;  // %1 dB
   std::string_view plot_response_legend;
-  std::string_view plot_band_1db;     // %1 the band on the curve
+  std::string_view plot_band_1db;  // %1 the band on the curve
   std::string_view plot_band_1db_none;
   std::string_view plot_s11_legend;
-  std::string_view plot_band_s11;     // %1 the band
+  std::string_view plot_band_s11;  // %1 the band
   std::string_view plot_band_s11_none;
   std::string_view plot_band;         // %1 low, %2 high MHz, %3 width kHz
   std::string_view plot_generator;    // %1 U, V
@@ -120,8 +120,9 @@ inline constexpr PlanTexts kRussianTexts{
     .stray = "лишний аргумент «%1»",
     .takes_no_value = "%1 не принимает значения (задано «%2»)",
     .not_both = "--freq и --bands исключают друг друга; укажите одно из двух",
-    .no_frequency = "не заданы частоты; ожидается --freq с частотами от 0,1 до 60 МГц или "
-                    "--bands ham",
+    .no_frequency =
+        "не заданы частоты; ожидается --freq с частотами от 0,1 до 60 МГц или "
+        "--bands ham",
     .unknown_set = "--bands: неизвестный набор «%1»; ожидается ham",
     .unknown_format = "--format: неизвестный формат «%1»; ожидается table, csv или json",
     .plot_no_name = "--plot: пустое имя файла; ожидается ФАЙЛ.svg",
@@ -135,24 +136,31 @@ inline constexpr PlanTexts kRussianTexts{
     .is_a_folder = "на месте файла каталог",
     .read_only = "файловая система только для чтения",
     .other_reason = "ошибка системы (%1)",
-    .help_title = "valvenet-plan — выходной каскад лампового передатчика с П-контуром,\n"
-                  "рассчитанный сразу для нескольких частот.",
-    .help_usage = "Запуск: valvenet-plan ИСХОДНЫЕ-ДАННЫЕ (--freq МГц... | --bands ham)\n"
-                  "                      [--raise-q] [--format ФОРМАТ] [--plot ФАЙЛ.svg]",
+    .help_title =
+        "valvenet-plan — выходной каскад лампового передатчика с П-контуром,\n"
+        "рассчитанный сразу для нескольких частот.",
+    .help_usage =
+        "Запуск: valvenet-plan ИСХОДНЫЕ-ДАННЫЕ (--freq МГц... | --bands ham)\n"
+        "                      [--raise-q] [--format ФОРМАТ] [--plot ФАЙЛ.svg]",
     .help_starting_values = "Исходные данные (все обязательны, пределы те же, что в диалоге):",
     .help_frequencies = "Частоты (одно из двух):",
-    .help_freq = "рабочие частоты, МГц, от 0,1 до 60: несколько чисел после ключа\n"
-                 "(--freq 1,85 3,6 7,1) или ключ несколько раз (--freq 1,85 --freq 7,1)",
-    .help_bands = "набор частот: ham = 1,85 3,6 7,1 10,12 14,15 18,1 21,2 24,93 28,5\n"
-                  "50,1 МГц",
+    .help_freq =
+        "рабочие частоты, МГц, от 0,1 до 60: несколько чисел после ключа\n"
+        "(--freq 1,85 3,6 7,1) или ключ несколько раз (--freq 1,85 --freq 7,1)",
+    .help_bands =
+        "набор частот: ham = 1,85 3,6 7,1 10,12 14,15 18,1 21,2 24,93 28,5\n"
+        "50,1 МГц",
     .help_other = "Прочие ключи:",
-    .help_raise_q = "на вопрос о малой горячей ёмкости отвечать «да»: повышать\n"
-                    "нагруженную добротность (без ключа: «нет»)",
-    .help_format = "вывод на стандартный вывод: table — таблица с подписями отчёта,\n"
-                   "предупреждения и итоги (по умолчанию); csv — строка имён и строка\n"
-                   "на частоту; json — inputs, raise_q, designs, summary",
-    .help_plot = "записать в ФАЙЛ.svg АЧХ |Uвых| в дБ и |S11| от 0,5·f до 3,5·f\n"
-                 "(только для одной частоты)",
+    .help_raise_q =
+        "на вопрос о малой горячей ёмкости отвечать «да»: повышать\n"
+        "нагруженную добротность (без ключа: «нет»)",
+    .help_format =
+        "вывод на стандартный вывод: table — таблица с подписями отчёта,\n"
+        "предупреждения и итоги (по умолчанию); csv — строка имён и строка\n"
+        "на частоту; json — inputs, raise_q, designs, summary",
+    .help_plot =
+        "записать в ФАЙЛ.svg АЧХ |Uвых| в дБ и |S11| от 0,5·f до 3,5·f\n"
+        "(только для одной частоты)",
     .help_help = "эта справка",
     .help_footer =
         "Числа пишутся как в диалоге: с точкой или с десятичной запятой (1,9 = 1.9),\n"
@@ -172,8 +180,9 @@ inline constexpr PlanTexts kRussianTexts{
     .plot_title = "%1: АЧХ и |S11| от 0.5·f до 3.5·f",
     .plot_refused = "Расчет отклонен: %1 (больше 0.7·Q0).",
     .plot_no_curves = "Графика нет: у такого каскада нет рассчитанного П-контура.",
-    .plot_elements = "С1 = %1 пФ,  L = %2 мкГн,  С2 = %3 пФ,  Qн = %4,  Q0 = %5,  Roe = %6 Ом,  "
-                     "Rн = %7 Ом",
+    .plot_elements =
+        "С1 = %1 пФ,  L = %2 мкГн,  С2 = %3 пФ,  Qн = %4,  Q0 = %5,  Roe = %6 Ом,  "
+        "Rн = %7 Ом",
     .plot_response_panel = "АЧХ: |Uвых| относительно максимума, дБ",
     .plot_db = "дБ",
     .plot_s11_panel = "|S11| на входе П-контура (относительно Roe)",
@@ -188,14 +197,18 @@ inline constexpr PlanTexts kRussianTexts{
     .plot_band_s11 = "|S11| < 0.1 по кривой: %1",
     .plot_band_s11_none = "|S11| < 0.1 по кривой: нигде",
     .plot_band = "%1…%2 МГц (%3 кГц)",
-    .plot_generator = "Генератор как при расчете полосы пропускания: Eг = 11·U, Rг = 11·Roe, "
-                      "U = %1 В.",
-    .plot_table_bands = "В таблице (по шагу расчета): полоса −1 дБ %1 кГц, полоса S11 по "
-                        "уровню 0.1 %2 кГц.",
-    .plot_which_is_which = "Полосы в подписях графика найдены по самой кривой, точнее шага "
-                           "расчета, поэтому немного отличаются от таблицы.",
-    .plot_suppression_note = "Подавление на графике — самого П-контура; фильтрация 2-й "
-                             "гармоники каскада по расчету (с импульсом тока): %1 дБ.",
+    .plot_generator =
+        "Генератор как при расчете полосы пропускания: Eг = 11·U, Rг = 11·Roe, "
+        "U = %1 В.",
+    .plot_table_bands =
+        "В таблице (по шагу расчета): полоса −1 дБ %1 кГц, полоса S11 по "
+        "уровню 0.1 %2 кГц.",
+    .plot_which_is_which =
+        "Полосы в подписях графика найдены по самой кривой, точнее шага "
+        "расчета, поэтому немного отличаются от таблицы.",
+    .plot_suppression_note =
+        "Подавление на графике — самого П-контура; фильтрация 2-й "
+        "гармоники каскада по расчету (с импульсом тока): %1 дБ.",
 };
 
 // The texts valvenet-plan shows.

@@ -261,10 +261,10 @@ TEST(PlanSummary, AnExtremeSharedWithinPrintRoundingNamesTheLowestFrequency) {
     float value;
     float f_mhz;
   } cases[]{
-      {s.duties->c1.current_a, 7.2881f, 7.1f},          // shared to 3 decimals
-      {s.duties->c1.reactive_var, 1000.0f, 28.5f},      // 1000.0 and 999.9 differ
+      {s.duties->c1.current_a, 7.2881f, 7.1f},            // shared to 3 decimals
+      {s.duties->c1.reactive_var, 1000.0f, 28.5f},        // 1000.0 and 999.9 differ
       {s.duties->c1.voltage_v, 1000.0f / 7.2881f, 7.1f},  // 137.2 twice
-      {s.spans->c2_pf.min, 100.0001f, 1.85f},           // 100.000 three times
+      {s.spans->c2_pf.min, 100.0001f, 1.85f},             // 100.000 three times
       {s.spans->c2_pf.max, 100.0004f, 1.85f},
   };
   for (const auto& c : cases) {

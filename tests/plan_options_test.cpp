@@ -89,10 +89,7 @@ const std::vector<RangeCase> kRanges{
     {"--e-supply", {"3", "10001"}, {"3.01", "10000"}, "больше 3 и не больше 10000 В"},
     {"--r-load", {"0.1", "-50"}, {"0.11", "1e6"}, "больше 0,1 Ом"},
     {"--exponent", {"0.9", "2.11"}, {"0.95", "2.1"}, "больше 0,9 и не больше 2,1"},
-    {"--angle",
-     {"25", "180.01"},
-     {"25.5", "180.001"},
-     "больше 25 и не больше 180,001 градусов"},
+    {"--angle", {"25", "180.01"}, {"25.5", "180.001"}, "больше 25 и не больше 180,001 градусов"},
     {"--q0", {"49.9", "750.1"}, {"50", "750"}, "от 50 до 750"},
     {"--u-min", {"0.4", "1501"}, {"0.5", "1500"}, "от 0,5 до 1500 В"},
     {"--filter-db", {"28.8", "70.1"}, {"28.9", "70"}, "от 28,9 до 70 дБ"},
@@ -139,7 +136,8 @@ TEST(PlanOptions, EachMissingValueIsNamedWithItsRange) {
 
 TEST(PlanOptions, NonNumericValuesAreRefused) {
   for (const auto& [option, _] : kGood) {
-    for (const std::string v : {"abc", "12pF", "1.2.3", "1,2,3", "1.5,3", " 5", "0x10", "e5", "--"}) {
+    for (const std::string v :
+         {"abc", "12pF", "1.2.3", "1,2,3", "1.5,3", " 5", "0x10", "e5", "--"}) {
       SCOPED_TRACE(join({option, " '", v, "'"}));
       Args a = with(option, std::nullopt);
       a.push_back(join({option, "=", v}));
@@ -162,10 +160,8 @@ TEST(PlanOptions, NanAndInfinityAreRefused) {
       expect_refused(a, join({option, ": «", v, "» — не конечное число"}));
     }
   }
-  expect_refused(with("--p-out", "400", {"--freq", "inf"}),
-                 "--freq: «inf» — не конечное число");
-  expect_refused(with("--p-out", "400", {"--freq", "NaN"}),
-                 "--freq: «NaN» — не конечное число");
+  expect_refused(with("--p-out", "400", {"--freq", "inf"}), "--freq: «inf» — не конечное число");
+  expect_refused(with("--p-out", "400", {"--freq", "NaN"}), "--freq: «NaN» — не конечное число");
 }
 
 TEST(PlanOptions, FrequenciesOutOfRange) {
@@ -223,8 +219,9 @@ TEST(PlanOptions, EveryErrorIsReportedAtOnce) {
 }
 
 TEST(PlanOptions, GoodArgumentsGiveTheTypedFloats) {
-  const plan::Parsed p = plan::parse_options(with(
-      "--p-out", "400", {"--freq", "1.85", "3.6", "--freq", "7.1", "--raise-q", "--format", "json"}));
+  const plan::Parsed p = plan::parse_options(
+      with("--p-out", "400",
+           {"--freq", "1.85", "3.6", "--freq", "7.1", "--raise-q", "--format", "json"}));
   ASSERT_EQ(p.kind, plan::Parsed::Kind::run);
   const plan::Options& o = p.options;
   EXPECT_EQ(o.inputs.p_out, 400.0f);
