@@ -5,7 +5,6 @@
 // and the warnings are the console programs' (text/). A pattern's %1, %2,
 // ... are filled by fill().
 
-#include <array>
 #include <initializer_list>
 #include <string>
 #include <string_view>
