@@ -2,13 +2,22 @@
 PRESET ?= release
 JOBS ?= $(shell nproc)
 
-.PHONY: all build run run-cp866 test test-asan test-all-builds clean bench fuzz package lint
+.PHONY: all build deps run run-cp866 test test-asan test-all-builds clean bench fuzz package lint
 
 all: build
 
+# make run and make build need only a compiler, CMake and make: the parts
+# that need more (valvenet-plan, its tests, the benchmarks) are left out
+# when their libraries are missing. make test leaves nothing out.
+REQUIRE_ALL ?= OFF
 build:
-	cmake --preset $(PRESET) >/dev/null
+	cmake --preset $(PRESET) -DVALVENET_REQUIRE_ALL=$(REQUIRE_ALL) >/dev/null
 	cmake --build --preset $(PRESET) -j $(JOBS)
+
+# The packages of the group "test" in .ci/packages: installed when missing
+# (as root, or through sudo), else the apt-get line to type, and a stop.
+deps:
+	bash .ci/install-deps test
 
 run: build
 	./build/$(PRESET)/valvenet-utf8
@@ -16,7 +25,8 @@ run: build
 run-cp866: build
 	./build/$(PRESET)/valvenet-cp866
 
-test: build
+test: deps
+	$(MAKE) build REQUIRE_ALL=ON
 	ctest --preset $(PRESET) -j $(JOBS)
 
 test-asan:
@@ -45,7 +55,8 @@ fuzz:
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run-fuzzers $(FUZZ_BUILD)
 
 # A .deb of both programs and their manual pages, left in build/$(PRESET)/.
-package: build
+package: deps
+	$(MAKE) build REQUIRE_ALL=ON
 	cd build/$(PRESET) && cpack -G DEB
 
 # clang-format over every source, then clang-tidy (.clang-tidy) over every
@@ -61,6 +72,7 @@ lint:
 # in Russian as build/windows/valvenet-<version>-windows-x86_64.zip.
 .PHONY: windows test-windows
 windows:
+	bash .ci/install-deps windows
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j $(JOBS) --target windows_zip
 

@@ -29,10 +29,11 @@ void SystemConsole::write(std::string_view bytes) {
   std::fwrite(bytes.data(), 1, bytes.size(), out_);
 }
 
-// Cursor home, erase the screen and its scroll-back; nothing when the
-// output is a pipe or a file.
+// Cursor home and erase the visible screen; the scroll-back stays, so the
+// user can scroll up to an earlier report. Nothing when the output is a
+// pipe or a file.
 void SystemConsole::clear_screen() {
-  if (out_is_terminal_) write("\x1b[H\x1b[2J\x1b[3J");
+  if (out_is_terminal_) write("\x1b[H\x1b[2J");
 }
 
 void SystemConsole::pause(int seconds) {

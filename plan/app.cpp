@@ -9,27 +9,48 @@
 #include "plan/plot.hpp"
 #include "plan/stage_design.hpp"
 #include "plan/summary.hpp"
+#include "plan/texts.hpp"
 
 namespace plan {
 
 namespace {
 
-constexpr const char* kProgram = "valvenet-plan: ";
+// Why a file could not be written, in the program's language.
+std::string reason(int error) {
+  const PlanTexts& t = plan_texts();
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return std::string(t.no_such_folder);
+    case EACCES:
+    case EPERM:
+      return std::string(t.no_permission);
+    case ENOSPC:
+      return std::string(t.disk_full);
+    case EISDIR:
+      return std::string(t.is_a_folder);
+    case EROFS:
+      return std::string(t.read_only);
+    default:
+      return fill(t.other_reason, {error != 0 ? std::strerror(error) : "?"});
+  }
+}
 
 // Writes the bytes to the file at path, replacing it; the reason when it fails.
 std::string write_file(const std::string& path, const std::string& bytes) {
   errno = 0;
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) return errno != 0 ? std::strerror(errno) : "cannot be opened";
+  if (!file) return reason(errno);
   file << bytes;
   file.close();
-  if (!file) return errno != 0 ? std::strerror(errno) : "cannot be written";
+  if (!file) return reason(errno);
   return {};
 }
 
 }  // namespace
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const PlanTexts& t = plan_texts();
   const Parsed parsed = parse_options(args);
   if (parsed.kind == Parsed::Kind::help) {
     out << parsed.help;
@@ -37,8 +58,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return out ? 0 : 1;
   }
   if (parsed.kind == Parsed::Kind::error) {
-    for (const std::string& e : parsed.errors) err << kProgram << e << '\n';
-    err << kProgram << "run with --help for the options and their ranges\n";
+    for (const std::string& e : parsed.errors) err << t.program << e << '\n';
+    err << t.program << t.see_help << '\n';
     return 2;
   }
   const Options& o = parsed.options;
@@ -62,13 +83,13 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   out.flush();
   int status = 0;
   if (!out) {
-    err << kProgram << "cannot write standard output\n";
+    err << t.program << t.cannot_write_output << '\n';
     status = 1;
   }
   if (!o.plot_path.empty()) {
-    const std::string reason = write_file(o.plot_path, plot_svg(report.designs.front()));
-    if (!reason.empty()) {
-      err << kProgram << "cannot write " << o.plot_path << ": " << reason << '\n';
+    const std::string why = write_file(o.plot_path, plot_svg(report.designs.front()));
+    if (!why.empty()) {
+      err << t.program << fill(t.cannot_write_file, {o.plot_path, why}) << '\n';
       status = 1;
     }
   }

@@ -1,7 +1,7 @@
 #pragma once
 
 // The command line of valvenet-plan, parsed with CLI11 and checked against
-// the dialog's ranges.
+// the dialog's ranges; every message is the program's own (plan/texts.hpp).
 
 #include <string>
 #include <vector>
@@ -33,7 +33,10 @@ struct Parsed {
   std::vector<std::string> errors;  // kind error: one line each, naming the option
 };
 
-// args : the arguments after the program name
+// args : the arguments after the program name, as typed
 Parsed parse_options(const std::vector<std::string>& args);
+
+// The text of --help.
+std::string help_text();
 
 }  // namespace plan

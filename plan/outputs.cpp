@@ -7,6 +7,7 @@
 #include <optional>
 #include <system_error>
 
+#include "plan/texts.hpp"
 #include "printer/numform.hpp"
 #include "printer/results.hpp"
 #include "text/texts.hpp"
@@ -161,6 +162,17 @@ void warnings_section(std::string& out, const PlanReport& report) {
   if (!any) out += " нет\n";
 }
 
+// The frequencies where the hot capacitance is below the variable
+// capacitor's minimum, or that there are none.
+std::string hot_cap_line(const Summary& s) {
+  if (s.hot_cap_below_min_f_mhz.empty()) return std::string(plan_texts().hot_cap_below_min_none);
+  std::string list;
+  for (const float f : s.hot_cap_below_min_f_mhz) {
+    list += (list.empty() ? "" : ", ") + trimmed(mhz(f));
+  }
+  return fill(plan_texts().hot_cap_below_min, {list + std::string(kMhz)});
+}
+
 void summary_section(std::string& out, const PlanReport& report) {
   const Summary& s = report.summary;
   out += " Итоги по частотам: выполнено " + std::to_string(s.completed) + ", отказ " +
@@ -168,8 +180,8 @@ void summary_section(std::string& out, const PlanReport& report) {
   if (!s.spans || !s.duties) return;
   const ElementSpans& e = *s.spans;
   const auto span_line = [&](std::string_view label, const Span& span) {
-    out += ' ' + pad_right(label, 32) + " от " + at_text(span.min, 11, 3) + "  до " +
-           at_text(span.max, 11, 3) + '\n';
+    out += ' ' + pad_right(label, 32) + " от " + at_text(span.min, 11, kSpanDecimals) + "  до " +
+           at_text(span.max, 11, kSpanDecimals) + '\n';
   };
   out += " Пределы значений элементов:\n";
   span_line("С1 П-контура полная, пФ", e.c1_total_pf);
@@ -182,13 +194,15 @@ void summary_section(std::string& out, const PlanReport& report) {
   out += ' ' + pad_right("", 10) + pad_right("I, А (эфф.)", 24) + pad_right("U, В (эфф.)", 24) +
          "Q, ВАр\n";
   const auto duty_line = [&](std::string_view label, const Duty& d) {
-    out += ' ' + pad_right(label, 6) + pad_right(at_text(d.current_a, 9, 3), 24) +
-           pad_right(at_text(d.voltage_v, 9, 1), 24) + at_text(d.reactive_var, 9, 1) + '\n';
+    out += ' ' + pad_right(label, 6) + pad_right(at_text(d.current_a, 9, kCurrentDecimals), 24) +
+           pad_right(at_text(d.voltage_v, 9, kVoltageDecimals), 24) +
+           at_text(d.reactive_var, 9, kReactiveDecimals) + '\n';
   };
   duty_line("С1", u.c1);
   duty_line("L", u.coil);
   duty_line("С2", u.c2);
   out += " (U = Q / I: напряжение на конденсаторе; на катушке — ωL·I)\n";
+  out += ' ' + hot_cap_line(s) + '\n';
 }
 
 Json at_json(const AtFrequency& a) {
@@ -355,6 +369,9 @@ Json json_document(const PlanReport& report) {
     duties["l"] = duty_json(s.duties->coil);
     duties["c2"] = duty_json(s.duties->c2);
     summary["maxima"] = duties;
+    Json hot = Json::array();
+    for (const float f : s.hot_cap_below_min_f_mhz) hot.push_back(f);
+    summary["hot_cap_below_min_f_mhz"] = hot;
   } else {
     summary["ranges"] = nullptr;
     summary["maxima"] = nullptr;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "plan/response.hpp"
+#include "plan/texts.hpp"
 #include "text/texts.hpp"
 
 namespace plan {
@@ -16,13 +17,17 @@ namespace {
 
 // Page geometry, in SVG user units (pixels).
 constexpr double kWidth = 1000.0;
-constexpr double kHeight = 840.0;
+constexpr double kHeight = 860.0;
 constexpr double kLeft = 90.0;
 constexpr double kRight = 960.0;
 constexpr double kTopA = 130.0;  // response panel
 constexpr double kBottomA = 480.0;
 constexpr double kTopB = 540.0;  // |S11| panel
 constexpr double kBottomB = 720.0;
+
+const PlanTexts& texts() {
+  return plan_texts();
+}
 
 constexpr std::string_view kFont = "DejaVu Sans, Verdana, Arial, sans-serif";
 
@@ -173,8 +178,8 @@ std::string band_text(const Band& b) {
           : std::clamp(2 - static_cast<int>(std::floor(std::log10(std::max(width_khz, 1e-3)))), 1,
                        3);
   const int mhz_decimals = std::max(3, khz_decimals + 3);
-  return shown(low, mhz_decimals) + "…" + shown(high, mhz_decimals) + " МГц (" +
-         shown(width_khz, khz_decimals) + " кГц)";
+  return fill(texts().plot_band, {shown(low, mhz_decimals), shown(high, mhz_decimals),
+                                  shown(width_khz, khz_decimals)});
 }
 
 void legend_item(std::string& out, double x, double y, std::string_view swatch,
@@ -194,29 +199,25 @@ std::string document_start(std::string_view title_text, double height = kHeight)
   return out;
 }
 
+std::string network_at(const Design& d) {
+  return fill(texts().plot_network_at, {shown(static_cast<double>(d.f_mhz), 3)});
+}
+
 std::string refused_svg(const Design& d) {
-  const std::string title = "П-контур на " + shown(static_cast<double>(d.f_mhz), 3) + " МГц";
-  std::string out = document_start(title + ": расчет отклонен", 190.0);
+  const std::string title = network_at(d);
+  const std::string refused =
+      fill(texts().plot_refused, {text::console_texts(text::Encoding::utf8).abort_lines[0]});
+  std::string out = document_start(title + ": " + refused, 190.0);
   text(out, kWidth / 2.0, 60.0, title, {20.0, "middle", "#222", true});
-  text(out, kWidth / 2.0, 120.0,
-       "Расчет отклонен: " + std::string(text::console_texts(text::Encoding::utf8).abort_lines[0]) +
-           " (больше 0.7·Q0).",
-       {16.0, "middle", "#b00"});
-  text(out, kWidth / 2.0, 150.0, "Графика нет: у такого каскада нет рассчитанного П-контура.",
-       {14.0, "middle"});
+  text(out, kWidth / 2.0, 120.0, refused, {16.0, "middle", "#b00"});
+  text(out, kWidth / 2.0, 150.0, texts().plot_no_curves, {14.0, "middle"});
   out += "</svg>\n";
   return out;
 }
 
-}  // namespace
-
-std::string plot_svg(const Design& d) {
-  if (!d.completed()) return refused_svg(d);
-  const FinalNetwork net = final_network(d.record);
-  const Response resp = response(net);
-  const stage::StageResults& r = d.record.results;
-  const stage::StageInputs& in = d.record.inputs;
-
+// The axes of both panels: the sweep's frequencies, and levels down to 10 dB
+// below the lowest finite level (at most 140 dB down).
+Axes axes_of(const Response& resp) {
   Axes a;
   a.f_low = mhz(resp.points.front().f_hz);
   a.f_high = mhz(resp.points.back().f_hz);
@@ -226,38 +227,44 @@ std::string plot_svg(const Design& d) {
   }
   a.db_low = std::max(-140.0, std::floor(static_cast<double>(lowest) / 10.0) * 10.0 - 10.0);
   a.db_high = 5.0;
+  return a;
+}
 
-  const std::string f_text = shown(static_cast<double>(d.f_mhz), 3);
-  const std::string title = "П-контур на " + f_text + " МГц: АЧХ и |S11| от 0.5·f до 3.5·f";
-  std::string out = document_start(title);
-  out += "<defs>\n";
-  out += "<clipPath id=\"clip-a\"><rect x=\"" + num(kLeft, 2) + "\" y=\"" + num(kTopA, 2) +
-         "\" width=\"" + num(kRight - kLeft, 2) + "\" height=\"" + num(kBottomA - kTopA, 2) +
-         "\"/></clipPath>\n";
-  out += "<clipPath id=\"clip-b\"><rect x=\"" + num(kLeft, 2) + "\" y=\"" + num(kTopB, 2) +
-         "\" width=\"" + num(kRight - kLeft, 2) + "\" height=\"" + num(kBottomB - kTopB, 2) +
-         "\"/></clipPath>\n";
-  out += "</defs>\n";
+std::string clip(std::string_view id, double top, double bottom) {
+  return "<clipPath id=\"" + std::string(id) + "\"><rect x=\"" + num(kLeft, 2) + "\" y=\"" +
+         num(top, 2) + "\" width=\"" + num(kRight - kLeft, 2) + "\" height=\"" +
+         num(bottom - top, 2) + "\"/></clipPath>\n";
+}
 
-  // Title and the network.
-  text(out, kWidth / 2.0, 30.0, title, {19.0, "middle", "#222", true});
+// The title, the clipping areas and the line of the network's values.
+void heading(std::string& out, const Design& d) {
+  const stage::StageResults& r = d.record.results;
+  const stage::StageInputs& in = d.record.inputs;
+  out +=
+      "<defs>\n" + clip("clip-a", kTopA, kBottomA) + clip("clip-b", kTopB, kBottomB) + "</defs>\n";
+  text(out, kWidth / 2.0, 30.0, fill(texts().plot_title, {network_at(d)}),
+       {19.0, "middle", "#222", true});
+  const auto v = [](float x, int decimals) { return shown(static_cast<double>(x), decimals); };
   text(out, kWidth / 2.0, 54.0,
-       "С1 = " + shown(static_cast<double>(r.c1_total_pf), 1) +
-           " пФ,  L = " + shown(static_cast<double>(r.l_uh), 3) +
-           " мкГн,  С2 = " + shown(static_cast<double>(r.c2_pf), 1) +
-           " пФ,  Qн = " + shown(static_cast<double>(r.q_loaded), 2) +
-           ",  Q0 = " + shown(static_cast<double>(in.q_unloaded), 0) +
-           ",  Roe = " + shown(static_cast<double>(r.r_oe), 1) +
-           " Ом,  Rн = " + shown(static_cast<double>(in.r_load), 1) + " Ом",
+       fill(texts().plot_elements,
+            {v(r.c1_total_pf, 1), v(r.l_uh, 3), v(r.c2_pf, 1), v(r.q_loaded, 2),
+             v(in.q_unloaded, 0), v(r.r_oe, 1), v(in.r_load, 1)}),
        {13.5, "middle"});
+}
 
-  // Panel A: the response in dB.
-  text(out, kLeft, kTopA - 44.0, "АЧХ: |Uвых| относительно максимума, дБ",
-       {14.0, "start", "#222", true});
-  for (const Band& b : resp.within_1db) {
-    rect(out, a.x(mhz(b.low)), kTopA, std::max(1.0, a.x(mhz(b.high)) - a.x(mhz(b.low))),
-         kBottomA - kTopA, "#7fd17f", "class=\"band-1db\" fill-opacity=\"0.45\"");
+void shade(std::string& out, const Axes& a, const std::vector<Band>& bands, double top,
+           double bottom, std::string_view fill_colour, std::string_view extra) {
+  for (const Band& b : bands) {
+    rect(out, a.x(mhz(b.low)), top, std::max(1.0, a.x(mhz(b.high)) - a.x(mhz(b.low))), bottom - top,
+         fill_colour, extra);
   }
+}
+
+// Panel A: the response in dB with the -1 dB band.
+void response_panel(std::string& out, const Axes& a, const Response& resp) {
+  text(out, kLeft, kTopA - 44.0, texts().plot_response_panel, {14.0, "start", "#222", true});
+  shade(out, a, resp.within_1db, kTopA, kBottomA, "#7fd17f",
+        "class=\"band-1db\" fill-opacity=\"0.45\"");
   x_grid(out, a, kTopA, kBottomA, true);
   const double db_step = tick_step(a.db_high - a.db_low, 10);
   for (double t = std::ceil(a.db_low / db_step) * db_step; t <= a.db_high + 1e-9; t += db_step) {
@@ -266,8 +273,7 @@ std::string plot_svg(const Design& d) {
     text(out, kLeft - 8.0, y + 4.0, shown(t, 0), {12.0, "end"});
   }
   frame(out, kTopA, kBottomA);
-  text(out, 24.0, (kTopA + kBottomA) / 2.0, "дБ", {13.0, "middle"});
-
+  text(out, 24.0, (kTopA + kBottomA) / 2.0, texts().plot_db, {13.0, "middle"});
   std::vector<std::pair<double, double>> pts;
   pts.reserve(resp.points.size());
   for (const Point& p : resp.points) {
@@ -276,14 +282,13 @@ std::string plot_svg(const Design& d) {
     pts.emplace_back(a.x(mhz(p.f_hz)), a.y_db(std::max(level, a.db_low - 50.0)));
   }
   polyline(out, "curve-response", pts, "#1f5fbf", "clip-a");
+}
 
-  // Panel B: |S11|.
-  text(out, kLeft, kTopB - 10.0, "|S11| на входе П-контура (относительно Roe)",
-       {14.0, "start", "#222", true});
-  for (const Band& b : resp.s11_below_0_1) {
-    rect(out, a.x(mhz(b.low)), kTopB, std::max(1.0, a.x(mhz(b.high)) - a.x(mhz(b.low))),
-         kBottomB - kTopB, "#f2c14e", "class=\"band-s11\" fill-opacity=\"0.6\"");
-  }
+// Panel B: |S11| with the band below 0.1 and the 0.1 level.
+void s11_panel(std::string& out, const Axes& a, const Response& resp) {
+  text(out, kLeft, kTopB - 10.0, texts().plot_s11_panel, {14.0, "start", "#222", true});
+  shade(out, a, resp.s11_below_0_1, kTopB, kBottomB, "#f2c14e",
+        "class=\"band-s11\" fill-opacity=\"0.6\"");
   x_grid(out, a, kTopB, kBottomB, true);
   for (int i = 0; i <= 5; ++i) {
     const double s = 0.2 * i;
@@ -296,18 +301,21 @@ std::string plot_svg(const Design& d) {
   text(out, kRight - 4.0, a.y_s11(0.1) - 5.0, "|S11| = 0.1", {12.0, "end", "#c0392b"});
   frame(out, kTopB, kBottomB);
   text(out, 24.0, (kTopB + kBottomB) / 2.0, "|S11|", {13.0, "middle"});
-  pts.clear();
+  std::vector<std::pair<double, double>> pts;
+  pts.reserve(resp.points.size());
   for (const Point& p : resp.points) {
     const double s = std::isfinite(p.s11) ? static_cast<double>(p.s11) : 1.0;
     pts.emplace_back(a.x(mhz(p.f_hz)), a.y_s11(std::clamp(s, -0.1, 1.1)));
   }
   polyline(out, "curve-s11", pts, "#8e44ad", "clip-b");
-  text(out, (kLeft + kRight) / 2.0, kBottomB + 40.0, "Частота, МГц", {14.0, "middle"});
+  text(out, (kLeft + kRight) / 2.0, kBottomB + 40.0, texts().plot_frequency_axis, {14.0, "middle"});
+}
 
-  // The marks at f, 2f and 3f with the level at each.
+// The marks at f, 2f and 3f with the level (or suppression) and |S11| at each.
+void harmonic_marks(std::string& out, const Axes& a, const Response& resp, float f_hz) {
   const std::array<std::string_view, 3> names{"f", "2f", "3f"};
   const std::array<std::string_view, 3> ids{"mark-f", "mark-2f", "mark-3f"};
-  const std::array<float, 3> freqs{net.f_hz, net.f_hz + net.f_hz, 3.0f * net.f_hz};
+  const std::array<float, 3> freqs{f_hz, f_hz + f_hz, 3.0f * f_hz};
   for (std::size_t k = 0; k < 3; ++k) {
     const double x = a.x(mhz(freqs[k]));
     const double level = static_cast<double>(resp.harmonic_db[k]);
@@ -316,61 +324,70 @@ std::string plot_svg(const Design& d) {
     const double y = a.y_db(std::max(level, a.db_low));
     out += "<circle cx=\"" + num(x, 2) + "\" cy=\"" + num(y, 2) +
            "\" r=\"4.5\" fill=\"#d35400\" stroke=\"white\" stroke-width=\"1.5\"/>\n";
-    const std::string head = std::string(names[k]) + " = " + shown(mhz(freqs[k]), 3) + " МГц";
-    const std::string value =
-        k == 0 ? "уровень " + shown(level, 1) + " дБ" : "подавление " + shown(-level, 1) + " дБ";
-    text(out, x, kTopA - 26.0, head, {13.0, "middle", "#222", true});
+    const std::string value = k == 0 ? fill(texts().plot_level, {shown(level, 1)})
+                                     : fill(texts().plot_suppression, {shown(-level, 1)});
+    text(out, x, kTopA - 26.0, fill(texts().plot_mark, {names[k], shown(mhz(freqs[k]), 3)}),
+         {13.0, "middle", "#222", true});
     text(out, x, kTopA - 12.0, value, {13.0, "middle", k == 0 ? "#222" : "#d35400", k != 0});
     const std::string s11_text = "|S11| = " + num(static_cast<double>(resp.harmonic_s11[k]), 3);
     text(out, x + 5.0, a.y_s11(0.6), s11_text, {11.5, "start", "#555"});
     out += "</g>\n";
   }
+}
 
-  // Legends of the curves and the shaded bands.
+// A legend box of a curve and its shaded band at (x, y).
+void legend(std::string& out, double x, double y, std::string_view colour,
+            std::string_view curve_label, std::string_view band_colour,
+            std::string_view band_opacity, const std::string& band_label) {
+  rect(out, x - 10.0, y - 14.0, 400.0, 44.0, "white", "fill-opacity=\"0.9\" stroke=\"#bbb\"");
+  legend_item(out, x, y,
+              "<line x1=\"" + num(x, 1) + "\" y1=\"" + num(y, 1) + "\" x2=\"" + num(x + 26.0, 1) +
+                  "\" y2=\"" + num(y, 1) + "\" stroke=\"" + std::string(colour) +
+                  "\" stroke-width=\"2\"/>\n",
+              curve_label);
+  legend_item(out, x, y + 20.0,
+              "<rect x=\"" + num(x, 1) + "\" y=\"" + num(y + 14.0, 1) +
+                  "\" width=\"26\" height=\"12\" fill=\"" + std::string(band_colour) +
+                  "\" fill-opacity=\"" + std::string(band_opacity) + "\"/>\n",
+              band_label);
+}
+
+// The legends, and what the curves are: the bands of the curve are found
+// on its fine sweep, the table's with the design's own frequency step, and
+// the picture says which is which.
+void legends_and_notes(std::string& out, const Axes& a, const Response& resp, const Design& d) {
+  const PlanTexts& x = texts();
   const double lx = kRight - 400.0;
-  double ly = kTopA + 22.0;
-  rect(out, lx - 10.0, ly - 14.0, 400.0, 44.0, "white", "fill-opacity=\"0.9\" stroke=\"#bbb\"");
-  legend_item(out, lx, ly,
-              "<line x1=\"" + num(lx, 1) + "\" y1=\"" + num(ly, 1) + "\" x2=\"" +
-                  num(lx + 26.0, 1) + "\" y2=\"" + num(ly, 1) +
-                  "\" stroke=\"#1f5fbf\" stroke-width=\"2\"/>\n",
-              "АЧХ, дБ относительно максимума");
-  ly += 20.0;
-  legend_item(out, lx, ly,
-              "<rect x=\"" + num(lx, 1) + "\" y=\"" + num(ly - 6.0, 1) +
-                  "\" width=\"26\" height=\"12\" fill=\"#7fd17f\" fill-opacity=\"0.45\"/>\n",
-              resp.within_1db.empty() ? std::string("полоса −1 дБ: нет")
-                                      : "полоса −1 дБ: " + band_text(resp.within_1db.front()));
-  ly = a.y_s11(0.45);
-  rect(out, lx - 10.0, ly - 14.0, 400.0, 44.0, "white", "fill-opacity=\"0.9\" stroke=\"#bbb\"");
-  legend_item(out, lx, ly,
-              "<line x1=\"" + num(lx, 1) + "\" y1=\"" + num(ly, 1) + "\" x2=\"" +
-                  num(lx + 26.0, 1) + "\" y2=\"" + num(ly, 1) +
-                  "\" stroke=\"#8e44ad\" stroke-width=\"2\"/>\n",
-              "|S11| относительно Roe");
-  ly += 20.0;
-  legend_item(out, lx, ly,
-              "<rect x=\"" + num(lx, 1) + "\" y=\"" + num(ly - 6.0, 1) +
-                  "\" width=\"26\" height=\"12\" fill=\"#f2c14e\" fill-opacity=\"0.6\"/>\n",
-              resp.s11_below_0_1.empty() ? std::string("|S11| < 0.1: нигде")
-                                         : "|S11| < 0.1: " + band_text(resp.s11_below_0_1.front()));
-
-  // What the curves are.
+  legend(out, lx, kTopA + 22.0, "#1f5fbf", x.plot_response_legend, "#7fd17f", "0.45",
+         resp.within_1db.empty() ? std::string(x.plot_band_1db_none)
+                                 : fill(x.plot_band_1db, {band_text(resp.within_1db.front())}));
+  legend(out, lx, a.y_s11(0.45), "#8e44ad", x.plot_s11_legend, "#f2c14e", "0.6",
+         resp.s11_below_0_1.empty()
+             ? std::string(x.plot_band_s11_none)
+             : fill(x.plot_band_s11, {band_text(resp.s11_below_0_1.front())}));
+  const stage::StageResults& r = d.record.results;
+  const auto v = [](float value) { return shown(static_cast<double>(value), 1); };
   const double ny = kBottomB + 66.0;
-  text(out, kLeft, ny,
-       "Генератор как при расчете полосы пропускания: Eг = 11·U, Rг = 11·Roe, U = " +
-           shown(static_cast<double>(r.u_in_rms), 1) + " В.",
-       {12.0});
-  text(out, kLeft, ny + 17.0,
-       "По расчету: полоса −1 дБ " + shown(static_cast<double>(r.passband_khz), 1) +
-           " кГц, полоса S11 по уровню 0.1 " + shown(static_cast<double>(r.s11_band_khz), 1) +
-           " кГц (с шагом расчета).",
-       {12.0});
-  text(out, kLeft, ny + 34.0,
-       "Подавление на графике — самого П-контура; фильтрация 2-й гармоники каскада по расчету "
-       "(с импульсом тока): " +
-           shown(static_cast<double>(r.filter_achieved_db), 1) + " дБ.",
-       {12.0});
+  text(out, kLeft, ny, fill(x.plot_generator, {v(r.u_in_rms)}), {12.0});
+  text(out, kLeft, ny + 17.0, fill(x.plot_table_bands, {v(r.passband_khz), v(r.s11_band_khz)}),
+       {12.0, "start", "#222", true});
+  text(out, kLeft, ny + 34.0, x.plot_which_is_which, {12.0});
+  text(out, kLeft, ny + 51.0, fill(x.plot_suppression_note, {v(r.filter_achieved_db)}), {12.0});
+}
+
+}  // namespace
+
+std::string plot_svg(const Design& d) {
+  if (!d.completed()) return refused_svg(d);
+  const FinalNetwork net = final_network(d.record);
+  const Response resp = response(net);
+  const Axes a = axes_of(resp);
+  std::string out = document_start(fill(texts().plot_title, {network_at(d)}));
+  heading(out, d);
+  response_panel(out, a, resp);
+  s11_panel(out, a, resp);
+  harmonic_marks(out, a, resp, net.f_hz);
+  legends_and_notes(out, a, resp, d);
   out += "</svg>\n";
   return out;
 }

@@ -1,31 +1,59 @@
 #include "plan/summary.hpp"
 
 #include <cmath>
+#include <string>
+
+#include "plan/response.hpp"
+#include "printer/numform.hpp"
 
 namespace plan {
 
 namespace {
 
-// Keeps the extremes of one quantity as the designs are visited.
+// The widest field the number form allows: wide enough for every value a
+// stage design gives (up to 1e35 with three decimals).
+constexpr int kCompareWidth = 40;
+
+// Keeps the values of one quantity as the designs are visited; the
+// extremes are decided at the end, by the printed form.
 class Extremes {
  public:
+  explicit Extremes(int decimals) : decimals_(decimals) {}
   void visit(float value, float f_mhz) {
-    if (std::isnan(value)) return;
-    if (!seen_ || value < min_.value) min_ = {value, f_mhz};
-    if (!seen_ || value > max_.value) max_ = {value, f_mhz};
-    seen_ = true;
+    if (!std::isnan(value)) seen_.push_back({value, f_mhz});
   }
-  Span span() const { return {min_, max_}; }
-  AtFrequency max() const { return max_; }
+  Span span() const { return {extreme(false), extreme(true)}; }
+  AtFrequency max() const { return extreme(true); }
 
  private:
-  bool seen_ = false;
-  AtFrequency min_;
-  AtFrequency max_;
+  std::string printed(float v) const { return numform::fixed(v, kCompareWidth, decimals_); }
+
+  // The largest (or smallest) value, named at the lowest frequency among
+  // the designs that print the same.
+  AtFrequency extreme(bool largest) const {
+    AtFrequency best;
+    if (seen_.empty()) return best;
+    best = seen_.front();
+    for (const AtFrequency& a : seen_) {
+      if (largest ? a.value > best.value : a.value < best.value) best.value = a.value;
+    }
+    const std::string shown = printed(best.value);
+    bool named = false;
+    for (const AtFrequency& a : seen_) {
+      if (printed(a.value) == shown && (!named || a.f_mhz < best.f_mhz)) {
+        best.f_mhz = a.f_mhz;
+        named = true;
+      }
+    }
+    return best;
+  }
+
+  int decimals_;
+  std::vector<AtFrequency> seen_;
 };
 
 struct DutyExtremes {
-  Extremes current, voltage, reactive;
+  Extremes current{kCurrentDecimals}, voltage{kVoltageDecimals}, reactive{kReactiveDecimals};
 
   void visit(float current_a, float reactive_var, float f_mhz) {
     current.visit(current_a, f_mhz);
@@ -35,11 +63,17 @@ struct DutyExtremes {
   Duty duty() const { return {current.max(), voltage.max(), reactive.max()}; }
 };
 
+// The design procedure's hot-capacitance test on the final elements.
+bool hot_cap_below_min(const stage::StageRecord& record) {
+  const stage::StageInputs& in = record.inputs;
+  return in.c_tube + in.c_var_min > final_network(record).net.c1;
+}
+
 }  // namespace
 
 Summary summarise(const std::vector<Design>& designs) {
   Summary s;
-  Extremes c1, c_hot, l, c2;
+  Extremes c1{kSpanDecimals}, c_hot{kSpanDecimals}, l{kSpanDecimals}, c2{kSpanDecimals};
   DutyExtremes d_c1, d_coil, d_c2;
   for (const Design& d : designs) {
     if (!d.completed()) {
@@ -55,6 +89,7 @@ Summary summarise(const std::vector<Design>& designs) {
     d_c1.visit(r.i_c1_a, r.q_c1_var, d.f_mhz);
     d_coil.visit(r.i_coil_a, r.q_l_var, d.f_mhz);
     d_c2.visit(r.i_c2_a, r.q_c2_var, d.f_mhz);
+    if (hot_cap_below_min(d.record)) s.hot_cap_below_min_f_mhz.push_back(d.f_mhz);
   }
   if (s.completed > 0) {
     s.spans = ElementSpans{c1.span(), c_hot.span(), l.span(), c2.span()};

@@ -10,7 +10,16 @@
 
 namespace plan {
 
-// A value and the frequency of the design where it occurs.
+// The decimals the table prints each summary value with: values that print
+// the same are the same largest (or smallest) value.
+inline constexpr int kSpanDecimals = 3;      // pF, uH
+inline constexpr int kCurrentDecimals = 3;   // A
+inline constexpr int kVoltageDecimals = 1;   // V
+inline constexpr int kReactiveDecimals = 1;  // var
+
+// An extreme value and the frequency of the design where it occurs: when
+// several designs print the same extreme value, the lowest of their
+// frequencies.
 struct AtFrequency {
   float value = 0.0f;
   float f_mhz = 0.0f;
@@ -44,12 +53,16 @@ struct ElementDuties {
 };
 
 // Over the completed designs only; values that are not a number are left
-// out, and of equal values the first frequency in the given order is kept.
+// out.
 struct Summary {
   int completed = 0;
   int refused = 0;
   std::optional<ElementSpans> spans;    // nullopt when no design completed
   std::optional<ElementDuties> duties;  // nullopt when no design completed
+  // The completed designs whose hot capacitance stays below the variable
+  // capacitor's minimum (the design procedure's own test: Ctube + Cvar,min
+  // above C1), MHz, in the given order.
+  std::vector<float> hot_cap_below_min_f_mhz;
 };
 
 Summary summarise(const std::vector<Design>& designs);

@@ -115,6 +115,30 @@ TEST(ElementValues, NetworkPresentsROeAtTheAnodeInDoublePrecision) {
   }
 }
 
+TEST(ElementValues, LoadedQIsTheSumOfBothEndsQs) {
+  // The worked example of the README and the manual page: a handbook design
+  // of 500 to 50 ohm at 4 MHz with Q = R1 / XC1 = 10 (lossless). The
+  // element calculation's loaded Q is R1 / XC1 + R2 / XC2, so it gives the
+  // same elements at QL = 10 + R2 / XC2 = 13.02.
+  const double r1 = 500.0;
+  const double r2 = 50.0;
+  const double q = 10.0;
+  const double xc1 = r1 / q;
+  const double xc2 = r2 / std::sqrt(r2 / r1 * (q * q + 1.0) - 1.0);
+  const double xl = (q * r1 + r1 * r2 / xc2) / (q * q + 1.0);
+  const double omega = 2.0 * M_PI * 4e6;
+  const auto ql = static_cast<float>(q + r2 / xc2);
+  EXPECT_NEAR(ql, 13.0166, 1e-4);
+  const calculations::Elements e = calculations::element(500.0f, 50.0f, 1.0f, 10.0f, ql, 4e6f);
+  EXPECT_NEAR(static_cast<double>(e.c1) * omega * xc1, 1.0, 1e-5);     // 795.8 pF
+  EXPECT_NEAR(static_cast<double>(e.c2) * omega * xc2, 1.0, 1e-5);     // 2400.6 pF
+  EXPECT_NEAR(static_cast<double>(e.l_coil) * omega / xl, 1.0, 1e-5);  // 2.564 uH
+  // Back: QL = 13.0 is R1 / XC1 = 9.99.
+  const calculations::Elements back =
+      calculations::element(500.0f, 50.0f, 1.0f, 10.0f, 13.0f, 4e6f);
+  EXPECT_NEAR(r1 * omega * static_cast<double>(back.c1), 9.9875, 1e-3);
+}
+
 TEST(ElementValues, FlagsANearSingularSolution) {
   // D = sqrt(ratio * ((1 + QL^2) + eta^2) / eta - ratio^2 - 1) - QL vanishes
   // at ratio = (1 + QL^2) / eta; some float close to it must be flagged.

@@ -204,6 +204,55 @@ TEST(PlanSummary, RangesAndLargestDutiesWithTheirFrequencies) {
   EXPECT_GE(s.duties->c1.voltage_v.value, r.q_c1_var / r.i_c1_a);
 }
 
+// A completed design that holds only the results the summary reads.
+plan::Design made_up(float f_mhz, float i_c1, float q_c1, float c2_pf) {
+  plan::Design d;
+  d.f_mhz = f_mhz;
+  d.outcome = design::Outcome::completed;
+  d.record.results.i_c1_a = i_c1;
+  d.record.results.q_c1_var = q_c1;
+  d.record.results.c2_pf = c2_pf;
+  return d;
+}
+
+TEST(PlanSummary, AnExtremeSharedWithinPrintRoundingNamesTheLowestFrequency) {
+  // Given out of order; 28.5 and 7.1 MHz both print a C1 current of 7.288 A
+  // and the same C1 voltage (to 0.1 V); 1.85 and 7.1 MHz print the same
+  // smallest C2.
+  const std::vector<plan::Design> designs{made_up(28.5f, 7.2881f, 1000.0f, 100.0004f),
+                                          made_up(7.1f, 7.2879f, 999.9f, 100.0001f),
+                                          made_up(1.85f, 7.2f, 980.0f, 100.0003f)};
+  const plan::Summary s = plan::summarise(designs);
+  ASSERT_TRUE(s.duties && s.spans);
+  const struct {
+    plan::AtFrequency got;
+    float value;
+    float f_mhz;
+  } cases[]{
+      {s.duties->c1.current_a, 7.2881f, 7.1f},            // shared to 3 decimals
+      {s.duties->c1.reactive_var, 1000.0f, 28.5f},        // 1000.0 and 999.9 differ
+      {s.duties->c1.voltage_v, 1000.0f / 7.2881f, 7.1f},  // 137.2 twice
+      {s.spans->c2_pf.min, 100.0001f, 1.85f},             // 100.000 three times
+      {s.spans->c2_pf.max, 100.0004f, 1.85f},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.got.value, c.value);
+    EXPECT_EQ(c.got.f_mhz, c.f_mhz) << c.value;
+  }
+}
+
+TEST(PlanSummary, ListsTheBandsWhoseHotCapacitanceIsBelowTheVariableCapacitorsMinimum) {
+  const std::vector<float> f{7.1f, 28.5f, 50.1f};
+  const plan::Summary s = plan::summarise(plan::design_all(typed_inputs(kIssueExample), f, false));
+  EXPECT_EQ(s.hot_cap_below_min_f_mhz, std::vector<float>{50.1f});
+  // Raising the loaded Q brings C1 up to the capacitors' minimum.
+  const std::vector<plan::Design> raised = plan::design_all(typed_inputs(kIssueExample), f, true);
+  EXPECT_TRUE(plan::summarise(raised).hot_cap_below_min_f_mhz.empty());
+  // The golden hot-capacitance case, answered no: below at 7 MHz.
+  const plan::Design b = plan::design_at(typed_inputs(kHotCapB), 7.0f, false);
+  EXPECT_EQ(plan::summarise({b}).hot_cap_below_min_f_mhz, std::vector<float>{7.0f});
+}
+
 TEST(PlanSummary, NothingCompleted) {
   const plan::Summary s = plan::summarise({plan::design_at(typed_inputs(kRefused), 7.0f, false)});
   EXPECT_EQ(s.completed, 0);

@@ -85,19 +85,16 @@ const std::vector<RangeCase> kRanges{
     {"--p-out",
      {"0.1", "0", "-5", "5000.01", "6000"},
      {"0.11", "5000"},
-     "greater than 0.1 and at most 5000 W"},
-    {"--e-supply", {"3", "10001"}, {"3.01", "10000"}, "greater than 3 and at most 10000 V"},
-    {"--r-load", {"0.1", "-50"}, {"0.11", "1e6"}, "greater than 0.1 ohm"},
-    {"--exponent", {"0.9", "2.11"}, {"0.95", "2.1"}, "greater than 0.9 and at most 2.1"},
-    {"--angle",
-     {"25", "180.01"},
-     {"25.5", "180.001"},
-     "greater than 25 and at most 180.001 degrees"},
-    {"--q0", {"49.9", "750.1"}, {"50", "750"}, "from 50 to 750"},
-    {"--u-min", {"0.4", "1501"}, {"0.5", "1500"}, "from 0.5 to 1500 V"},
-    {"--filter-db", {"28.8", "70.1"}, {"28.9", "70"}, "from 28.9 to 70 dB"},
-    {"--c-tube", {"0.99", "-1"}, {"1", "1000"}, "at least 1 pF"},
-    {"--c-var-min", {"0.19", "150.1"}, {"0.2", "150"}, "from 0.2 to 150 pF"},
+     "больше 0,1 и не больше 5000 Вт"},
+    {"--e-supply", {"3", "10001"}, {"3.01", "10000"}, "больше 3 и не больше 10000 В"},
+    {"--r-load", {"0.1", "-50"}, {"0.11", "1e6"}, "больше 0,1 Ом"},
+    {"--exponent", {"0.9", "2.11"}, {"0.95", "2.1"}, "больше 0,9 и не больше 2,1"},
+    {"--angle", {"25", "180.01"}, {"25.5", "180.001"}, "больше 25 и не больше 180,001 градусов"},
+    {"--q0", {"49.9", "750.1"}, {"50", "750"}, "от 50 до 750"},
+    {"--u-min", {"0.4", "1501"}, {"0.5", "1500"}, "от 0,5 до 1500 В"},
+    {"--filter-db", {"28.8", "70.1"}, {"28.9", "70"}, "от 28,9 до 70 дБ"},
+    {"--c-tube", {"0.99", "-1"}, {"1", "1000"}, "не меньше 1 пФ"},
+    {"--c-var-min", {"0.19", "150.1"}, {"0.2", "150"}, "от 0,2 до 150 пФ"},
 };
 
 TEST(PlanOptions, EachValueOutOfRangeIsRefusedNamingOptionRangeAndValue) {
@@ -107,7 +104,7 @@ TEST(PlanOptions, EachValueOutOfRangeIsRefusedNamingOptionRangeAndValue) {
       // --p-out=-5 form so that a negative value is never taken for an option.
       Args a = with(c.option, std::nullopt);
       a.push_back(join({c.option, "=", v}));
-      expect_refused(a, join({c.option, ": ", v, " is out of range"}), c.range_text);
+      expect_refused(a, join({c.option, ": ", v, " вне пределов"}), c.range_text);
     }
   }
 }
@@ -132,25 +129,26 @@ TEST(PlanOptions, ValuesJustInsideEachRangeAreAccepted) {
 TEST(PlanOptions, EachMissingValueIsNamedWithItsRange) {
   for (const RangeCase& c : kRanges) {
     SCOPED_TRACE(c.option);
-    expect_refused(with(c.option, std::nullopt), c.option + " is missing", c.range_text);
+    expect_refused(with(c.option, std::nullopt), c.option + " не задан", c.range_text);
   }
-  expect_refused(with("--p-out", "400", {}), "--freq or --bands is missing");
+  expect_refused(with("--p-out", "400", {}), "не заданы частоты");
 }
 
 TEST(PlanOptions, NonNumericValuesAreRefused) {
   for (const auto& [option, _] : kGood) {
-    for (const std::string v : {"abc", "12pF", "1.2.3", "2,5", " 5", "0x10", "e5", "--"}) {
+    for (const std::string v :
+         {"abc", "12pF", "1.2.3", "1,2,3", "1.5,3", " 5", "0x10", "e5", "--"}) {
       SCOPED_TRACE(join({option, " '", v, "'"}));
       Args a = with(option, std::nullopt);
       a.push_back(join({option, "=", v}));
-      expect_refused(a, join({option, ": \"", v, "\" is not a number"}));
+      expect_refused(a, join({option, ": «", v, "» — не число"}));
     }
     // An empty value is no value at all.
     Args a = with(option, std::nullopt);
     a.push_back(option + "=");
-    expect_refused(a, option + ": 1 required");
+    expect_refused(a, option + ": не задано значение");
   }
-  expect_refused(with("--p-out", "400", {"--freq", "7,abc"}), "--freq: \"abc\" is not a number");
+  expect_refused(with("--p-out", "400", {"--freq", "7", "abc"}), "--freq: «abc» — не число");
 }
 
 TEST(PlanOptions, NanAndInfinityAreRefused) {
@@ -159,20 +157,18 @@ TEST(PlanOptions, NanAndInfinityAreRefused) {
       SCOPED_TRACE(join({option, " ", v}));
       Args a = with(option, std::nullopt);
       a.push_back(join({option, "=", v}));
-      expect_refused(a, join({option, ": \"", v, "\" is not a finite number"}));
+      expect_refused(a, join({option, ": «", v, "» — не конечное число"}));
     }
   }
-  expect_refused(with("--p-out", "400", {"--freq", "inf"}),
-                 "--freq: \"inf\" is not a finite number");
-  expect_refused(with("--p-out", "400", {"--freq", "NaN"}),
-                 "--freq: \"NaN\" is not a finite number");
+  expect_refused(with("--p-out", "400", {"--freq", "inf"}), "--freq: «inf» — не конечное число");
+  expect_refused(with("--p-out", "400", {"--freq", "NaN"}), "--freq: «NaN» — не конечное число");
 }
 
 TEST(PlanOptions, FrequenciesOutOfRange) {
-  expect_refused(with("--p-out", "400", {"--freq", "0.09"}), "--freq: 0.09 is out of range",
-                 "from 0.1 to 60 MHz");
-  expect_refused(with("--p-out", "400", {"--freq", "7,60.5"}), "--freq: 60.5 is out of range");
-  EXPECT_EQ(plan::parse_options(with("--p-out", "400", {"--freq", "0.1,60"})).kind,
+  expect_refused(with("--p-out", "400", {"--freq", "0.09"}), "--freq: 0.09 вне пределов",
+                 "от 0,1 до 60 МГц");
+  expect_refused(with("--p-out", "400", {"--freq", "7", "60,5"}), "--freq: 60,5 вне пределов");
+  EXPECT_EQ(plan::parse_options(with("--p-out", "400", {"--freq", "0.1", "60"})).kind,
             plan::Parsed::Kind::run);
 }
 
@@ -187,7 +183,7 @@ TEST(PlanOptions, UMinAboveNinetyFivePercentOfTheSupply) {
   for (std::size_t i = 0; i + 1 < bad.size(); ++i) {
     if (bad[i] == "--u-min") bad[i + 1] = "390";
   }
-  expect_refused(bad, "--u-min: 390 is out of range", "0.95 x --e-supply = 380");
+  expect_refused(bad, "--u-min: 390 вне пределов", "0,95 × --e-supply = 380");
 }
 
 TEST(PlanOptions, UnknownOptionsAndStrayArguments) {
@@ -203,15 +199,15 @@ TEST(PlanOptions, OtherBadArguments) {
   expect_refused(with("--p-out", "400", {"--bands", "dx"}), "--bands");
   expect_refused(with("--p-out", "400", {"--freq", "7", "--bands", "ham"}), "--bands");
   expect_refused(with("--p-out", "400", {"--freq", "7", "--format", "xml"}), "--format");
-  expect_refused(with("--p-out", "400", {"--freq", "7,14", "--plot", "a.svg"}), "--plot",
-                 "one frequency");
+  expect_refused(with("--p-out", "400", {"--freq", "7", "14", "--plot", "a.svg"}), "--plot",
+                 "одну частоту");
   expect_refused(with("--p-out", "400", {"--bands", "ham", "--plot", "a.svg"}), "--plot");
   expect_refused(with("--p-out", "400", {"--freq", "7", "--plot="}), "--plot");
   expect_refused(with("--p-out", "400", {"--freq", "7", "--raise-q=maybe"}), "--raise-q");
 }
 
 TEST(PlanOptions, EveryErrorIsReportedAtOnce) {
-  Args a = with("--p-out", "9000", {"--freq", "7,99"});
+  Args a = with("--p-out", "9000", {"--freq", "7", "99"});
   for (std::size_t i = 0; i + 1 < a.size(); ++i) {
     if (a[i] == "--q0") a[i + 1] = "10";
   }
@@ -223,8 +219,9 @@ TEST(PlanOptions, EveryErrorIsReportedAtOnce) {
 }
 
 TEST(PlanOptions, GoodArgumentsGiveTheTypedFloats) {
-  const plan::Parsed p = plan::parse_options(with(
-      "--p-out", "400", {"--freq", "1.85,3.6", "--freq", "7.1", "--raise-q", "--format", "json"}));
+  const plan::Parsed p = plan::parse_options(
+      with("--p-out", "400",
+           {"--freq", "1.85", "3.6", "--freq", "7.1", "--raise-q", "--format", "json"}));
   ASSERT_EQ(p.kind, plan::Parsed::Kind::run);
   const plan::Options& o = p.options;
   EXPECT_EQ(o.inputs.p_out, 400.0f);
@@ -250,6 +247,54 @@ TEST(PlanOptions, NumbersInTheDialogsSyntax) {
   EXPECT_EQ(p.options.f_mhz, std::vector<float>{14.2f});
 }
 
+TEST(PlanOptions, DecimalCommaAndListsOfFrequencies) {
+  // As in the dialog, a comma inside a number is its decimal comma; a list
+  // is several values after --freq, or --freq again.
+  const std::vector<std::pair<Args, std::vector<float>>> cases{
+      {{"--freq", "1,9"}, {1.9f}},
+      {{"--freq=1,9"}, {1.9f}},
+      {{"--freq", "1.85", "3.6", "7.1"}, {1.85f, 3.6f, 7.1f}},
+      {{"--freq", "1,85", "--freq", "7,1", "14.2"}, {1.85f, 7.1f, 14.2f}},
+      {{"--freq", "14,2e0"}, {14.2f}},
+  };
+  for (const auto& [freq, expected] : cases) {
+    SCOPED_TRACE(freq.front());
+    const plan::Parsed p = plan::parse_options(with("--exponent", "1,5", freq));
+    ASSERT_EQ(p.kind, plan::Parsed::Kind::run) << (p.errors.empty() ? "" : p.errors.front());
+    EXPECT_EQ(p.options.f_mhz, expected);
+    EXPECT_EQ(p.options.inputs.tube_exponent, 1.5f);
+  }
+}
+
+TEST(PlanOptions, EveryMessageIsTheProgramsOwnAndNamesTheOption) {
+  const std::vector<std::pair<Args, std::string>> cases{
+      {{"--freq", "7", "--p-out", "500"}, "--p-out задан больше одного раза"},
+      {{"--freq", "7", "--bogus"}, "неизвестный ключ --bogus"},
+      {{"--freq", "7", "--bogus=3"}, "неизвестный ключ --bogus"},
+      {{"--freq", "7", "-x"}, "неизвестный ключ -x"},
+      {{"--freq", "7", "--format"}, "--format: не задано значение"},
+      {{"--freq", "7", "--format", "csv", "--format", "json"}, "--format задан больше"},
+      {{"--freq", "7", "--bands", "ham"}, "--freq и --bands исключают друг друга"},
+      {{"--bands", "dx"}, "--bands: неизвестный набор «dx»"},
+      {{"--freq"}, "--freq: не задано значение"},
+      {{"--freq", "7", "--raise-q=maybe"}, "--raise-q не принимает значения"},
+  };
+  for (const auto& [more, message] : cases) {
+    SCOPED_TRACE(message);
+    const Ran r = run(with("--p-out", "400", more));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("valvenet-plan: " + message), std::string::npos) << r.err;
+    for (const std::string library :
+         {"required", "Excludes", "expected", "not expected", "At Most", "Run with"}) {
+      EXPECT_EQ(r.err.find(library), std::string::npos) << r.err;
+    }
+  }
+  const Ran help = run({"--help"});
+  for (const std::string library : {"Excludes", "REQUIRED", "Options:", "TEXT", "Usage"}) {
+    EXPECT_EQ(help.out.find(library), std::string::npos) << library;
+  }
+}
+
 TEST(PlanOptions, HamBands) {
   const plan::Parsed p = plan::parse_options(with("--p-out", "400", {"--bands", "ham"}));
   ASSERT_EQ(p.kind, plan::Parsed::Kind::run);
@@ -265,7 +310,7 @@ TEST(PlanOptions, HelpDescribesTheOptionsAndExitsWithZero) {
   EXPECT_TRUE(r.err.empty());
   for (const auto& [option, _] : kGood) EXPECT_NE(r.out.find(option), std::string::npos) << option;
   for (const std::string s : {"--freq", "--bands", "--raise-q", "--format", "--plot",
-                              "greater than 0.1 and at most 5000 W", "Exit status"}) {
+                              "больше 0,1 и не больше 5000 Вт", "Код возврата"}) {
     EXPECT_NE(r.out.find(s), std::string::npos) << s;
   }
 }
@@ -274,7 +319,7 @@ TEST(PlanRun, ExitStatusZeroWithRefusedDesigns) {
   // A critical Q above 0.7 Q0 refuses the design; that is a row, not an error.
   const Args a{"--p-out",  "1",  "--e-supply",  "10000", "--r-load", "1",   "--exponent",  "1",
                "--angle",  "90", "--q0",        "50",    "--u-min",  "100", "--filter-db", "50",
-               "--c-tube", "10", "--c-var-min", "5",     "--freq",   "7,14"};
+               "--c-tube", "10", "--c-var-min", "5",     "--freq",   "7",   "14"};
   const Ran r = run(a);
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("отказ"), std::string::npos);
@@ -284,7 +329,7 @@ TEST(PlanRun, PlotThatCannotBeWrittenGivesExitStatusOneAndTheReason) {
   const Ran r = run(with("--p-out", "400", {"--freq", "7", "--plot", "/nonexistent-dir/p.svg"}));
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("/nonexistent-dir/p.svg"), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find("No such file or directory"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("нет такого каталога"), std::string::npos) << r.err;
 }
 
 }  // namespace

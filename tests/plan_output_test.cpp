@@ -175,6 +175,10 @@ TEST(PlanOutput, JsonReadsBackToTheRecordsFloats) {
   EXPECT_TRUE(same_bits(s["ranges"]["c1_total_pf"]["min"].get<float>(), c1.min.value));
   EXPECT_TRUE(same_bits(s["ranges"]["c1_total_pf"]["max_f_mhz"].get<float>(), c1.max.f_mhz));
   for (const char* name : {"c_hot_pf", "l_uh", "c2_pf"}) EXPECT_TRUE(s["ranges"].contains(name));
+  EXPECT_EQ(s["hot_cap_below_min_f_mhz"], plan::Json::array({50.1f}));
+  EXPECT_NE(plan::table_report(r).find(
+                "Горячая ёмкость меньше минимальной ёмкости КПЕ на частотах: 50.100 МГц\n"),
+            std::string::npos);
   const plan::AtFrequency& coil = r.summary.duties->coil.current_a;
   EXPECT_TRUE(same_bits(s["maxima"]["l"]["i_a"]["value"].get<float>(), coil.value));
   EXPECT_TRUE(same_bits(s["maxima"]["l"]["i_a"]["f_mhz"].get<float>(), coil.f_mhz));
@@ -277,9 +281,9 @@ TEST(PlanOutput, TableWidthComesFromColumnsWhenItIsSane) {
 
 TEST(PlanOutput, RunWritesTheChosenFormat) {
   const std::vector<std::string> base{
-      "--p-out",  "400", "--e-supply",  "2500", "--r-load", "50",        "--exponent",  "1.5",
-      "--angle",  "80",  "--q0",        "200",  "--u-min",  "250",       "--filter-db", "45",
-      "--c-tube", "12",  "--c-var-min", "8",    "--freq",   "14.15,28.5"};
+      "--p-out",  "400", "--e-supply",  "2500", "--r-load", "50",    "--exponent",  "1.5",
+      "--angle",  "80",  "--q0",        "200",  "--u-min",  "250",   "--filter-db", "45",
+      "--c-tube", "12",  "--c-var-min", "8",    "--freq",   "14.15", "28.5"};
   for (const std::string format : {"table", "csv", "json"}) {
     std::vector<std::string> args = base;
     args.push_back("--format");

@@ -9,9 +9,11 @@
 #include <libxml/xpath.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -242,6 +244,29 @@ TEST(PlanPlot, WellFormedSvgWithTheThreeMarksAndBothCurves) {
     EXPECT_EQ(select(x, by_id("line", "level-0.1")).size(), 1u);
     EXPECT_NE(svg.find("Частота, МГц"), std::string::npos);
     EXPECT_NE(svg.find("дБ"), std::string::npos);
+  }
+}
+
+TEST(PlanPlot, TheBandsOfTheCurveAndOfTheTableAreToldApart) {
+  // The table's pass-band comes from the design's frequency step, the
+  // legend's from the fine curve; the picture gives the table's numbers too
+  // and says which is which.
+  for (const float f : {3.6f, 14.15f}) {
+    SCOPED_TRACE(f);
+    const plan::Design d = plan::design_at(example_plan_inputs(), f, false);
+    const std::string svg = plan::plot_svg(d);
+    const stage::StageResults& r = d.record.results;
+    const auto printer_number = [](float v) {
+      std::array<char, 32> b{};
+      std::snprintf(b.data(), b.size(), "%.1f", static_cast<double>(v));
+      return std::string(b.data());
+    };
+    const std::string table = "В таблице (по шагу расчета): полоса −1 дБ " +
+                              printer_number(r.passband_khz) + " кГц, полоса S11 по уровню 0.1 " +
+                              printer_number(r.s11_band_khz) + " кГц.";
+    EXPECT_NE(svg.find(table), std::string::npos) << table;
+    EXPECT_NE(svg.find("−1 дБ по кривой: "), std::string::npos);
+    EXPECT_NE(svg.find("|S11| &lt; 0.1 по кривой: "), std::string::npos);
   }
 }
 
