@@ -22,27 +22,6 @@ constexpr int kTransformLength = 2048;
 constexpr float kPeriodRad = 6.283185f;
 constexpr float kSqrt2 = 1.4142135f;
 
-// The loaded Q: where the search starts, by how much each pass raises it,
-// and its margin above the critical Q, the lowest Q with which the network
-// transforms at all (20 % above it, so that the elements stay well apart
-// from the transformation limit).
-constexpr float kStartingLoadedQ = 7.0f;
-constexpr float kQStep = 0.05f;
-constexpr float kCriticalQMargin = 1.2f;
-
-// A critical Q above 0.7 Q0 leaves no loaded Q that keeps a usable
-// network efficiency: the design is refused.
-constexpr float kCriticalQShareOfQ0 = 0.7f;
-
-// The search and the raise of the loaded Q stop at these limits: network
-// efficiency below 0.7, or a loaded Q above 0.3 Q0.
-constexpr float kLowestNetworkEfficiency = 0.7f;
-constexpr float kHighestLoadedQShareOfQ0 = 0.3f;
-
-// dB subtracted from the suppression the network model gives: the margin
-// for what the model leaves out (stray coupling, the coil's self-capacitance).
-constexpr float kSuppressionCorrectionDb = 2.5f;
-
 // The power is raised by 0.1 % to step off a near-singular element solution.
 constexpr float kPowerNudge = 1.001f;
 
@@ -88,13 +67,7 @@ void compute_elements(Working& w, const stage::StageInputs& in) {
 }
 
 bool past_limits(const Working& w, const stage::StageInputs& in) {
-  return w.eff_network < kLowestNetworkEfficiency ||
-         w.q_loaded > kHighestLoadedQShareOfQ0 * in.q_unloaded;
-}
-
-// The suppression of the stage, dB, from the network's and the pulse's own.
-float stage_suppression_db(float network_h2_db, float h2_ratio_db) {
-  return network_h2_db + h2_ratio_db - kSuppressionCorrectionDb;
+  return design::past_limits(w.eff_network, w.q_loaded, in.q_unloaded);
 }
 
 // The element currents and reactive powers of the network in w, as
@@ -149,24 +122,15 @@ class SuppressionGoal {
   double ratio_wide_ = 0.0;
 };
 
-// Pulse: the DC term and the first two harmonics of the anode current pulse
-// normalised to a peak of 1.
-stage::PulseCoeffs pulse_coefficients(const stage::StageInputs& in) {
-  std::array<float, kTransformLength> samples{};
-  ishsignal::signal(0.0f, kPeriodRad, kLastSample, samples, in.cutoff_deg, in.tube_exponent);
-  const std::array<cplx::Complex, 3> terms = nml1::dft1(kTransformLength, samples);
-  return {cplx::modulus(terms[0]), cplx::modulus(terms[1]), cplx::modulus(terms[2])};
-}
-
 // Critical Q: the first load at the starting loaded Q, raised to the
 // critical-Q margin when that lies higher. Gives the critical Q.
 float first_load(Working& w, const stage::StageInputs& in) {
   w.p_out = in.p_out;
-  w.u_in_rms = (in.e_supply - in.u_min) / kSqrt2;
+  w.u_in_rms = first_harmonic_u_rms(in);
   w.q_loaded = kStartingLoadedQ;
   recompute_load(w, in);
   const float q_critical = calculations::qkritich(w.r_oe, in.r_load, w.eff_network);
-  if (kCriticalQMargin * q_critical > w.q_loaded) {
+  if (below_critical_margin(w.q_loaded, q_critical)) {
     w.q_loaded = kCriticalQMargin * q_critical;
     recompute_load(w, in);
   }
@@ -309,11 +273,12 @@ stage::StageResults assemble_results(const Working& w, const stage::StageInputs&
                                      const Found& f) {
   const calculations::Elements& e = w.elements;
   const spectrum::Filtering& h = w.filtering;
-  const float i_h1 = kSqrt2 * w.p_h1 / w.u_in_rms;
-  const float i_peak = i_h1 / f.a.a1;
-  const float i_dc = f.a.a0 * i_peak;
-  const float p_supply = in.e_supply * i_dc;
-  const float eff_anode = w.p_h1 / p_supply;
+  const AnodeCircuit anode = anode_circuit(w.p_h1, w.u_in_rms, f.a, in.e_supply);
+  const float i_h1 = anode.i_h1_a;
+  const float i_peak = anode.i_peak_a;
+  const float i_dc = anode.i_dc_a;
+  const float p_supply = anode.p_supply_w;
+  const float eff_anode = anode.eff_anode;
   const float c_hot_pf = (e.c1 - in.c_tube) * 1e12f;
   return {
       f.p_output,
@@ -367,6 +332,44 @@ void begin(stage::StageRecord& record) {
 
 }  // namespace
 
+stage::PulseCoeffs pulse_coefficients(const stage::StageInputs& in) {
+  std::array<float, kTransformLength> samples{};
+  ishsignal::signal(0.0f, kPeriodRad, kLastSample, samples, in.cutoff_deg, in.tube_exponent);
+  const std::array<cplx::Complex, 3> terms = nml1::dft1(kTransformLength, samples);
+  return {cplx::modulus(terms[0]), cplx::modulus(terms[1]), cplx::modulus(terms[2])};
+}
+
+float pulse_h2_ratio_db(const stage::PulseCoeffs& a) {
+  return 20.0f * std::log10(a.a1 / a.a2);
+}
+
+float first_harmonic_u_rms(const stage::StageInputs& in) {
+  return (in.e_supply - in.u_min) / kSqrt2;
+}
+
+bool below_critical_margin(float q_loaded, float q_critical) {
+  return kCriticalQMargin * q_critical > q_loaded;
+}
+
+bool past_limits(float eff_network, float q_loaded, float q_unloaded) {
+  return eff_network < kLowestNetworkEfficiency || q_loaded > kHighestLoadedQShareOfQ0 * q_unloaded;
+}
+
+float stage_suppression_db(float network_h2_db, float h2_ratio_db) {
+  return network_h2_db + h2_ratio_db - kSuppressionCorrectionDb;
+}
+
+AnodeCircuit anode_circuit(float p_h1, float u_in_rms, const stage::PulseCoeffs& a,
+                           float e_supply) {
+  AnodeCircuit c;
+  c.i_h1_a = kSqrt2 * p_h1 / u_in_rms;
+  c.i_peak_a = c.i_h1_a / a.a1;
+  c.i_dc_a = a.a0 * c.i_peak_a;
+  c.p_supply_w = e_supply * c.i_dc_a;
+  c.eff_anode = p_h1 / c.p_supply_w;
+  return c;
+}
+
 bool refused_by_critical_q(float q_critical, float q_unloaded) {
   return q_critical > kCriticalQShareOfQ0 * q_unloaded;
 }
@@ -403,7 +406,7 @@ Outcome run_design(stage::StageRecord& record, DesignConsole& console) {
   Working w;
   f.q_critical = first_load(w, in);
   if (refused_by_critical_q(f.q_critical, in.q_unloaded)) return Outcome::refused_critical_q;
-  const float h2_ratio_db = 20.0f * std::log10(f.a.a1 / f.a.a2);
+  const float h2_ratio_db = pulse_h2_ratio_db(f.a);
   const SearchEnd search = search_loaded_q(w, in, h2_ratio_db);
   f.filter_achieved_db = search.filter_achieved_db;
   f.c1_optimum = w.elements.c1;

@@ -48,6 +48,68 @@ class FixedAnswer final : public DesignConsole {
   std::vector<HotCapText> questions_;
 };
 
+// The rules of the loaded-Q search, shared by every network the stage
+// design gives (the Pi here, the Pi-L in main/pi_l_design).
+
+// The loaded Q: where the search starts, by how much each pass raises it,
+// and its margin above the critical Q, the lowest Q with which the network
+// transforms at all (20 % above it, so that the elements stay well apart
+// from the transformation limit).
+inline constexpr float kStartingLoadedQ = 7.0f;
+inline constexpr float kQStep = 0.05f;
+inline constexpr float kCriticalQMargin = 1.2f;
+
+// A critical Q above 0.7 Q0 leaves no loaded Q that keeps a usable
+// network efficiency: the design is refused.
+inline constexpr float kCriticalQShareOfQ0 = 0.7f;
+
+// The search and the raise of the loaded Q stop at these limits: network
+// efficiency below 0.7, or a loaded Q above 0.3 Q0.
+inline constexpr float kLowestNetworkEfficiency = 0.7f;
+inline constexpr float kHighestLoadedQShareOfQ0 = 0.3f;
+
+// dB subtracted from the suppression the network model gives: the margin
+// for what the model leaves out (stray coupling, the coil's self-capacitance).
+inline constexpr float kSuppressionCorrectionDb = 2.5f;
+
+// Pulse: the DC term and the first two harmonics of the anode current pulse
+// normalised to a peak of 1.
+// in : starting values, SI units, within the dialog's ranges
+stage::PulseCoeffs pulse_coefficients(const stage::StageInputs& in);
+
+// The suppression the pulse itself gives the 2nd harmonic, 20 lg(a1 / a2), dB.
+// a : the pulse coefficients, a1, a2 > 0
+float pulse_h2_ratio_db(const stage::PulseCoeffs& a);
+
+// RMS anode voltage of the first harmonic, (E - Umin) / sqrt 2, V.
+// in : starting values, SI units, u_min < e_supply
+float first_harmonic_u_rms(const stage::StageInputs& in);
+
+// True when the loaded Q lies below the critical-Q margin and is raised to it.
+// q_loaded : the starting loaded Q;  q_critical : critical Q, >= 1
+bool below_critical_margin(float q_loaded, float q_critical);
+
+// True when the search or the raise of the loaded Q must stop.
+// eff_network : network efficiency, 0..1;  q_loaded : loaded Q;  q_unloaded : Q0, 50..750
+bool past_limits(float eff_network, float q_loaded, float q_unloaded);
+
+// The suppression of the stage, dB, from the network's and the pulse's own.
+// network_h2_db : the network's discrimination between f and 2f, dB
+// h2_ratio_db   : pulse_h2_ratio_db, dB
+float stage_suppression_db(float network_h2_db, float h2_ratio_db);
+
+// The anode circuit that delivers p_h1 at u_in_rms, SI units.
+struct AnodeCircuit {
+  float i_h1_a = 0.0f;      // amplitude of the first harmonic of the anode current, A
+  float i_peak_a = 0.0f;    // peak of the pulse, A
+  float i_dc_a = 0.0f;      // DC term, A
+  float p_supply_w = 0.0f;  // power from the anode supply, W
+  float eff_anode = 0.0f;   // p_h1 / p_supply
+};
+// p_h1 : first-harmonic power into the network, W, > 0;  u_in_rms : V, > 0
+// a : the pulse coefficients;  e_supply : anode supply voltage, V, > 0
+AnodeCircuit anode_circuit(float p_h1, float u_in_rms, const stage::PulseCoeffs& a, float e_supply);
+
 enum class Outcome {
   completed,           // results, pulse coefficients and warning flag written
   refused_critical_q,  // critical Q above 0.7 * Q0: nothing left to report

@@ -20,10 +20,26 @@ constexpr float kFilteringFromPowerW = 15.1f;
 constexpr float kH2PowerMw = 50.0f;
 // %: total efficiency of the stage.
 constexpr float kTotalEfficiencyPct = 50.0f;
+// The L section's Q: below 1 it barely transforms, above 10 it is a high-Q
+// tank of its own.
+constexpr double kLowestLSectionQ = 1.0;
+constexpr double kHighestLSectionQ = 10.0;
 
 }  // namespace
 
 std::vector<Warning> decide(const stage::StageResults& r, std::int32_t hot_cap_warning) {
+  return decide_measures(
+      Measures{r.eff_network_pct, r.filter_achieved_db, r.p_output, r.p_h2_out_mw, r.eff_total_pct},
+      hot_cap_warning);
+}
+
+LSectionQ l_section_q(double q_l) {
+  if (q_l < kLowestLSectionQ) return LSectionQ::below_1;
+  if (q_l > kHighestLSectionQ) return LSectionQ::above_10;
+  return LSectionQ::within;
+}
+
+std::vector<Warning> decide_measures(const Measures& r, std::int32_t hot_cap_warning) {
   std::vector<Warning> found;
   if (r.eff_network_pct < kNetworkEfficiency80Pct) {
     found.push_back(Warning::network_efficiency_below_80);

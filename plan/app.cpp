@@ -67,6 +67,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   report.inputs = o.inputs;
   report.raise_q = o.raise_q;
   report.designs = design_all(o.inputs, o.f_mhz, o.raise_q);
+  report.network = o.network;
+  report.r_mid = o.r_mid;
+  if (o.network == Network::pi_l) add_pi_l(report.designs, o.r_mid, o.raise_q);
   report.summary = summarise(report.designs);
 
   switch (o.format) {

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <optional>
 
-#include "main/starting_values.hpp"
 #include "console/tochka.hpp"
+#include "main/starting_values.hpp"
 #include "plan/outputs.hpp"
 #include "plan/texts.hpp"
 
@@ -41,6 +41,9 @@ const std::array<NumberOption, 10> kNumberOptions{{
     {"--c-var-min", &Texts::picofarad, &Texts::c_var_min, &range::c_var_min_pf,
      &TypedInputs::c_var_min},
 }};
+
+// --r-mid before its tests against the load and the anode resistance.
+constexpr starting_values::Range kRMidRange{0.0f, false};  // ohm
 
 constexpr std::size_t kESupply = 1;  // places in kNumberOptions
 constexpr std::size_t kUMin = 6;
@@ -113,13 +116,15 @@ std::optional<float> checked(std::string_view option, std::string_view given,
 struct Collected {
   std::array<std::vector<std::string>, kNumberOptions.size()> numbers;
   std::array<CLI::Option*, kNumberOptions.size()> number_options{};
-  std::vector<std::string> freq, bands, format, plot, raise_q, help;
+  std::vector<std::string> freq, bands, format, plot, raise_q, help, network, r_mid;
   CLI::Option* freq_option = nullptr;
   CLI::Option* bands_option = nullptr;
   CLI::Option* format_option = nullptr;
   CLI::Option* plot_option = nullptr;
   CLI::Option* raise_q_option = nullptr;
   CLI::Option* help_option = nullptr;
+  CLI::Option* network_option = nullptr;
+  CLI::Option* r_mid_option = nullptr;
 };
 
 // Every option takes any number of values and may be repeated; what is
@@ -141,6 +146,8 @@ void declare(CLI::App& app, Collected& c) {
   c.plot_option = value_option("--plot", c.plot, 1);
   c.raise_q_option = app.add_flag("--raise-q", c.raise_q);
   c.help_option = app.add_flag("--help,-h", c.help);
+  c.network_option = value_option("--network", c.network, 1);
+  c.r_mid_option = value_option("--r-mid", c.r_mid, 1);
 }
 
 // The one value of an option that takes one: nullopt (and an error) when it
@@ -238,6 +245,47 @@ void read_choices(const Collected& c, Options& o, std::vector<std::string>& erro
   }
 }
 
+// Rm of the Pi-L: above the load, below the highest anode resistance any
+// design of these starting values can have (U^2 / P); each test only when
+// the values it compares with are themselves valid.
+void check_r_mid(const Options& o, bool inputs_valid, std::vector<std::string>& errors) {
+  if (!inputs_valid) return;
+  const float bound = anode_resistance_bound(o.inputs);
+  if (!(o.r_mid > o.inputs.r_load)) {
+    errors.push_back(
+        fill(t().r_mid_not_above_load, {number_text(o.r_mid), number_text(o.inputs.r_load)}));
+  } else if (!(o.r_mid < bound)) {
+    errors.push_back(fill(t().r_mid_not_below_roe, {number_text(o.r_mid), number_text(bound)}));
+  }
+}
+
+// --network and --r-mid. inputs_valid: every starting value was accepted.
+void read_network(const Collected& c, Options& o, bool inputs_valid,
+                  std::vector<std::string>& errors) {
+  if (c.network_option->count() > 0) {
+    const std::optional<std::string> n =
+        single(*c.network_option, "--network", c.network, "pi, pi-l", errors);
+    if (n && *n == "pi-l") o.network = Network::pi_l;
+    if (n && *n != "pi" && *n != "pi-l") errors.push_back(fill(t().unknown_network, {*n}));
+  }
+  if (c.r_mid_option->count() == 0) {
+    if (o.network == Network::pi_l) check_r_mid(o, inputs_valid, errors);
+    return;
+  }
+  if (o.network != Network::pi_l) {
+    errors.push_back(std::string(t().r_mid_without_pi_l));
+    return;
+  }
+  const std::string expected = describe(kRMidRange, t().ohm);
+  const std::optional<std::string> given =
+      single(*c.r_mid_option, "--r-mid", c.r_mid, expected, errors);
+  if (!given) return;
+  if (const std::optional<float> v = checked("--r-mid", *given, kRMidRange, t().ohm, errors)) {
+    o.r_mid = *v;
+    check_r_mid(o, inputs_valid, errors);
+  }
+}
+
 // Options the program does not know, and values that belong to no option.
 void read_leftovers(const std::vector<std::string>& remaining, std::vector<std::string>& errors) {
   for (const std::string& arg : remaining) {
@@ -279,6 +327,8 @@ std::string help_text() {
   help_entry(out, "--raise-q", "", x.help_raise_q);
   help_entry(out, "--format", "table|csv|json", x.help_format);
   help_entry(out, "--plot", "ФАЙЛ.svg", x.help_plot);
+  help_entry(out, "--network", "pi|pi-l", x.help_network);
+  help_entry(out, "--r-mid", x.ohm, x.help_r_mid);
   help_entry(out, "--help", "", x.help_help);
   out += '\n' + std::string(x.help_footer) + '\n';
   return out;
@@ -305,8 +355,10 @@ Parsed parse_options(const std::vector<std::string>& args) {
   std::vector<std::string>& errors = parsed.errors;
   read_leftovers(app.remaining(), errors);
   read_numbers(c, parsed.options, errors);
+  const bool inputs_valid = errors.empty();
   read_frequencies(c, parsed.options, errors);
   read_choices(c, parsed.options, errors);
+  read_network(c, parsed.options, inputs_valid, errors);
   parsed.kind = errors.empty() ? Parsed::Kind::run : Parsed::Kind::error;
   return parsed;
 }

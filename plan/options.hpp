@@ -18,6 +18,8 @@ struct Options {
   bool raise_q = false;
   Format format = Format::table;
   std::string plot_path;  // empty: no plot
+  Network network = Network::pi;
+  float r_mid = kDefaultRMid;  // ohm, of the Pi-L
 };
 
 // The amateur bands of --bands ham, MHz.

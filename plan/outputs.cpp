@@ -2,11 +2,13 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdlib>
 #include <optional>
 #include <system_error>
 
+#include "plan/pi_l_report.hpp"
 #include "plan/texts.hpp"
 #include "printer/numform.hpp"
 #include "printer/results.hpp"
@@ -144,6 +146,64 @@ void grid_section(std::string& out, const PlanReport& report, std::size_t width)
   if (report.designs.empty()) grid_block(out, report, label_width, 0, 0);
 }
 
+// The Pi-L's refusal or warnings of a design, each after the Pi-L's prefix.
+void pi_l_warning_lines(std::vector<std::string>& lines, const Design& d) {
+  if (!d.pi_l) return;
+  const std::string prefix(plan_texts().pi_l_warnings_prefix);
+  const std::string why = pi_l_refusal(*d.pi_l);
+  if (!why.empty()) lines.push_back(prefix + std::string(plan_texts().pi_l_refused) + ": " + why);
+  for (const std::string& w : pi_l_warning_texts(*d.pi_l)) lines.push_back(prefix + w);
+}
+
+// The Pi-L's values for every design side by side, in the blocks of the grid.
+void pi_l_grid_block(std::string& out, const PlanReport& report, std::size_t label_width,
+                     std::size_t first, std::size_t last) {
+  const PlanTexts& t = plan_texts();
+  const auto row = [&](std::string_view label) {
+    out += ' ' + pad_right(label, label_width) + "  ";
+  };
+  row(bare_label(text::kFileTexts.frequency_heading));
+  for (std::size_t col = first; col < last; ++col) {
+    out += numform::fixed(report.designs[col].f_mhz, kCell, 3);
+  }
+  out += '\n';
+  row(t.pi_l_status);
+  for (std::size_t col = first; col < last; ++col) {
+    const bool done = report.designs[col].pi_l->design.completed();
+    out += pad_left(done ? t.pi_l_completed : t.pi_l_refused, kCell);
+  }
+  out += '\n';
+  for (const PiLLine& line : kPiLLines) {
+    row(t.*line.label);
+    for (std::size_t col = first; col < last; ++col) {
+      const PiLColumn& c = *report.designs[col].pi_l;
+      const float v = pi_l_value(line, c);
+      const bool shown = line.beside != nullptr ? !std::isnan(v) : c.design.completed();
+      out += shown ? numform::fixed(v, kCell, 3) : pad_left("—", kCell);
+    }
+    out += '\n';
+  }
+}
+
+void pi_l_grid_section(std::string& out, const PlanReport& report, std::size_t width) {
+  if (report.network != Network::pi_l) return;
+  std::size_t label_width = display_width(bare_label(text::kFileTexts.frequency_heading));
+  label_width = std::max(label_width, display_width(plan_texts().pi_l_status));
+  for (const PiLLine& line : kPiLLines) {
+    label_width = std::max(label_width, display_width(plan_texts().*line.label));
+  }
+  const std::size_t label_column = label_width + 3;
+  const std::size_t per_block =
+      width > label_column ? std::max<std::size_t>(1, (width - label_column) / kCell) : 1;
+  out += ' ' + fill(plan_texts().pi_l_heading, {float_text(report.r_mid)}) + "\n\n";
+  for (std::size_t first = 0; first < report.designs.size(); first += per_block) {
+    if (first != 0) out += '\n';
+    pi_l_grid_block(out, report, label_width, first,
+                    std::min(report.designs.size(), first + per_block));
+  }
+  out += '\n';
+}
+
 void warnings_section(std::string& out, const PlanReport& report) {
   out += " Предупреждения:\n";
   bool any = false;
@@ -153,6 +213,7 @@ void warnings_section(std::string& out, const PlanReport& report) {
       lines.push_back("отказ: " + std::string(texts().abort_lines[0]) + " (выше 0.7·Q0)");
     }
     for (const std::string_view w : warning_texts(d)) lines.emplace_back(w);
+    pi_l_warning_lines(lines, d);
     for (std::size_t i = 0; i < lines.size(); ++i) {
       out += ' ' + (i == 0 ? mhz(d.f_mhz) + std::string(kMhz) + ": " : std::string(15, ' '));
       out += lines[i] + '\n';
@@ -205,6 +266,22 @@ void summary_section(std::string& out, const PlanReport& report) {
   out += ' ' + hot_cap_line(s) + '\n';
 }
 
+// The ranges of the Pi-L's four elements, with the labels of the Pi-L's values.
+void pi_l_summary_section(std::string& out, const Summary& s) {
+  if (!s.pi_l_spans) return;
+  const PlanTexts& t = plan_texts();
+  const PiLSpans& e = *s.pi_l_spans;
+  out += ' ' + std::string(t.pi_l_ranges) + '\n';
+  const auto span_line = [&](std::string_view label, const Span& span) {
+    out += ' ' + pad_right(label, 32) + " от " + at_text(span.min, 11, kSpanDecimals) + "  до " +
+           at_text(span.max, 11, kSpanDecimals) + '\n';
+  };
+  span_line(t.pi_l_c1_total_pf, e.c1_total_pf);
+  span_line(t.pi_l_l1_uh, e.l1_uh);
+  span_line(t.pi_l_c2_pf, e.c2_pf);
+  span_line(t.pi_l_l2_uh, e.l2_uh);
+}
+
 Json at_json(const AtFrequency& a) {
   Json j = Json::object();
   j["value"] = a.value;
@@ -229,6 +306,15 @@ Json duty_json(const Duty& d) {
   return j;
 }
 
+Json pi_l_spans_json(const PiLSpans& s) {
+  Json j = Json::object();
+  j["c1_total_pf"] = span_json(s.c1_total_pf);
+  j["l1_uh"] = span_json(s.l1_uh);
+  j["c2_pf"] = span_json(s.c2_pf);
+  j["l2_uh"] = span_json(s.l2_uh);
+  return j;
+}
+
 }  // namespace
 
 std::string float_text(float value) {
@@ -240,10 +326,12 @@ std::string float_text(float value) {
 std::vector<std::string_view> warning_texts(const Design& design) {
   std::vector<std::string_view> out;
   if (!design.completed()) return out;
-  for (const warnings::Warning w : design.record.warnings) {
-    out.push_back(texts().warnings[static_cast<std::size_t>(w)]);
-  }
+  for (const warnings::Warning w : design.record.warnings) out.push_back(warning_text(w));
   return out;
+}
+
+std::string_view warning_text(warnings::Warning w) {
+  return texts().warnings[static_cast<std::size_t>(w)];
 }
 
 std::size_t table_width() {
@@ -271,9 +359,11 @@ std::string table_report(const PlanReport& report, std::size_t width) {
   out += '\n';
   grid_section(out, report, width);
   out += '\n';
+  pi_l_grid_section(out, report, width);
   warnings_section(out, report);
   out += '\n';
   summary_section(out, report);
+  pi_l_summary_section(out, report.summary);
   return out;
 }
 
@@ -287,20 +377,23 @@ std::string csv_report(const PlanReport& report) {
   }
   std::string out = "f_mhz,status";
   for (const results::Line* line : columns) out += ',' + std::string(line->key);
-  out += ",hot_cap_warning\n";
+  out += ",hot_cap_warning";
+  if (report.network == Network::pi_l) out += pi_l_csv_header();
+  out += '\n';
   for (const Design& d : report.designs) {
     out += float_text(d.f_mhz);
     if (!d.completed()) {
       out += ",refused";
       out += std::string(columns.size() + 1, ',');
-      out += '\n';
-      continue;
+    } else {
+      out += ",completed";
+      for (const results::Line* line : columns) {
+        out += ',' + float_text(results::value(*line, d.record.results, d.record.pulse_coeffs));
+      }
+      out += ',' + std::to_string(d.record.hot_cap_warning);
     }
-    out += ",completed";
-    for (const results::Line* line : columns) {
-      out += ',' + float_text(results::value(*line, d.record.results, d.record.pulse_coeffs));
-    }
-    out += ',' + std::to_string(d.record.hot_cap_warning) + '\n';
+    if (d.pi_l) out += pi_l_csv_row(*d.pi_l);
+    out += '\n';
   }
   return out;
 }
@@ -333,6 +426,7 @@ Json json_document(const PlanReport& report) {
   inputs["f_mhz"] = freqs;
   doc["inputs"] = inputs;
   doc["raise_q"] = report.raise_q;
+  doc["network"] = network_name(report.network);
 
   Json designs = Json::array();
   for (const Design& d : report.designs) {
@@ -349,6 +443,7 @@ Json json_document(const PlanReport& report) {
     Json warnings = Json::array();
     for (const std::string_view w : warning_texts(d)) warnings.push_back(std::string(w));
     j["warnings"] = warnings;
+    if (d.pi_l) j["pi_l"] = pi_l_json(*d.pi_l);
     designs.push_back(j);
   }
   doc["designs"] = designs;
@@ -376,6 +471,7 @@ Json json_document(const PlanReport& report) {
     summary["ranges"] = nullptr;
     summary["maxima"] = nullptr;
   }
+  if (s.pi_l_spans) summary["pi_l_ranges"] = pi_l_spans_json(*s.pi_l_spans);
   doc["summary"] = summary;
   return doc;
 }

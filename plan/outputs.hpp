@@ -27,6 +27,8 @@ struct PlanReport {
   bool raise_q = false;
   std::vector<Design> designs;
   Summary summary;
+  Network network = Network::pi;  // with pi_l every design has its Pi-L column
+  float r_mid = kDefaultRMid;     // ohm, of the Pi-L
 };
 
 // The shortest decimal text that strtof reads back as the same float (at
@@ -37,6 +39,9 @@ std::string float_text(float value);
 // The texts of the warnings of a completed design, as the console report
 // words them (UTF-8); none for a refused design.
 std::vector<std::string_view> warning_texts(const Design& design);
+
+// The text of one warning, as the console report words it (UTF-8).
+std::string_view warning_text(warnings::Warning w);
 
 // The width of the readable table, in characters: 100, or COLUMNS from the
 // environment when it is a whole number from kNarrowestTable to kWidestTable.

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "plan/pi_l_report.hpp"
 #include "plan/response.hpp"
 #include "plan/texts.hpp"
 #include "text/texts.hpp"
@@ -203,16 +204,34 @@ std::string network_at(const Design& d) {
   return fill(texts().plot_network_at, {shown(static_cast<double>(d.f_mhz), 3)});
 }
 
-std::string refused_svg(const Design& d) {
-  const std::string title = network_at(d);
-  const std::string refused =
-      fill(texts().plot_refused, {text::console_texts(text::Encoding::utf8).abort_lines[0]});
+std::string pi_l_network_at(const Design& d) {
+  return fill(texts().plot_pi_l_network_at, {shown(static_cast<double>(d.f_mhz), 3)});
+}
+
+// What the page says about the network besides its curves.
+struct Facts {
+  std::string network_at;      // "... на f МГц"
+  std::string elements;        // the line of element values
+  std::string_view s11_panel;  // the heading of the |S11| panel
+  float u_in_rms = 0.0f;       // V, of the generator
+  float passband_khz = 0.0f;   // the table's -1 dB band
+  float s11_band_khz = 0.0f;   // the table's S11 band
+  std::string suppression_note;
+};
+
+std::string refusal_page(const std::string& title, const std::string& refused) {
   std::string out = document_start(title + ": " + refused, 190.0);
   text(out, kWidth / 2.0, 60.0, title, {20.0, "middle", "#222", true});
   text(out, kWidth / 2.0, 120.0, refused, {16.0, "middle", "#b00"});
   text(out, kWidth / 2.0, 150.0, texts().plot_no_curves, {14.0, "middle"});
   out += "</svg>\n";
   return out;
+}
+
+std::string refused_svg(const Design& d) {
+  const std::string refused =
+      fill(texts().plot_refused, {text::console_texts(text::Encoding::utf8).abort_lines[0]});
+  return refusal_page(network_at(d), refused);
 }
 
 // The axes of both panels: the sweep's frequencies, and levels down to 10 dB
@@ -237,19 +256,54 @@ std::string clip(std::string_view id, double top, double bottom) {
 }
 
 // The title, the clipping areas and the line of the network's values.
-void heading(std::string& out, const Design& d) {
-  const stage::StageResults& r = d.record.results;
-  const stage::StageInputs& in = d.record.inputs;
+void heading(std::string& out, const Facts& f) {
   out +=
       "<defs>\n" + clip("clip-a", kTopA, kBottomA) + clip("clip-b", kTopB, kBottomB) + "</defs>\n";
-  text(out, kWidth / 2.0, 30.0, fill(texts().plot_title, {network_at(d)}),
+  text(out, kWidth / 2.0, 30.0, fill(texts().plot_title, {f.network_at}),
        {19.0, "middle", "#222", true});
-  const auto v = [](float x, int decimals) { return shown(static_cast<double>(x), decimals); };
-  text(out, kWidth / 2.0, 54.0,
-       fill(texts().plot_elements,
-            {v(r.c1_total_pf, 1), v(r.l_uh, 3), v(r.c2_pf, 1), v(r.q_loaded, 2),
-             v(in.q_unloaded, 0), v(r.r_oe, 1), v(in.r_load, 1)}),
-       {13.5, "middle"});
+  text(out, kWidth / 2.0, 54.0, f.elements, {13.5, "middle"});
+}
+
+std::string value_text(float x, int decimals) {
+  return shown(static_cast<double>(x), decimals);
+}
+
+Facts pi_facts(const Design& d) {
+  const stage::StageResults& r = d.record.results;
+  const stage::StageInputs& in = d.record.inputs;
+  const auto v = value_text;
+  Facts f;
+  f.network_at = network_at(d);
+  f.elements = fill(texts().plot_elements,
+                    {v(r.c1_total_pf, 1), v(r.l_uh, 3), v(r.c2_pf, 1), v(r.q_loaded, 2),
+                     v(in.q_unloaded, 0), v(r.r_oe, 1), v(in.r_load, 1)});
+  f.s11_panel = texts().plot_s11_panel;
+  f.u_in_rms = r.u_in_rms;
+  f.passband_khz = r.passband_khz;
+  f.s11_band_khz = r.s11_band_khz;
+  f.suppression_note = fill(texts().plot_suppression_note, {v(r.filter_achieved_db, 1)});
+  return f;
+}
+
+Facts pi_l_facts(const Design& d) {
+  const PiLColumn& c = *d.pi_l;
+  const design::PiLResults& r = c.design.results;
+  const stage::StageInputs& in = d.record.inputs;
+  const auto v = value_text;
+  Facts f;
+  f.network_at = pi_l_network_at(d);
+  f.elements =
+      fill(texts().plot_pi_l_elements,
+           {v(r.c1_total_pf, 1), v(r.l1_uh, 3), v(r.c2_pf, 1), v(r.l2_uh, 3), v(r.r_mid, 1),
+            v(r.q_loaded, 2), v(in.q_unloaded, 0), v(r.r_oe, 1), v(in.r_load, 1)});
+  f.s11_panel = texts().plot_pi_l_s11_panel;
+  f.u_in_rms = c.design.u_in_rms;
+  f.passband_khz = r.passband_khz;
+  f.s11_band_khz = r.s11_band_khz;
+  const auto db = [](float x) { return std::isnan(x) ? std::string("—") : value_text(x, 1); };
+  f.suppression_note = fill(texts().plot_pi_l_suppression_note,
+                            {v(r.filter_achieved_db, 1), db(c.pi_h2_db), db(c.pi_h3_db)});
+  return f;
 }
 
 void shade(std::string& out, const Axes& a, const std::vector<Band>& bands, double top,
@@ -285,8 +339,8 @@ void response_panel(std::string& out, const Axes& a, const Response& resp) {
 }
 
 // Panel B: |S11| with the band below 0.1 and the 0.1 level.
-void s11_panel(std::string& out, const Axes& a, const Response& resp) {
-  text(out, kLeft, kTopB - 10.0, texts().plot_s11_panel, {14.0, "start", "#222", true});
+void s11_panel(std::string& out, const Axes& a, const Response& resp, std::string_view title) {
+  text(out, kLeft, kTopB - 10.0, title, {14.0, "start", "#222", true});
   shade(out, a, resp.s11_below_0_1, kTopB, kBottomB, "#f2c14e",
         "class=\"band-s11\" fill-opacity=\"0.6\"");
   x_grid(out, a, kTopB, kBottomB, true);
@@ -355,7 +409,7 @@ void legend(std::string& out, double x, double y, std::string_view colour,
 // The legends, and what the curves are: the bands of the curve are found
 // on its fine sweep, the table's with the design's own frequency step, and
 // the picture says which is which.
-void legends_and_notes(std::string& out, const Axes& a, const Response& resp, const Design& d) {
+void legends_and_notes(std::string& out, const Axes& a, const Response& resp, const Facts& f) {
   const PlanTexts& x = texts();
   const double lx = kRight - 400.0;
   legend(out, lx, kTopA + 22.0, "#1f5fbf", x.plot_response_legend, "#7fd17f", "0.45",
@@ -365,31 +419,45 @@ void legends_and_notes(std::string& out, const Axes& a, const Response& resp, co
          resp.s11_below_0_1.empty()
              ? std::string(x.plot_band_s11_none)
              : fill(x.plot_band_s11, {band_text(resp.s11_below_0_1.front())}));
-  const stage::StageResults& r = d.record.results;
   const auto v = [](float value) { return shown(static_cast<double>(value), 1); };
   const double ny = kBottomB + 66.0;
-  text(out, kLeft, ny, fill(x.plot_generator, {v(r.u_in_rms)}), {12.0});
-  text(out, kLeft, ny + 17.0, fill(x.plot_table_bands, {v(r.passband_khz), v(r.s11_band_khz)}),
+  text(out, kLeft, ny, fill(x.plot_generator, {v(f.u_in_rms)}), {12.0});
+  text(out, kLeft, ny + 17.0, fill(x.plot_table_bands, {v(f.passband_khz), v(f.s11_band_khz)}),
        {12.0, "start", "#222", true});
   text(out, kLeft, ny + 34.0, x.plot_which_is_which, {12.0});
-  text(out, kLeft, ny + 51.0, fill(x.plot_suppression_note, {v(r.filter_achieved_db)}), {12.0});
+  text(out, kLeft, ny + 51.0, f.suppression_note, {12.0});
+}
+
+// The page of a network's response.
+std::string response_page(const Response& resp, const Facts& f, float f_hz) {
+  const Axes a = axes_of(resp);
+  std::string out = document_start(fill(texts().plot_title, {f.network_at}));
+  heading(out, f);
+  response_panel(out, a, resp);
+  s11_panel(out, a, resp, f.s11_panel);
+  harmonic_marks(out, a, resp, f_hz);
+  legends_and_notes(out, a, resp, f);
+  out += "</svg>\n";
+  return out;
+}
+
+std::string pi_l_svg(const Design& d) {
+  const PiLColumn& c = *d.pi_l;
+  if (!c.design.completed()) {
+    return refusal_page(pi_l_network_at(d), fill(texts().plot_pi_l_refused, {pi_l_refusal(c)}));
+  }
+  const PiLNetwork net{c.design.net, c.design.results.r_oe, c.design.u_in_rms,
+                       d.record.inputs.f_hz};
+  return response_page(response(net), pi_l_facts(d), net.f_hz);
 }
 
 }  // namespace
 
 std::string plot_svg(const Design& d) {
+  if (d.pi_l) return pi_l_svg(d);
   if (!d.completed()) return refused_svg(d);
   const FinalNetwork net = final_network(d.record);
-  const Response resp = response(net);
-  const Axes a = axes_of(resp);
-  std::string out = document_start(fill(texts().plot_title, {network_at(d)}));
-  heading(out, d);
-  response_panel(out, a, resp);
-  s11_panel(out, a, resp);
-  harmonic_marks(out, a, resp, net.f_hz);
-  legends_and_notes(out, a, resp, d);
-  out += "</svg>\n";
-  return out;
+  return response_page(response(net), pi_facts(d), net.f_hz);
 }
 
 }  // namespace plan

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "main/stage_record.hpp"
+#include "network/pi_l.hpp"
 #include "spectrum/spectrum.hpp"
 
 namespace plan {
@@ -55,5 +56,18 @@ struct Response {
 
 // intervals : number of equal steps between 0.5 f and 3.5 f, >= 2
 Response response(const FinalNetwork& n, std::size_t intervals = 1500);
+
+// A Pi-L network with the working point it was designed for.
+struct PiLNetwork {
+  pi_l::Network net;
+  float r_oe = 0.0f;      // ohm
+  float u_in_rms = 0.0f;  // V rms
+  float f_hz = 0.0f;      // working frequency, Hz
+};
+
+// The same response for a Pi-L, from its double-precision solution with the
+// same generator (E_g = 11 U behind 11 R_oe) and |S11| against R_oe.
+// intervals : as above
+Response response(const PiLNetwork& n, std::size_t intervals = 1500);
 
 }  // namespace plan

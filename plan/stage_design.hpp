@@ -4,12 +4,14 @@
 // starting values given as the dialog takes them (typed units).
 
 #include <array>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "main/design.hpp"
 #include "main/stage_record.hpp"
 #include "main/starting_values.hpp"
+#include "plan/pi_l_design.hpp"
 
 namespace plan {
 
@@ -20,7 +22,8 @@ using TypedInputs = starting_values::TypedInputs;
 struct Design {
   float f_mhz = 0.0f;  // the frequency as given, MHz
   design::Outcome outcome = design::Outcome::refused_critical_q;
-  stage::StageRecord record;  // results and pulse coefficients all 0 when refused
+  stage::StageRecord record;      // results and pulse coefficients all 0 when refused
+  std::optional<PiLColumn> pi_l;  // with --network pi-l
 
   bool completed() const { return outcome == design::Outcome::completed; }
 };

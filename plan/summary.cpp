@@ -69,6 +69,23 @@ bool hot_cap_below_min(const stage::StageRecord& record) {
   return in.c_tube + in.c_var_min > final_network(record).net.c1;
 }
 
+// The Pi-L's element ranges, when any Pi-L design completed.
+std::optional<PiLSpans> pi_l_spans(const std::vector<Design>& designs) {
+  Extremes c1{kSpanDecimals}, l1{kSpanDecimals}, c2{kSpanDecimals}, l2{kSpanDecimals};
+  bool any = false;
+  for (const Design& d : designs) {
+    if (!d.pi_l || !d.pi_l->design.completed()) continue;
+    const design::PiLResults& r = d.pi_l->design.results;
+    c1.visit(r.c1_total_pf, d.f_mhz);
+    l1.visit(r.l1_uh, d.f_mhz);
+    c2.visit(r.c2_pf, d.f_mhz);
+    l2.visit(r.l2_uh, d.f_mhz);
+    any = true;
+  }
+  if (!any) return std::nullopt;
+  return PiLSpans{c1.span(), l1.span(), c2.span(), l2.span()};
+}
+
 }  // namespace
 
 Summary summarise(const std::vector<Design>& designs) {
@@ -95,6 +112,7 @@ Summary summarise(const std::vector<Design>& designs) {
     s.spans = ElementSpans{c1.span(), c_hot.span(), l.span(), c2.span()};
     s.duties = ElementDuties{d_c1.duty(), d_coil.duty(), d_c2.duty()};
   }
+  s.pi_l_spans = pi_l_spans(designs);
   return s;
 }
 

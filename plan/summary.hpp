@@ -52,6 +52,14 @@ struct ElementDuties {
   Duty c2;
 };
 
+// The Pi-L's four elements over its completed designs.
+struct PiLSpans {
+  Span c1_total_pf;
+  Span l1_uh;
+  Span c2_pf;
+  Span l2_uh;
+};
+
 // Over the completed designs only; values that are not a number are left
 // out.
 struct Summary {
@@ -63,6 +71,8 @@ struct Summary {
   // capacitor's minimum (the design procedure's own test: Ctube + Cvar,min
   // above C1), MHz, in the given order.
   std::vector<float> hot_cap_below_min_f_mhz;
+  // With --network pi-l: nullopt when no Pi-L design completed.
+  std::optional<PiLSpans> pi_l_spans;
 };
 
 Summary summarise(const std::vector<Design>& designs);

@@ -80,6 +80,40 @@ struct PlanTexts {
   std::string_view plot_table_bands;  // %1 -1 dB band, %2 S11 band, kHz
   std::string_view plot_which_is_which;
   std::string_view plot_suppression_note;  // %1 dB
+
+  // --- The Pi-L tank (--network pi-l, --r-mid): texts of its own. ---
+  // --help.
+  std::string_view help_network, help_r_mid;
+  // Messages on standard error.
+  std::string_view unknown_network;       // %1 as given
+  std::string_view r_mid_without_pi_l;    // --r-mid with the plain Pi
+  std::string_view r_mid_not_above_load;  // %1 Rm, %2 the load resistance
+  std::string_view r_mid_not_below_roe;   // %1 Rm, %2 U^2 / P
+  // The table: the heading (%1 Rm), the status row, its words, and why a
+  // design was refused.
+  std::string_view pi_l_heading, pi_l_status, pi_l_completed, pi_l_refused;
+  std::string_view pi_l_refused_critical_q;
+  std::string_view pi_l_refused_r_mid;  // %1 Rm, %2 Roe
+  std::string_view pi_l_refused_pi_section;
+  std::string_view pi_l_warnings_prefix;  // before each Pi-L warning in the table
+  std::string_view pi_l_q_below_1;        // %1 Q_L
+  std::string_view pi_l_q_above_10;       // %1 Q_L
+  std::string_view pi_l_ranges;           // the summary's heading
+  // The labels of the Pi-L's values (plan/pi_l_report.hpp), table and summary.
+  std::string_view pi_l_c1_total_pf, pi_l_c_hot_pf, pi_l_l1_uh, pi_l_c2_pf, pi_l_l2_uh, pi_l_r_mid,
+      pi_l_r_oe, pi_l_q_loaded, pi_l_q_critical, pi_l_q_l_section, pi_l_eff_network_pct,
+      pi_l_eff_total_pct, pi_l_p_h1, pi_l_filter_achieved_db, pi_l_p_h2_out_mw, pi_l_i_c1_a,
+      pi_l_u_c1_rms, pi_l_i_l1_a, pi_l_u_l1_rms, pi_l_i_c2_a, pi_l_u_mid_rms, pi_l_i_l2_a,
+      pi_l_u_l2_rms, pi_l_u_load_rms, pi_l_passband_khz, pi_l_s11_band_khz, pi_l_s11_at_f,
+      pi_l_h2_db, pi_l_h3_db, pi_l_pi_h2_db, pi_l_pi_h3_db;
+  // The plot.
+  std::string_view plot_pi_l_network_at;  // %1 f, MHz
+  std::string_view plot_pi_l_refused;     // %1 the reason
+  std::string_view
+      plot_pi_l_elements;  // %1 C1, %2 L1, %3 C2, %4 L2, %5 Rm, %6 QL, %7 Q0, %8 Roe, %9 Rload
+  std::string_view plot_pi_l_s11_panel;
+  std::string_view plot_pi_l_suppression_note;  // %1 dB, %2 and %3 the plain Pi's at 2f and 3f
+  // --- end of the Pi-L's texts. ---
 };
 
 inline constexpr PlanTexts kRussianTexts{
@@ -208,6 +242,85 @@ inline constexpr PlanTexts kRussianTexts{
     .plot_suppression_note =
         "Подавление на графике — самого П-контура; фильтрация 2-й "
         "гармоники каскада по расчету (с импульсом тока): %1 дБ.",
+
+    // --- The Pi-L tank. ---
+    .help_network =
+        "схема контура: pi — П-контур (по умолчанию); pi-l — П-L-контур: П-звено\n"
+        "от Roe до Rm, затем последовательная катушка L2 (Г-звено) до нагрузки;\n"
+        "рядом выводится подавление 2f и 3f П-контуром из тех же исходных данных",
+    .help_r_mid =
+        "промежуточное сопротивление Rm П-L-контура, Ом (по умолчанию 300);\n"
+        "больше сопротивления нагрузки и меньше входного сопротивления Roe",
+    .unknown_network = "--network: неизвестная схема «%1»; ожидается pi или pi-l",
+    .r_mid_without_pi_l = "--r-mid задаётся только вместе с --network pi-l",
+    .r_mid_not_above_load =
+        "--r-mid: %1 Ом не больше сопротивления нагрузки --r-load = %2 Ом; "
+        "Rm должно быть больше сопротивления нагрузки и меньше Roe",
+    .r_mid_not_below_roe =
+        "--r-mid: %1 Ом не меньше наибольшего возможного входного сопротивления "
+        "Roe = U²/P = %2 Ом (U = (E − Umin)/√2); Rm должно быть больше "
+        "сопротивления нагрузки и меньше Roe",
+    .pi_l_heading =
+        "П-L-контур (--network pi-l): П-звено от Roe до Rm = %1 Ом, катушка L2 "
+        "от Rm до нагрузки",
+    .pi_l_status = "Расчет П-L-контура",
+    .pi_l_completed = "выполнен",
+    .pi_l_refused = "отказ",
+    .pi_l_refused_critical_q = "критическая добротность П-звена выше 0.7·Q0",
+    .pi_l_refused_r_mid = "Rm = %1 Ом не меньше входного сопротивления Roe = %2 Ом",
+    .pi_l_refused_pi_section =
+        "П-звено не имеет положительных элементов при достигнутой нагруженной "
+        "добротности",
+    .pi_l_warnings_prefix = "П-L: ",
+    .pi_l_q_below_1 =
+        "добротность Г-звена Q_L = %1 меньше 1: Rm близко к сопротивлению "
+        "нагрузки, катушка L2 почти ничего не даёт",
+    .pi_l_q_above_10 =
+        "добротность Г-звена Q_L = %1 больше 10: Rm слишком велико, Г-звено "
+        "узкополосно и теряет мощность",
+    .pi_l_ranges = "Пределы значений элементов П-L-контура:",
+    .pi_l_c1_total_pf = "С1 П-L-контура полная, пФ",
+    .pi_l_c_hot_pf = "C горячего конденсатора П-L, пФ",
+    .pi_l_l1_uh = "L1 П-L-контура, мкГн",
+    .pi_l_c2_pf = "С2 П-L-контура (в точке Rm), пФ",
+    .pi_l_l2_uh = "L2 П-L-контура, мкГн",
+    .pi_l_r_mid = "Промежуточное сопротивление Rm, Ом",
+    .pi_l_r_oe = "Входное сопр. П-L-контура (Roe), Ом",
+    .pi_l_q_loaded = "Нагруженная добротность П-звена",
+    .pi_l_q_critical = "Критическая добротность П-звена",
+    .pi_l_q_l_section = "Добротность Г-звена Q_L",
+    .pi_l_eff_network_pct = "КПД П-L-контура, %",
+    .pi_l_eff_total_pct = "КПД общий с П-L-контуром, %",
+    .pi_l_p_h1 = "Мощность 1-й гармоники в контуре, Вт",
+    .pi_l_filter_achieved_db = "Фильтрация 2-й гармоники, дБ",
+    .pi_l_p_h2_out_mw = "Мощность 2-й гармоники в нагрузке, мВт",
+    .pi_l_i_c1_a = "Ток через С1, А (эфф.)",
+    .pi_l_u_c1_rms = "Напряжение на С1, В (эфф.)",
+    .pi_l_i_l1_a = "Ток через L1, А (эфф.)",
+    .pi_l_u_l1_rms = "Напряжение на L1, В (эфф.)",
+    .pi_l_i_c2_a = "Ток через С2, А (эфф.)",
+    .pi_l_u_mid_rms = "Напряжение на С2 (в точке Rm), В (эфф.)",
+    .pi_l_i_l2_a = "Ток через L2, А (эфф.)",
+    .pi_l_u_l2_rms = "Напряжение на L2, В (эфф.)",
+    .pi_l_u_load_rms = "Напряжение на нагрузке, В (эфф.)",
+    .pi_l_passband_khz = "Полоса П-L по уровню -1 дБ, кГц",
+    .pi_l_s11_band_khz = "Полоса П-L по уровню S11 0.1, кГц",
+    .pi_l_s11_at_f = "S11 П-L-контура на частоте f",
+    .pi_l_h2_db = "Подавление 2f П-L-контуром, дБ",
+    .pi_l_h3_db = "Подавление 3f П-L-контуром, дБ",
+    .pi_l_pi_h2_db = "Подавление 2f П-контуром, дБ",
+    .pi_l_pi_h3_db = "Подавление 3f П-контуром, дБ",
+    .plot_pi_l_network_at = "П-L-контур на %1 МГц",
+    .plot_pi_l_refused = "Расчет П-L-контура отклонен: %1.",
+    .plot_pi_l_elements =
+        "С1 = %1 пФ,  L1 = %2 мкГн,  С2 = %3 пФ,  L2 = %4 мкГн,  Rm = %5 Ом,  "
+        "Qн = %6,  Q0 = %7,  Roe = %8 Ом,  Rн = %9 Ом",
+    .plot_pi_l_s11_panel = "|S11| на входе П-L-контура (относительно Roe)",
+    .plot_pi_l_suppression_note =
+        "Подавление на графике — самого П-L-контура; фильтрация 2-й гармоники "
+        "каскада (с импульсом тока): %1 дБ. П-контур из тех же исходных данных: "
+        "2f %2 дБ, 3f %3 дБ.",
+    // --- end of the Pi-L's texts. ---
 };
 
 // The texts valvenet-plan shows.

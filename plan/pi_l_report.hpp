@@ -1,0 +1,51 @@
+#pragma once
+
+// The description of the Pi-L's values: for every value of a Pi-L design,
+// its CSV and JSON key and its label. The table, the CSV, the JSON and the
+// summary walk it, so a new value is one entry here.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "plan/outputs.hpp"
+#include "plan/pi_l_design.hpp"
+#include "plan/texts.hpp"
+
+namespace plan {
+
+struct PiLLine {
+  std::string_view key;                // JSON key in "pi_l"; the CSV's column is "pi_l_" + key
+  std::string_view PlanTexts::*label;  // in the table
+  float design::PiLResults::*result;   // the Pi-L's value, or nullptr
+  float PiLColumn::*beside;            // the plain Pi's value beside it, or nullptr
+};
+
+inline constexpr std::size_t kPiLLineCount = 31;
+extern const std::array<PiLLine, kPiLLineCount> kPiLLines;
+
+// The value of a line for a column; a plain-Pi value is there whatever
+// became of the Pi-L.
+float pi_l_value(const PiLLine& line, const PiLColumn& column);
+
+// Why the Pi-L of a column was refused, in the program's language; empty
+// when it was completed.
+std::string pi_l_refusal(const PiLColumn& column);
+
+// The Pi-L's warnings of a completed design, in the program's language.
+std::vector<std::string> pi_l_warning_texts(const PiLColumn& column);
+
+// The "pi_l" object of a design in the JSON: status, reason (null when
+// completed), every value (null when it is not known), warnings.
+Json pi_l_json(const PiLColumn& column);
+
+// The CSV's Pi-L columns: the header's part (with its leading comma) and
+// one row's part.
+std::string pi_l_csv_header();
+std::string pi_l_csv_row(const PiLColumn& column);
+
+// The report's name of a network: "pi" or "pi-l".
+std::string_view network_name(Network n);
+
+}  // namespace plan
