@@ -1,6 +1,8 @@
 #include "plan/pi_l_report.hpp"
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace plan {
 
@@ -9,6 +11,13 @@ namespace {
 using T = PlanTexts;
 using R = design::PiLResults;
 using C = PiLColumn;
+
+// A number in a message: fixed decimals, the point as in the table.
+std::string message_number(float v, int decimals) {
+  std::array<char, 48> buf{};
+  std::snprintf(buf.data(), buf.size(), "%.*f", decimals, static_cast<double>(v));
+  return buf.data();
+}
 
 bool known(const PiLLine& line, const PiLColumn& column) {
   return line.beside != nullptr ? !std::isnan(column.*line.beside) : column.design.completed();
@@ -79,7 +88,7 @@ std::string pi_l_refusal(const PiLColumn& column) {
     case design::PiLOutcome::refused_critical_q:
       return std::string(t.pi_l_refused_critical_q);
     case design::PiLOutcome::refused_r_mid:
-      return fill(t.pi_l_refused_r_mid, {float_text(r.r_mid), float_text(r.r_oe)});
+      return fill(t.pi_l_refused_r_mid, {message_number(r.r_mid, 1), message_number(r.r_oe, 1)});
     case design::PiLOutcome::refused_pi_section:
       return std::string(t.pi_l_refused_pi_section);
   }
@@ -90,7 +99,7 @@ std::vector<std::string> pi_l_warning_texts(const PiLColumn& column) {
   std::vector<std::string> out;
   if (!column.design.completed()) return out;
   for (const warnings::Warning w : column.design.warnings) out.emplace_back(warning_text(w));
-  const std::string q_l = float_text(column.design.results.q_l_section);
+  const std::string q_l = message_number(column.design.results.q_l_section, 3);
   if (column.design.l_section_q == warnings::LSectionQ::below_1) {
     out.push_back(fill(plan_texts().pi_l_q_below_1, {q_l}));
   } else if (column.design.l_section_q == warnings::LSectionQ::above_10) {

@@ -219,11 +219,12 @@ struct Facts {
   std::string suppression_note;
 };
 
-std::string refusal_page(const std::string& title, const std::string& refused) {
+std::string refusal_page(const std::string& title, const std::string& refused,
+                         std::string_view no_curves) {
   std::string out = document_start(title + ": " + refused, 190.0);
   text(out, kWidth / 2.0, 60.0, title, {20.0, "middle", "#222", true});
   text(out, kWidth / 2.0, 120.0, refused, {16.0, "middle", "#b00"});
-  text(out, kWidth / 2.0, 150.0, texts().plot_no_curves, {14.0, "middle"});
+  text(out, kWidth / 2.0, 150.0, no_curves, {14.0, "middle"});
   out += "</svg>\n";
   return out;
 }
@@ -231,7 +232,7 @@ std::string refusal_page(const std::string& title, const std::string& refused) {
 std::string refused_svg(const Design& d) {
   const std::string refused =
       fill(texts().plot_refused, {text::console_texts(text::Encoding::utf8).abort_lines[0]});
-  return refusal_page(network_at(d), refused);
+  return refusal_page(network_at(d), refused, texts().plot_no_curves);
 }
 
 // The axes of both panels: the sweep's frequencies, and levels down to 10 dB
@@ -444,7 +445,8 @@ std::string response_page(const Response& resp, const Facts& f, float f_hz) {
 std::string pi_l_svg(const Design& d) {
   const PiLColumn& c = *d.pi_l;
   if (!c.design.completed()) {
-    return refusal_page(pi_l_network_at(d), fill(texts().plot_pi_l_refused, {pi_l_refusal(c)}));
+    return refusal_page(pi_l_network_at(d), fill(texts().plot_pi_l_refused, {pi_l_refusal(c)}),
+                        texts().plot_pi_l_no_curves);
   }
   const PiLNetwork net{c.design.net, c.design.results.r_oe, c.design.u_in_rms,
                        d.record.inputs.f_hz};

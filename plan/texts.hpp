@@ -113,6 +113,7 @@ struct PlanTexts {
       plot_pi_l_elements;  // %1 C1, %2 L1, %3 C2, %4 L2, %5 Rm, %6 QL, %7 Q0, %8 Roe, %9 Rload
   std::string_view plot_pi_l_s11_panel;
   std::string_view plot_pi_l_suppression_note;  // %1 dB, %2 and %3 the plain Pi's at 2f and 3f
+  std::string_view plot_pi_l_no_curves;
   // --- end of the Pi-L's texts. ---
 };
 
@@ -318,8 +319,8 @@ inline constexpr PlanTexts kRussianTexts{
     .plot_pi_l_s11_panel = "|S11| на входе П-L-контура (относительно Roe)",
     .plot_pi_l_suppression_note =
         "Подавление на графике — самого П-L-контура; фильтрация 2-й гармоники "
-        "каскада (с импульсом тока): %1 дБ. П-контур из тех же исходных данных: "
-        "2f %2 дБ, 3f %3 дБ.",
+        "каскада: %1 дБ; П-контур: 2f %2 дБ, 3f %3 дБ.",
+    .plot_pi_l_no_curves = "Графика нет: П-L-контур не рассчитан.",
     // --- end of the Pi-L's texts. ---
 };
 
