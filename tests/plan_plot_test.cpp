@@ -301,3 +301,36 @@ TEST(PlanPlot, RunWritesThePlotFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// --network pi-l plots the Pi-L's response: both curves with the response's
+// peak at f, the Pi-L's elements in the heading; a refused Pi-L says why.
+TEST(PlanPlot, ThePiLsResponseAndItsRefusal) {
+  struct Case {
+    float r_mid;
+    bool curves;
+    const char* said;
+  };
+  for (const Case& c : {Case{300.0f, true, "L2 = "}, Case{6100.0f, false, "Rm = 6100.0 Ом"}}) {
+    SCOPED_TRACE(c.r_mid);
+    std::vector<plan::Design> d{plan::design_at(example_plan_inputs(), 14.2f, false)};
+    plan::add_pi_l(d, c.r_mid, false);
+    const std::string svg = plan::plot_svg(d.front());
+    const Xml x = parse(svg);
+    ASSERT_TRUE(x.doc) << x.errors;
+    EXPECT_NE(svg.find("П-L-контур на 14.200 МГц"), std::string::npos);
+    EXPECT_NE(svg.find(c.said), std::string::npos);
+    EXPECT_EQ(select(x, "//*[local-name()='polyline']").size(), c.curves ? 2u : 0u);
+    if (!c.curves) continue;
+    const auto response =
+        points(attribute(select(x, by_id("polyline", "curve-response"))[0], "points"));
+    const auto top =
+        std::min_element(response.begin(), response.end(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; });
+    const auto mark = select(x, by_id("g", "mark-f") + "/*[local-name()='line']");
+    EXPECT_NEAR(top->first, std::stod(attribute(mark[0], "x1")), 6.0);
+  }
+}
+
+}  // namespace
