@@ -210,12 +210,13 @@ std::string pi_l_network_at(const Design& d) {
 
 // What the page says about the network besides its curves.
 struct Facts {
-  std::string network_at;      // "... на f МГц"
-  std::string elements;        // the line of element values
-  std::string_view s11_panel;  // the heading of the |S11| panel
-  float u_in_rms = 0.0f;       // V, of the generator
-  float passband_khz = 0.0f;   // the table's -1 dB band
-  float s11_band_khz = 0.0f;   // the table's S11 band
+  std::string network_at;       // "... на f МГц"
+  std::string elements;         // the line of element values
+  double elements_font = 13.5;  // its font size; the Pi-L's longer line is smaller
+  std::string_view s11_panel;   // the heading of the |S11| panel
+  float u_in_rms = 0.0f;        // V, of the generator
+  float passband_khz = 0.0f;    // the table's -1 dB band
+  float s11_band_khz = 0.0f;    // the table's S11 band
   std::string suppression_note;
 };
 
@@ -262,7 +263,7 @@ void heading(std::string& out, const Facts& f) {
       "<defs>\n" + clip("clip-a", kTopA, kBottomA) + clip("clip-b", kTopB, kBottomB) + "</defs>\n";
   text(out, kWidth / 2.0, 30.0, fill(texts().plot_title, {f.network_at}),
        {19.0, "middle", "#222", true});
-  text(out, kWidth / 2.0, 54.0, f.elements, {13.5, "middle"});
+  text(out, kWidth / 2.0, 54.0, f.elements, {f.elements_font, "middle"});
 }
 
 std::string value_text(float x, int decimals) {
