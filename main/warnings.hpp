@@ -39,8 +39,8 @@ struct Measures {
   float p_h2_out_mw = 0.0f;         // mW
   float eff_total_pct = 0.0f;       // %
 };
-// m : the design's measures;  hot_cap_warning : as above
-std::vector<Warning> decide_measures(const Measures& m, std::int32_t hot_cap_warning);
+// r : the design's measures;  hot_cap_warning : as above
+std::vector<Warning> decide_measures(const Measures& r, std::int32_t hot_cap_warning);
 
 // The Pi-L's own rule: the L section's Q outside 1..10 (Rm below twice the
 // load, or above 101 times it) makes a section that barely transforms, or
