@@ -9,10 +9,10 @@ namespace design {
 
 namespace {
 
-// Report units.
-constexpr double kPico = 1e12;
-constexpr double kMicro = 1e6;
-constexpr double kKilo = 1e-3;
+// SI units to report units.
+constexpr double kFaradToPicofarad = 1e12;
+constexpr double kHenryToMicrohenry = 1e6;
+constexpr double kHertzToKilohertz = 1e-3;
 constexpr float kPercent = 100.0f;
 
 float narrow(double v) {
@@ -80,11 +80,11 @@ std::int32_t settle_hot_capacitance(Step& s, const pi_l::Operating& op,
 
 void element_values(PiLResults& r, const pi_l::Design& d) {
   const pi_l::Network& n = d.net;
-  r.c1_total_pf = narrow(n.c1_f * kPico);
-  r.c_hot_pf = d.c1_hot_f < 0.0 ? 0.0f : narrow(d.c1_hot_f * kPico);
-  r.l1_uh = narrow(n.l1_h * kMicro);
-  r.c2_pf = narrow(n.c2_f * kPico);
-  r.l2_uh = narrow(n.l2_h * kMicro);
+  r.c1_total_pf = narrow(n.c1_f * kFaradToPicofarad);
+  r.c_hot_pf = d.c1_hot_f < 0.0 ? 0.0f : narrow(d.c1_hot_f * kFaradToPicofarad);
+  r.l1_uh = narrow(n.l1_h * kHenryToMicrohenry);
+  r.c2_pf = narrow(n.c2_f * kFaradToPicofarad);
+  r.l2_uh = narrow(n.l2_h * kHenryToMicrohenry);
   r.q_loaded = d.q_pi;
   r.q_l_section = narrow(d.l_sec.q_lossless);
 }
@@ -102,8 +102,8 @@ void network_values(PiLResults& r, const pi_l::Network& n, const stage::StageInp
   r.i_l2_a = narrow(o.l2.current_a);
   r.u_l2_rms = narrow(o.l2.voltage_v);
   r.u_load_rms = narrow(o.u_load_rms);
-  r.passband_khz = narrow(kKilo * pi_l::passband_hz(n, f, r_oe));
-  r.s11_band_khz = narrow(kKilo * pi_l::s11_bandwidth_hz(n, f, r_oe));
+  r.passband_khz = narrow(kHertzToKilohertz * pi_l::passband_hz(n, f, r_oe));
+  r.s11_band_khz = narrow(kHertzToKilohertz * pi_l::s11_bandwidth_hz(n, f, r_oe));
   r.s11_at_f = narrow(pi_l::s11(n, f, r_oe));
 }
 
