@@ -357,6 +357,9 @@ std::string table_report(const PlanReport& report, std::size_t width) {
   out += '\n';
   inputs_section(out, report);
   out += '\n';
+  if (report.network == Network::pi_l) {
+    out += ' ' + std::string(plan_texts().pi_l_plain_pi_heading) + "\n\n";
+  }
   grid_section(out, report, width);
   out += '\n';
   pi_l_grid_section(out, report, width);

@@ -92,6 +92,7 @@ struct PlanTexts {
   // The table: the heading (%1 Rm), the status row, its words, and why a
   // design was refused.
   std::string_view pi_l_heading, pi_l_status, pi_l_completed, pi_l_refused;
+  std::string_view pi_l_plain_pi_heading;  // above the plain Pi's grid in a Pi-L run
   std::string_view pi_l_refused_critical_q;
   std::string_view pi_l_refused_r_mid;  // %1 Rm, %2 Roe
   std::string_view pi_l_refused_pi_section;
@@ -267,6 +268,7 @@ inline constexpr PlanTexts kRussianTexts{
     .pi_l_status = "Расчет П-L-контура",
     .pi_l_completed = "выполнен",
     .pi_l_refused = "отказ",
+    .pi_l_plain_pi_heading = "П-контур из тех же исходных данных (для сравнения с П-L-контуром):",
     .pi_l_refused_critical_q = "критическая добротность П-звена выше 0.7·Q0",
     .pi_l_refused_r_mid = "Rm = %1 Ом не меньше входного сопротивления Roe = %2 Ом",
     .pi_l_refused_pi_section =
