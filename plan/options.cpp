@@ -6,8 +6,8 @@
 #include <cmath>
 #include <optional>
 
-#include "main/starting_values.hpp"
 #include "console/tochka.hpp"
+#include "main/starting_values.hpp"
 #include "plan/outputs.hpp"
 #include "plan/texts.hpp"
 
