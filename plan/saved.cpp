@@ -4,6 +4,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -99,6 +100,21 @@ void read_inputs(const Json& inputs, const std::string& path, const std::vector<
   }
 }
 
+// The whole file into text; 0, or the errno value of why it cannot be read.
+int read_file(const std::string& path, std::string& text) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return EISDIR;  // opens, but does not read
+  errno = 0;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return errno != 0 ? errno : ENOENT;
+  try {
+    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    return errno != 0 ? errno : EIO;
+  }
+  return file.bad() ? (errno != 0 ? errno : EIO) : 0;
+}
+
 }  // namespace
 
 std::string file_error(int error, const PlanTexts& t, bool reading) {
@@ -122,13 +138,8 @@ std::string file_error(int error, const PlanTexts& t, bool reading) {
 
 Saved read_saved(const std::string& path, const std::vector<SavedKey>& keys, const PlanTexts& t) {
   Saved saved;
-  errno = 0;
-  std::ifstream file(path, std::ios::binary);
   std::string text;
-  if (file) text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  if (!file || file.bad()) {
-    // A folder opens but does not read.
-    const int error = errno != 0 ? errno : EISDIR;
+  if (const int error = read_file(path, text); error != 0) {
     saved.errors.push_back(fill(t.cannot_read_file, {path, file_error(error, t, true)}));
     return saved;
   }
