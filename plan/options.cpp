@@ -224,7 +224,7 @@ std::optional<std::string> single(const Texts& t, const Given& g, std::string_vi
 void read_numbers(const Texts& t, const Collected& c, Options& o,
                   std::vector<std::string>& errors) {
   std::array<bool, kNumberOptions.size()> valid{};
-  std::string u_min_given;
+  Given u_min_given;
   for (std::size_t i = 0; i < kNumberOptions.size(); ++i) {
     const NumberOption& n = kNumberOptions[i];
     const std::string expected = describe(t, *n.range, unit_of(t, n.unit));
@@ -235,7 +235,7 @@ void read_numbers(const Texts& t, const Collected& c, Options& o,
     }
     const std::optional<std::string> text = single(t, g, expected, errors);
     if (!text) continue;
-    if (i == kUMin) u_min_given = *text;
+    if (i == kUMin) u_min_given = {g.count, {*text}, g.label};
     if (const std::optional<float> v =
             checked(t, g.label, *text, *n.range, unit_of(t, n.unit), errors)) {
       o.inputs.*n.field = *v;
@@ -246,7 +246,8 @@ void read_numbers(const Texts& t, const Collected& c, Options& o,
   if (valid[kESupply] && valid[kUMin]) {
     const float limit = range::u_min_limit(o.inputs.e_supply);
     if (!(o.inputs.u_min <= limit)) {
-      errors.push_back(fill(t.u_min_limit, {u_min_given, number_text(t, limit)}));
+      errors.push_back(fill(t.u_min_limit, {u_min_given.label, u_min_given.values.front(),
+                                            number_text(t, limit)}));
     }
   }
 }
@@ -332,10 +333,10 @@ void read_c2_range(const Texts& t, const Given& g, CapacitorOptions& caps,
     errors.push_back(fill(t.c2_range_form, {g.label, *text}));
     return;
   }
-  const std::optional<float> low = checked(t, g.label, text->substr(0, colon),
-                                           parts_range::c2_end_pf, t.picofarad, errors);
-  const std::optional<float> high = checked(t, g.label, text->substr(colon + 1),
-                                            parts_range::c2_end_pf, t.picofarad, errors);
+  const std::optional<float> low =
+      checked(t, g.label, text->substr(0, colon), parts_range::c2_end_pf, t.picofarad, errors);
+  const std::optional<float> high =
+      checked(t, g.label, text->substr(colon + 1), parts_range::c2_end_pf, t.picofarad, errors);
   if (!low || !high) return;
   if (!(*low < *high)) errors.push_back(fill(t.c2_range_order, {g.label, *text}));
   caps.c2_min_pf = *low;
@@ -366,7 +367,8 @@ void read_parts(const Texts& t, const Collected& c, Options& o, std::vector<std:
   if (whole_group(t, c, {coil_names[0], coil_names[1], coil_names[2]}, errors) && v[kDiameter] &&
       v[kWire] && v[kPitch]) {
     if (!(*v[kPitch] >= *v[kWire])) {
-      errors.push_back(fill(t.pitch_below_wire, {number_text(t, *v[kPitch]), number_text(t, *v[kWire])}));
+      errors.push_back(
+          fill(t.pitch_below_wire, {number_text(t, *v[kPitch]), number_text(t, *v[kWire])}));
     } else if (!(*v[kWire] < *v[kDiameter])) {
       errors.push_back(
           fill(t.wire_not_below_d, {number_text(t, *v[kWire]), number_text(t, *v[kDiameter])}));
@@ -379,7 +381,8 @@ void read_parts(const Texts& t, const Collected& c, Options& o, std::vector<std:
     caps.c1_max_pf = *v[kC1Max];
     const std::size_t before = errors.size();
     read_c2_range(t, c.given(kC2Range), caps, errors);
-    if (!(caps.c1_max_pf > o.inputs.c_var_min) && c.given(kNumberOptions[kCVarMin].name).count > 0) {
+    if (!(caps.c1_max_pf > o.inputs.c_var_min) &&
+        c.given(kNumberOptions[kCVarMin].name).count > 0) {
       errors.push_back(fill(t.c1_max_not_above,
                             {number_text(t, caps.c1_max_pf), number_text(t, o.inputs.c_var_min)}));
     }
@@ -440,9 +443,9 @@ std::string help_text(const PlanTexts& t) {
     help_entry(out, n.name, unit.empty() ? "K" : unit,
                std::string(t.*n.what) + ";\n" + describe(t, *n.range, unit));
   }
-  help_entry(out, kC2Range, t.range_word,
-             std::string(t.help_c2_range) + ";\n" +
-                 describe(t, parts_range::c2_end_pf, t.picofarad));
+  help_entry(
+      out, kC2Range, t.range_word,
+      std::string(t.help_c2_range) + ";\n" + describe(t, parts_range::c2_end_pf, t.picofarad));
   out += '\n' + std::string(t.help_other) + '\n';
   help_entry(out, kRaiseQ, "", t.help_raise_q);
   help_entry(out, kFormat, "table|csv|json", t.help_format);

@@ -32,9 +32,9 @@ inline const std::vector<float> kHamBands{1.85f, 3.6f,  7.1f,   10.12f, 14.15f,
 struct Parsed {
   enum class Kind { run, help, error };
   Kind kind = Kind::error;
-  Options options;                  // kind run
-  std::string help;                 // kind help: the text for standard output
-  std::vector<std::string> errors;  // kind error: one line each, naming the option
+  Options options;                   // kind run
+  std::string help;                  // kind help: the text for standard output
+  std::vector<std::string> errors;   // kind error: one line each, naming the option
   Language language = Language::ru;  // of the help and the errors
 };
 

@@ -153,8 +153,8 @@ void grid_block(std::string& out, const PlanReport& report, std::size_t label_wi
     for (std::size_t col = first; col < last; ++col) {
       const Parts* p = parts_at(report, col);
       const std::optional<double> v = p != nullptr ? line->value(*p) : std::nullopt;
-      out += v ? numform::fixed(static_cast<float>(*v), kCell, line->decimals)
-               : pad_left("—", kCell);
+      out +=
+          v ? numform::fixed(static_cast<float>(*v), kCell, line->decimals) : pad_left("—", kCell);
     }
     out += '\n';
   }
@@ -234,8 +234,8 @@ std::string hot_cap_line(const PlanTexts& t, const Summary& s) {
 void summary_section(std::string& out, const PlanReport& report) {
   const PlanTexts& t = texts_of(report);
   const Summary& s = report.summary;
-  out += ' ' + fill(t.summary_counts, {std::to_string(s.completed), std::to_string(s.refused)}) +
-         '\n';
+  out +=
+      ' ' + fill(t.summary_counts, {std::to_string(s.completed), std::to_string(s.refused)}) + '\n';
   if (!s.spans || !s.duties) return;
   const ElementSpans& e = *s.spans;
   const auto span_line = [&](std::string_view label, const Span& span) {
@@ -254,8 +254,7 @@ void summary_section(std::string& out, const PlanReport& report) {
   out += ' ' + pad_right("", 10) + pad_right(t.duty_current, 24) + pad_right(t.duty_voltage, 24) +
          std::string(t.duty_reactive) + '\n';
   const auto duty_line = [&](std::string_view label, const Duty& d) {
-    out += ' ' + pad_right(label, 6) +
-           pad_right(at_text(t, d.current_a, 9, kCurrentDecimals), 24) +
+    out += ' ' + pad_right(label, 6) + pad_right(at_text(t, d.current_a, 9, kCurrentDecimals), 24) +
            pad_right(at_text(t, d.voltage_v, 9, kVoltageDecimals), 24) +
            at_text(t, d.reactive_var, 9, kReactiveDecimals) + '\n';
   };
@@ -276,35 +275,37 @@ void parts_summary_section(std::string& out, const PlanReport& report) {
   const PlanTexts& t = texts_of(report);
   const PartsSummary& s = report.parts_summary;
   const PartsOptions& o = report.parts_options;
-  out += ' ' + fill(t.parts_heading,
-                    {float_text(o.margin),
-                     o.feed == ratings::Feed::series ? t.feed_series : t.feed_shunt}) +
+  out += ' ' +
+         fill(t.parts_heading, {float_text(o.margin),
+                                o.feed == ratings::Feed::series ? t.feed_series : t.feed_shunt}) +
          '\n';
-  const std::array<std::string_view, 3> names{t.capacitor_c1, t.capacitor_c2,
-                                              t.capacitor_blocking};
+  const std::array<std::string_view, 3> names{t.capacitor_c1, t.capacitor_c2, t.capacitor_blocking};
   std::size_t name = 0;
   for (std::size_t i = 0; i < kPartLines.size(); ++i) {
     if (!kPartLines[i].summary_max) continue;
     const std::string_view capacitor = names.at(name++);
     if (!s.largest[i]) continue;
-    out += "   " + fill(t.largest_rating, {capacitor, amount(s.largest[i]->value, 0),
-                                          trimmed(mhz(s.largest[i]->f_mhz))}) +
+    out += "   " +
+           fill(t.largest_rating,
+                {capacitor, amount(s.largest[i]->value, 0), trimmed(mhz(s.largest[i]->f_mhz))}) +
            '\n';
   }
   if (!o.coil || !s.coil) return;
   const coil::Tapped& c = *s.coil;
-  out += ' ' + fill(t.coil_heading, {float_text(o.coil->diameter_mm), float_text(o.coil->wire_mm),
-                                     float_text(o.coil->pitch_mm)}) +
+  out += ' ' +
+         fill(t.coil_heading, {float_text(o.coil->diameter_mm), float_text(o.coil->wire_mm),
+                               float_text(o.coil->pitch_mm)}) +
          '\n';
   if (!c.coil) {
     const float f = c.band < s.tap_f_mhz.size() ? s.tap_f_mhz[c.band] : 0.0f;
     out += "   " +
-           fill(t.coil_failed, {trimmed(mhz(f)),
-                                t.coil_problems.at(static_cast<std::size_t>(c.problem))}) +
+           fill(t.coil_failed,
+                {trimmed(mhz(f)), t.coil_problems.at(static_cast<std::size_t>(c.problem))}) +
            '\n';
   } else {
-    out += "   " + fill(t.coil_whole, {amount(c.coil->turns, 2), amount(c.coil->length_m * 1e3, 1),
-                                       amount(c.coil->conductor_m, 2)}) +
+    out += "   " +
+           fill(t.coil_whole, {amount(c.coil->turns, 2), amount(c.coil->length_m * 1e3, 1),
+                               amount(c.coil->conductor_m, 2)}) +
            '\n';
     for (std::size_t k = 0; k < c.taps.size() && k < s.tap_f_mhz.size(); ++k) {
       out += "   " + fill(t.coil_tap, {trimmed(mhz(s.tap_f_mhz[k])), amount(c.taps[k], 2)}) + '\n';

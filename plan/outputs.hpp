@@ -45,7 +45,7 @@ std::string float_text(float value);
 // The texts of the warnings of a completed design, as the console report
 // words them (UTF-8); none for a refused design.
 std::vector<std::string_view> warning_texts(const Design& design,
-                                           const PlanTexts& t = kRussianTexts);
+                                            const PlanTexts& t = kRussianTexts);
 
 // The width of the readable table, in characters: 100, or COLUMNS from the
 // environment when it is a whole number from kNarrowestTable to kWidestTable.

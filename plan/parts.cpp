@@ -68,8 +68,8 @@ std::optional<Parts> parts_of(const Design& design, const TypedInputs& typed,
   Parts p;
   p.ratings = ratings::rate(r.u_in_rms, r.u_out_rms, typed.e_supply, options.feed, options.margin);
   if (options.coil) {
-    p.coil = coil::solve(static_cast<double>(r.l_uh) * kHenriesPerMicrohenry,
-                         geometry(*options.coil));
+    p.coil =
+        coil::solve(static_cast<double>(r.l_uh) * kHenriesPerMicrohenry, geometry(*options.coil));
   }
   if (options.capacitors) {
     const CapacitorOptions& c = *options.capacitors;

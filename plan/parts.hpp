@@ -24,9 +24,9 @@ namespace parts_range {
 using starting_values::Range;
 inline constexpr Range margin{static_cast<float>(ratings::kMarginMin), true,
                               static_cast<float>(ratings::kMarginMax)};
-inline constexpr Range size_mm{0.0f, false};     // coil diameter, wire, pitch, mm
-inline constexpr Range c1_max_pf{0.0f, false};   // and above --c-var-min
-inline constexpr Range c2_end_pf{0.0f, true};    // each end of --c2-range, MIN < MAX
+inline constexpr Range size_mm{0.0f, false};    // coil diameter, wire, pitch, mm
+inline constexpr Range c1_max_pf{0.0f, false};  // and above --c-var-min
+inline constexpr Range c2_end_pf{0.0f, true};   // each end of --c2-range, MIN < MAX
 }  // namespace parts_range
 
 // The keys of the parts options in the JSON "inputs" object, which
@@ -65,8 +65,8 @@ struct PartsOptions {
 // The parts of one completed design (a refused design has none).
 struct Parts {
   ratings::Ratings ratings;
-  std::optional<coil::Solved> coil;          // with the coil options
-  std::optional<tuning::Setting> c1, c2;     // with the capacitor options
+  std::optional<coil::Solved> coil;       // with the coil options
+  std::optional<tuning::Setting> c1, c2;  // with the capacitor options
 };
 
 // The groups of values, each an object of a design in JSON.
@@ -86,18 +86,18 @@ struct PartLine {
 };
 
 inline constexpr std::array<PartLine, 12> kPartLines{{
-    {PartGroup::ratings, "c1_peak_v", "c1_peak_v", "Пиковое U на С1, В", "Peak U across C1, V",
-     0, false, [](const Parts& p) -> std::optional<double> { return p.ratings.c1_peak_v; }},
+    {PartGroup::ratings, "c1_peak_v", "c1_peak_v", "Пиковое U на С1, В", "Peak U across C1, V", 0,
+     false, [](const Parts& p) -> std::optional<double> { return p.ratings.c1_peak_v; }},
     {PartGroup::ratings, "c1_rating_v", "c1_rating_v", "Номинал С1 по напряжению, В",
      "C1 voltage rating, V", 0, true,
      [](const Parts& p) -> std::optional<double> { return p.ratings.c1_rating_v; }},
-    {PartGroup::ratings, "c2_peak_v", "c2_peak_v", "Пиковое U на С2, В", "Peak U across C2, V",
-     0, false, [](const Parts& p) -> std::optional<double> { return p.ratings.c2_peak_v; }},
+    {PartGroup::ratings, "c2_peak_v", "c2_peak_v", "Пиковое U на С2, В", "Peak U across C2, V", 0,
+     false, [](const Parts& p) -> std::optional<double> { return p.ratings.c2_peak_v; }},
     {PartGroup::ratings, "c2_rating_v", "c2_rating_v", "Номинал С2 по напряжению, В",
      "C2 voltage rating, V", 0, true,
      [](const Parts& p) -> std::optional<double> { return p.ratings.c2_rating_v; }},
-    {PartGroup::ratings, "blocking_rating_v", "blocking_rating_v",
-     "Номинал разделительного C, В", "Blocking C voltage rating, V", 0, true,
+    {PartGroup::ratings, "blocking_rating_v", "blocking_rating_v", "Номинал разделительного C, В",
+     "Blocking C voltage rating, V", 0, true,
      [](const Parts& p) { return p.ratings.blocking_rating_v; }},
     {PartGroup::coil, "turns", "coil_turns", "Витков катушки", "Coil turns", 2, false,
      [](const Parts& p) -> std::optional<double> {
@@ -110,8 +110,8 @@ inline constexpr std::array<PartLine, 12> kPartLines{{
        if (!p.coil || !p.coil->coil) return std::nullopt;
        return p.coil->coil->length_m * 1e3;
      }},
-    {PartGroup::coil, "conductor_m", "coil_conductor_m", "Длина провода, м",
-     "Conductor length, m", 2, false,
+    {PartGroup::coil, "conductor_m", "coil_conductor_m", "Длина провода, м", "Conductor length, m",
+     2, false,
      [](const Parts& p) -> std::optional<double> {
        if (!p.coil || !p.coil->coil) return std::nullopt;
        return p.coil->coil->conductor_m;
@@ -143,9 +143,10 @@ inline constexpr std::array<PartLine, 12> kPartLines{{
 }};
 
 // Whether a run with these options shows a group at all.
+// group : any;  options : the run's parts options
 bool shows(PartGroup group, const PartsOptions& options);
 
-// The JSON name of a group, and of a feed and a tuning reason.
+// The JSON name of a group, and of a feed and a tuning reason (any value of each).
 std::string_view group_key(PartGroup group);
 std::string_view feed_key(ratings::Feed feed);
 std::string_view reason_key(tuning::Reason reason);
@@ -159,6 +160,7 @@ std::optional<Parts> parts_of(const Design& design, const TypedInputs& typed,
 
 // Whether both variables reach the band, and the one reason that says how:
 // the first capacitor that cannot, else padded when either is, else inside.
+// parts : of a run with the capacitor options
 bool reachable(const Parts& parts);
 tuning::Reason overall_reason(const Parts& parts);
 
@@ -170,12 +172,14 @@ struct PartsSummary {
   std::vector<float> tap_f_mhz;  // the frequency of each tap, in the taps' order
 };
 
-// parts : one per design, in the same order
+// designs : the run's designs;  parts : one per design, in the same order
+// options : the run's parts options
 PartsSummary summarise_parts(const std::vector<Design>& designs,
                              const std::vector<std::optional<Parts>>& parts,
                              const PartsOptions& options);
 
 // The coil geometry of the options, metres.
+// c : the coil options, mm, each > 0
 coil::Geometry geometry(const CoilOptions& c);
 
 }  // namespace plan

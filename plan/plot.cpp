@@ -25,7 +25,6 @@ constexpr double kBottomA = 480.0;
 constexpr double kTopB = 540.0;  // |S11| panel
 constexpr double kBottomB = 720.0;
 
-
 constexpr std::string_view kFont = "DejaVu Sans, Verdana, Arial, sans-serif";
 
 std::string num(double v, int decimals) {
@@ -176,7 +175,7 @@ std::string band_text(const PlanTexts& t, const Band& b) {
                        3);
   const int mhz_decimals = std::max(3, khz_decimals + 3);
   return fill(t.plot_band, {shown(low, mhz_decimals), shown(high, mhz_decimals),
-                                  shown(width_khz, khz_decimals)});
+                            shown(width_khz, khz_decimals)});
 }
 
 void legend_item(std::string& out, double x, double y, std::string_view swatch,
@@ -202,8 +201,7 @@ std::string network_at(const PlanTexts& t, const Design& d) {
 
 std::string refused_svg(const PlanTexts& t, const Design& d) {
   const std::string title = network_at(t, d);
-  const std::string refused =
-      fill(t.plot_refused, {t.critical_q});
+  const std::string refused = fill(t.plot_refused, {t.critical_q});
   std::string out = document_start(title + ": " + refused, 190.0);
   text(out, kWidth / 2.0, 60.0, title, {20.0, "middle", "#222", true});
   text(out, kWidth / 2.0, 120.0, refused, {16.0, "middle", "#b00"});
@@ -243,9 +241,8 @@ void heading(std::string& out, const PlanTexts& t, const Design& d) {
        {19.0, "middle", "#222", true});
   const auto v = [](float x, int decimals) { return shown(static_cast<double>(x), decimals); };
   text(out, kWidth / 2.0, 54.0,
-       fill(t.plot_elements,
-            {v(r.c1_total_pf, 1), v(r.l_uh, 3), v(r.c2_pf, 1), v(r.q_loaded, 2),
-             v(in.q_unloaded, 0), v(r.r_oe, 1), v(in.r_load, 1)}),
+       fill(t.plot_elements, {v(r.c1_total_pf, 1), v(r.l_uh, 3), v(r.c2_pf, 1), v(r.q_loaded, 2),
+                              v(in.q_unloaded, 0), v(r.r_oe, 1), v(in.r_load, 1)}),
        {13.5, "middle"});
 }
 

@@ -43,7 +43,7 @@ struct PlanTexts {
   std::string_view list_hint;       // after not_a_number of --freq with a comma
   std::string_view not_finite;      // %1 option, %2 as given, %3 range
   std::string_view out_of_range;    // %1 option, %2 as given, %3 range
-  std::string_view u_min_limit;     // %1 as given, %2 0.95 x E
+  std::string_view u_min_limit;     // %1 option (or file key), %2 as given, %3 0.95 x E
   std::string_view repeated;        // %1 option
   std::string_view unknown_option;  // %1 as given
   std::string_view stray;           // %1 as given
@@ -111,20 +111,20 @@ struct PlanTexts {
   std::string_view millimetre;
   std::string_view help_parts, help_feed, help_margin, help_coil_diameter, help_wire, help_pitch,
       help_c1_max, help_c2_range, help_lang, help_inputs;
-  std::string_view unknown_feed;        // %1 as given
-  std::string_view unknown_language;    // %1 as given
-  std::string_view group_incomplete;    // %1 the options given, %2 the missing ones
-  std::string_view pitch_below_wire;    // %1 pitch, %2 wire as given
-  std::string_view wire_not_below_d;    // %1 wire, %2 diameter as given
-  std::string_view c1_max_not_above;    // %1 --c1-max, %2 --c-var-min as given
-  std::string_view c2_range_form;       // %1 the option (or file key), %2 as given
-  std::string_view c2_range_order;      // %1 the option (or file key), %2 as given
-  std::string_view file_key;            // %1 file, %2 key: names a value from --inputs
-  std::string_view cannot_read_file;    // %1 path, %2 reason
+  std::string_view unknown_feed;      // %1 as given
+  std::string_view unknown_language;  // %1 as given
+  std::string_view group_incomplete;  // %1 the options given, %2 the missing ones
+  std::string_view pitch_below_wire;  // %1 pitch, %2 wire as given
+  std::string_view wire_not_below_d;  // %1 wire, %2 diameter as given
+  std::string_view c1_max_not_above;  // %1 --c1-max, %2 --c-var-min as given
+  std::string_view c2_range_form;     // %1 the option (or file key), %2 as given
+  std::string_view c2_range_order;    // %1 the option (or file key), %2 as given
+  std::string_view file_key;          // %1 file, %2 key: names a value from --inputs
+  std::string_view cannot_read_file;  // %1 path, %2 reason
   std::string_view no_such_file;
-  std::string_view json_syntax;         // %1 path, %2 line, %3 column
-  std::string_view unknown_key;         // %1 path, %2 key
-  std::string_view wrong_type;          // %1 path, %2 key, %3 what is expected
+  std::string_view json_syntax;  // %1 path, %2 line, %3 column
+  std::string_view unknown_key;  // %1 path, %2 key
+  std::string_view wrong_type;   // %1 path, %2 key, %3 what is expected
   std::string_view expect_number, expect_numbers, expect_bool, expect_object, expect_pair,
       expect_feed;
   std::string_view feed_shunt, feed_series;  // as the table names them
@@ -136,9 +136,9 @@ struct PlanTexts {
   std::string_view coil_tap;      // %1 MHz, %2 turns
   std::string_view coil_failed;   // %1 MHz, %2 the problem
   std::string_view coil_leaves_out;
-  std::array<std::string_view, 8> coil_problems;     // by coil::Problem
-  std::string_view tuning_unreachable;               // %1 the capacitor, %2 the reason
-  std::array<std::string_view, 6> tuning_reasons;    // by tuning::Reason
+  std::array<std::string_view, 8> coil_problems;   // by coil::Problem
+  std::string_view tuning_unreachable;             // %1 the capacitor, %2 the reason
+  std::array<std::string_view, 6> tuning_reasons;  // by tuning::Reason
 };
 
 inline constexpr const text::ConsoleTexts& kConsole = text::kConsoleTexts<text::Encoding::utf8>;
@@ -175,7 +175,7 @@ inline constexpr PlanTexts kRussianTexts{
     .list_hint = " (частоты списка пишутся через пробел: --freq 1,85 3,6 7,1)",
     .not_finite = "%1: «%2» — не конечное число; ожидается %3",
     .out_of_range = "%1: %2 вне пределов; ожидается %3",
-    .u_min_limit = "--u-min: %1 вне пределов; ожидается не больше 0,95 × --e-supply = %2 В",
+    .u_min_limit = "%1: %2 вне пределов; ожидается не больше 0,95 × --e-supply = %3 В",
     .repeated = "%1 задан больше одного раза; укажите его один раз",
     .unknown_option = "неизвестный ключ %1",
     .stray = "лишний аргумент «%1»",
@@ -418,14 +418,15 @@ inline constexpr PlanTexts kEnglishTexts{
     .list_hint = " (the frequencies of a list are separated by blanks: --freq 1.85 3.6 7.1)",
     .not_finite = "%1: \"%2\" is not a finite number; expected %3",
     .out_of_range = "%1: %2 is out of range; expected %3",
-    .u_min_limit = "--u-min: %1 is out of range; expected at most 0.95 x --e-supply = %2 V",
+    .u_min_limit = "%1: %2 is out of range; expected at most 0.95 x --e-supply = %3 V",
     .repeated = "%1 is given more than once; give it once",
     .unknown_option = "unknown option %1",
     .stray = "stray argument \"%1\"",
     .takes_no_value = "%1 takes no value (given \"%2\")",
     .not_both = "--freq and --bands exclude each other; give one of them",
-    .no_frequency = "no frequencies given; expected --freq with frequencies from 0.1 to 60 MHz or "
-                    "--bands ham",
+    .no_frequency =
+        "no frequencies given; expected --freq with frequencies from 0.1 to 60 MHz or "
+        "--bands ham",
     .unknown_set = "--bands: unknown set \"%1\"; expected ham",
     .unknown_format = "--format: unknown format \"%1\"; expected table, csv or json",
     .plot_no_name = "--plot: empty file name; expected FILE.svg",
@@ -504,8 +505,7 @@ inline constexpr PlanTexts kEnglishTexts{
     .plot_band_s11 = "|S11| < 0.1 on the curve: %1",
     .plot_band_s11_none = "|S11| < 0.1 on the curve: nowhere",
     .plot_band = "%1...%2 MHz (%3 kHz)",
-    .plot_generator =
-        "Generator as for the pass-band: Eg = 11 U, Rg = 11 Roe, U = %1 V.",
+    .plot_generator = "Generator as for the pass-band: Eg = 11 U, Rg = 11 Roe, U = %1 V.",
     .plot_table_bands =
         "In the table (at the design's step): -1 dB band %1 kHz, S11 band at 0.1 "
         "%2 kHz.",
@@ -581,12 +581,15 @@ inline constexpr PlanTexts kEnglishTexts{
     .unknown_feed = "--feed: unknown feed \"%1\"; expected shunt or series",
     .unknown_language = "--lang: unknown language \"%1\"; expected ru or en",
     .group_incomplete = "%1 without %2: the options of this group go together",
-    .pitch_below_wire = "--pitch: the pitch %1 is below the wire %2 (--wire): the turns would "
-                        "overlap",
-    .wire_not_below_d = "--wire: the wire %1 is not thinner than the coil diameter %2 "
-                        "(--coil-diameter)",
-    .c1_max_not_above = "--c1-max: %1 is not above the tuning capacitor's minimum %2 "
-                        "(--c-var-min)",
+    .pitch_below_wire =
+        "--pitch: the pitch %1 is below the wire %2 (--wire): the turns would "
+        "overlap",
+    .wire_not_below_d =
+        "--wire: the wire %1 is not thinner than the coil diameter %2 "
+        "(--coil-diameter)",
+    .c1_max_not_above =
+        "--c1-max: %1 is not above the tuning capacitor's minimum %2 "
+        "(--c-var-min)",
     .c2_range_form = "%1: \"%2\" - expected MIN:MAX in pF, for example 20:1000",
     .c2_range_order = "%1: \"%2\" - MIN must be below MAX",
     .file_key = "%1, key %2",

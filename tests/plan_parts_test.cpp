@@ -37,9 +37,9 @@ Ran run(const Args& args) {
 
 // A 400 W stage at 2500 V, Umin 250 V, into 50 ohm.
 Args stage(Args more) {
-  Args a{"--p-out", "400", "--e-supply",  "2500", "--r-load", "50",   "--exponent",
-         "1.5",     "--angle", "80",      "--q0", "200", "--u-min",  "250",  "--filter-db",
-         "45",      "--c-tube", "12",     "--c-var-min", "8"};
+  Args a{"--p-out",     "400",     "--e-supply", "2500", "--r-load",    "50",      "--exponent",
+         "1.5",         "--angle", "80",         "--q0", "200",         "--u-min", "250",
+         "--filter-db", "45",      "--c-tube",   "12",   "--c-var-min", "8"};
   a.insert(a.end(), more.begin(), more.end());
   return a;
 }
@@ -144,8 +144,7 @@ TEST(PlanParts, VariableAndPadderMakeUpTheNeed) {
     EXPECT_TRUE(t["reachable"].get<bool>());
     EXPECT_NEAR(num(t["c1_setting_pf"]) + num(t["c1_padder_pf"]), num(d["results"]["c_hot_pf"]),
                 1e-3);
-    EXPECT_NEAR(num(t["c2_setting_pf"]) + num(t["c2_padder_pf"]), num(d["results"]["c2_pf"]),
-                1e-3);
+    EXPECT_NEAR(num(t["c2_setting_pf"]) + num(t["c2_padder_pf"]), num(d["results"]["c2_pf"]), 1e-3);
     const double padder = num(t["c2_padder_pf"]);
     EXPECT_EQ(padder, std::round(padder));
     if (padder > 0.0) {
@@ -154,7 +153,8 @@ TEST(PlanParts, VariableAndPadderMakeUpTheNeed) {
     EXPECT_EQ(t["reason"], padder > 0.0 ? "padded" : "inside");
   }
   // C2 from 600 to 700 pF: 274 pF at 28.5 MHz lies below it.
-  const Args narrow = join({stage({"--freq", "28.5"}), {"--c1-max", "250", "--c2-range", "600:700"}});
+  const Args narrow =
+      join({stage({"--freq", "28.5"}), {"--c1-max", "250", "--c2-range", "600:700"}});
   const plan::Json j = json_of(narrow);
   EXPECT_FALSE(j["designs"][0]["tuning"]["reachable"].get<bool>());
   EXPECT_EQ(j["designs"][0]["tuning"]["reason"], "below_minimum");
@@ -175,17 +175,21 @@ TEST(PlanParts, BadPartsOptionsNameTheOptionAndComputeNothing) {
            {{"--margin", "0,5"}, {"--margin: 0,5 вне пределов; ожидается от 1 до 5"}},
            {{"--margin", "5.01"}, {"--margin: 5.01 вне пределов"}},
            {{"--feed", "both"}, {"«both»; ожидается shunt или series"}},
-           {{"--coil-diameter", "50", "--wire", "3", "--pitch", "2,5"}, {"шаг 2,5 меньше провода 3"}},
-           {{"--coil-diameter", "2", "--wire", "2", "--pitch", "2"}, {"не тоньше диаметра катушки 2"}},
+           {{"--coil-diameter", "50", "--wire", "3", "--pitch", "2,5"},
+            {"шаг 2,5 меньше провода 3"}},
+           {{"--coil-diameter", "2", "--wire", "2", "--pitch", "2"},
+            {"не тоньше диаметра катушки 2"}},
            {{"--coil-diameter", "0", "--wire", "-1", "--pitch", "x"},
             {"--coil-diameter: 0 вне пределов; ожидается больше 0 мм", "--wire: -1 вне пределов",
              "--pitch: «x» — не число"}},
-           {{"--c1-max", "8", "--c2-range", "10:20"}, {"--c1-max: 8 не больше минимальной ёмкости КПЕ 8"}},
+           {{"--c1-max", "8", "--c2-range", "10:20"},
+            {"--c1-max: 8 не больше минимальной ёмкости КПЕ 8"}},
            {{"--c1-max", "250", "--c2-range", "20"}, {"«20» — ожидается МИН:МАКС"}},
            {{"--c1-max", "250", "--c2-range", "30:20"}, {"«30:20» — МИН должен быть меньше МАКС"}},
            {{"--c1-max", "250", "--c2-range", "-1:20"}, {"--c2-range: -1 вне пределов"}},
            {{"--lang", "de"}, {"--lang: неизвестный язык «de»"}},
-           {{"--lang", "en", "--margin", "9"}, {"--margin: 9 is out of range; expected from 1 to 5"}},
+           {{"--lang", "en", "--margin", "9"},
+            {"--margin: 9 is out of range; expected from 1 to 5"}},
            {{"--lang", "en", "--coil-diameter", "5"}, {"--coil-diameter without --wire, --pitch"}},
        }) {
     const Ran r = run(stage(join({{"--freq", "7.1"}, c.options})));
@@ -239,15 +243,20 @@ TEST(PlanParts, BadInputsFilesNameTheFileAndTheKey) {
   };
   for (const Case& c : std::vector<Case>{
            {"", {}, {"--inputs: не удалось прочитать " + path + ": нет такого файла"}},
-           {"{\n  \"inputs\": {\n    \"p_out\" 400\n", {}, {path + ": ошибка в записи JSON, строка 3, столбец"}},
+           {"{\n  \"inputs\": {\n    \"p_out\" 400\n",
+            {},
+            {path + ": ошибка в записи JSON, строка 3, столбец"}},
            {replaced("\"p_out\"", "\"colour\""), {}, {path + ": неизвестный ключ inputs.colour"}},
            {replaced("\"raise_q\"", "\"raise\""), {}, {path + ": неизвестный ключ raise"}},
-           {replaced("\"p_out\": 400.0", "\"p_out\": 9999"), {},
+           {replaced("\"p_out\": 400.0", "\"p_out\": 9999"),
+            {},
             {path + ", ключ p_out: 9999 вне пределов"}},
            {replaced("\"pitch_mm\": 4.0", "\"pitch_mm\": 1"), {}, {"шаг 1 меньше провода 2"}},
-           {replaced("\"margin\": 2.0", "\"margin\": \"2\""), {},
+           {replaced("\"margin\": 2.0", "\"margin\": \"2\""),
+            {},
             {path + ", ключ margin: ожидается число"}},
-           {replaced("\"feed\": \"shunt\"", "\"feed\": 1"), {"--lang", "en"},
+           {replaced("\"feed\": \"shunt\"", "\"feed\": 1"),
+            {"--lang", "en"},
             {path + ", key feed: expected \"shunt\" or \"series\""}},
            {"[1, 2]", {}, {path + ", ключ inputs: ожидается объект"}},
        }) {
@@ -275,7 +284,8 @@ TEST(PlanParts, EnglishHoldsNoCyrillic) {
                           {"--lang", "en", "--plot", svg}})));  // refused
   ran.push_back({0, testing_support::read_file(svg), ""});
   ran.push_back(run({"--help", "--lang", "en"}));
-  ran.push_back(run({"--lang", "en", "--p-out", "x", "--bogus", "--margin", "9", "--c2-range", "1"}));
+  ran.push_back(
+      run({"--lang", "en", "--p-out", "x", "--bogus", "--margin", "9", "--c2-range", "1"}));
   ran.push_back(run({"--lang", "en", "--inputs", "/nonexistent.json"}));
   for (const Ran& r : ran) {
     EXPECT_FALSE(has_cyrillic(r.out)) << r.out.substr(0, 400);
