@@ -91,6 +91,7 @@ constexpr std::string_view kInputs = "--inputs";
 // Every key the JSON "inputs" object may hold.
 std::vector<SavedKey> saved_keys() {
   std::vector<SavedKey> keys;
+  keys.reserve(kNumberOptions.size() + kPartNumbers.size() + 3);
   for (const NumberOption& n : kNumberOptions) keys.push_back({n.key, n.name, SavedKind::number});
   keys.push_back({"f_mhz", kFreq, SavedKind::numbers});
   keys.push_back({parts_key::feed, kFeed, SavedKind::word});
@@ -246,8 +247,8 @@ void read_numbers(const Texts& t, const Collected& c, Options& o,
   if (valid[kESupply] && valid[kUMin]) {
     const float limit = range::u_min_limit(o.inputs.e_supply);
     if (!(o.inputs.u_min <= limit)) {
-      errors.push_back(fill(t.u_min_limit, {u_min_given.label, u_min_given.values.front(),
-                                            number_text(t, limit)}));
+      errors.push_back(fill(
+          t.u_min_limit, {u_min_given.label, u_min_given.values.front(), number_text(t, limit)}));
     }
   }
 }

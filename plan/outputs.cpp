@@ -286,8 +286,8 @@ void parts_summary_section(std::string& out, const PlanReport& report) {
     const std::string_view capacitor = names.at(name++);
     if (!s.largest[i]) continue;
     out += "   " +
-           fill(t.largest_rating,
-                {capacitor, amount(s.largest[i]->value, 0), trimmed(mhz(s.largest[i]->f_mhz))}) +
+           fill(t.largest_rating, {capacitor, amount(static_cast<double>(s.largest[i]->value), 0),
+                                   trimmed(mhz(s.largest[i]->f_mhz))}) +
            '\n';
   }
   if (!o.coil || !s.coil) return;

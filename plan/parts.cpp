@@ -66,16 +66,17 @@ std::optional<Parts> parts_of(const Design& design, const TypedInputs& typed,
   if (!design.completed()) return std::nullopt;
   const stage::StageResults& r = design.record.results;
   Parts p;
-  p.ratings = ratings::rate(r.u_in_rms, r.u_out_rms, typed.e_supply, options.feed, options.margin);
+  const auto d = [](float x) { return static_cast<double>(x); };
+  p.ratings = ratings::rate(d(r.u_in_rms), d(r.u_out_rms), d(typed.e_supply), options.feed,
+                            d(options.margin));
   if (options.coil) {
-    p.coil =
-        coil::solve(static_cast<double>(r.l_uh) * kHenriesPerMicrohenry, geometry(*options.coil));
+    p.coil = coil::solve(d(r.l_uh) * kHenriesPerMicrohenry, geometry(*options.coil));
   }
   if (options.capacitors) {
     const CapacitorOptions& c = *options.capacitors;
     // C1's variable supplies the hot capacitance: C1 less the tube's.
-    p.c1 = tuning::setting(r.c_hot_pf, typed.c_var_min, c.c1_max_pf);
-    p.c2 = tuning::setting(r.c2_pf, c.c2_min_pf, c.c2_max_pf);
+    p.c1 = tuning::setting(d(r.c_hot_pf), d(typed.c_var_min), d(c.c1_max_pf));
+    p.c2 = tuning::setting(d(r.c2_pf), d(c.c2_min_pf), d(c.c2_max_pf));
   }
   return p;
 }

@@ -83,7 +83,7 @@ TEST(PlanParts, RatingsArePeaksOfTheSwingAndTheLoadTimesTheMargin) {
   for (const Case& c : std::vector<Case>{
            {{}, 2250.0, 200.0, 4750.0, 2.0},
            {{"--feed", "shunt", "--margin", "1"}, 2250.0, 200.0, 4750.0, 1.0},
-           {{"--feed", "series", "--margin", "2,5"}, 4750.0, 200.0, NAN, 2.5},
+           {{"--feed", "series", "--margin", "2,5"}, 4750.0, 200.0, std::nan(""), 2.5},
        }) {
     const plan::Json doc = json_of(join({stage(kBands), c.options}));
     double largest_c1 = 0.0;
@@ -303,7 +303,7 @@ TEST(PlanParts, EveryTextIsGivenInBothLanguages) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(t);
     for (std::size_t at = kFirst; at < sizeof(plan::PlanTexts); at += sizeof(std::string_view)) {
       std::string_view s;
-      std::memcpy(&s, bytes + at, sizeof s);
+      std::memcpy(&s, bytes + at, sizeof(std::string_view));
       EXPECT_FALSE(s.empty()) << (t == &plan::kEnglishTexts ? "en" : "ru") << " field at " << at;
     }
   }
