@@ -280,8 +280,14 @@ TEST(PlanParts, EnglishHoldsNoCyrillic) {
   }
   ran.push_back(run(join({stage({"--freq", "7.1"}), {"--lang", "en", "--plot", svg}})));
   ran.push_back({0, testing_support::read_file(svg), ""});
-  ran.push_back(run(join({stage({"--freq", "60", "--q0", "50", "--angle", "180"}),
-                          {"--lang", "en", "--plot", svg}})));  // refused
+  // A critical Q above 0.7 Q0: a refused design, in the table and the plot.
+  const Args refused{"--p-out",     "1",   "--e-supply",  "10000", "--r-load",   "1",
+                     "--exponent",  "1",   "--angle",     "90",    "--q0",       "50",
+                     "--u-min",     "100", "--filter-db", "50",    "--c-tube",   "10",
+                     "--c-var-min", "5",   "--freq",      "7",     "--lang",     "en",
+                     "--plot",      svg,   "--c1-max",    "100",   "--c2-range", "5:50"};
+  ran.push_back(run(refused));
+  EXPECT_NE(ran.back().out.find("refused: Critical Q"), std::string::npos) << ran.back().out;
   ran.push_back({0, testing_support::read_file(svg), ""});
   ran.push_back(run({"--help", "--lang", "en"}));
   ran.push_back(
