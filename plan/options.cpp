@@ -363,10 +363,10 @@ void read_parts(const Texts& t, const Collected& c, Options& o, std::vector<std:
     }
   }
   if (v[kMargin]) o.parts.margin = *v[kMargin];
-  const std::string_view coil_names[] = {kPartNumbers[kDiameter].name, kPartNumbers[kWire].name,
-                                         kPartNumbers[kPitch].name};
-  if (whole_group(t, c, {coil_names[0], coil_names[1], coil_names[2]}, errors) && v[kDiameter] &&
-      v[kWire] && v[kPitch]) {
+  const bool coil = whole_group(
+      t, c, {kPartNumbers[kDiameter].name, kPartNumbers[kWire].name, kPartNumbers[kPitch].name},
+      errors);
+  if (coil && v[kDiameter] && v[kWire] && v[kPitch]) {
     if (!(*v[kPitch] >= *v[kWire])) {
       errors.push_back(
           fill(t.pitch_below_wire, {number_text(t, *v[kPitch]), number_text(t, *v[kWire])}));
@@ -377,11 +377,12 @@ void read_parts(const Texts& t, const Collected& c, Options& o, std::vector<std:
       o.parts.coil = CoilOptions{*v[kDiameter], *v[kWire], *v[kPitch]};
     }
   }
-  if (whole_group(t, c, {kPartNumbers[kC1Max].name, kC2Range}, errors) && v[kC1Max]) {
+  if (whole_group(t, c, {kPartNumbers[kC1Max].name, kC2Range}, errors)) {
     CapacitorOptions caps;
-    caps.c1_max_pf = *v[kC1Max];
     const std::size_t before = errors.size();
     read_c2_range(t, c.given(kC2Range), caps, errors);
+    if (!v[kC1Max]) return;
+    caps.c1_max_pf = *v[kC1Max];
     if (!(caps.c1_max_pf > o.inputs.c_var_min) &&
         c.given(kNumberOptions[kCVarMin].name).count > 0) {
       errors.push_back(fill(t.c1_max_not_above,

@@ -1,9 +1,10 @@
 #pragma once
 
-// Every text of valvenet-plan's own (messages, --help, the summary's extra
-// lines, the plot), in one table per language. The labels of the results
-// and the warnings are the console programs' (text/). A pattern's %1, %2,
-// ... are filled by fill().
+// Every text valvenet-plan shows (messages, --help, the table, the summary,
+// the plot), in one table per language: kRussianTexts and kEnglishTexts.
+// The Russian labels of the results and the warnings are the console
+// programs' (text/, printer/results.hpp), referred to, not copied; the
+// English ones are here. A pattern's %1, %2, ... are filled by fill().
 
 #include <array>
 #include <initializer_list>
