@@ -238,7 +238,8 @@ inline constexpr PlanTexts kRussianTexts{
         "критической добротности (больше 0,7·Q0), выводится как отказ.\n"
         "\n"
         "Код возврата: 0, если все расчёты выполнены или отклонены по критической\n"
-        "добротности; 2 при неверных аргументах (ничего не рассчитывается);\n"
+        "добротности; 2 при неверных аргументах или файле --inputs (ничего не\n"
+        "рассчитывается);\n"
         "1, если не удалось записать вывод или график.",
     .hot_cap_below_min = "Горячая ёмкость меньше минимальной ёмкости КПЕ на частотах: %1",
     .hot_cap_below_min_none = "Горячая ёмкость не меньше минимальной ёмкости КПЕ на всех частотах",
@@ -328,8 +329,9 @@ inline constexpr PlanTexts kRussianTexts{
     .help_c2_range = "пределы ёмкости КПЕ С2, пФ, МИН < МАКС",
     .help_lang = "язык таблицы, сообщений, справки и графика: ru (по умолчанию) или en",
     .help_inputs =
-        "взять исходные данные, raise_q и ключи деталей из JSON прежнего запуска\n"
-        "(--format json); ключ в командной строке сильнее файла",
+        "взять исходные данные, частоты, raise_q и ключи деталей из JSON прежнего\n"
+        "запуска (--format json); ключ в командной строке сильнее файла\n"
+        "(но raise_q: true из файла ключом не отменить)",
     .unknown_feed = "--feed: неизвестный способ питания «%1»; ожидается shunt или series",
     .unknown_language = "--lang: неизвестный язык «%1»; ожидается ru или en",
     .group_incomplete = "%1 без %2: ключи этой группы задаются все вместе",
@@ -481,8 +483,8 @@ inline constexpr PlanTexts kEnglishTexts{
         "0.7 Q0) is shown as refused.\n"
         "\n"
         "Exit status: 0 when every design completed or was refused by the critical\n"
-        "Q; 2 for bad arguments (nothing is computed); 1 when the output or the plot\n"
-        "cannot be written.",
+        "Q; 2 for bad arguments or a bad --inputs file (nothing is computed); 1 when\n"
+        "the output or the plot cannot be written.",
     .hot_cap_below_min = "Hot capacitance below the tuning capacitor's minimum at: %1",
     .hot_cap_below_min_none = "Hot capacitance not below the tuning capacitor's minimum anywhere",
     .plot_network_at = "Pi-network at %1 MHz",
@@ -577,8 +579,9 @@ inline constexpr PlanTexts kEnglishTexts{
     .help_c2_range = "range of the loading capacitor C2, pF, MIN < MAX",
     .help_lang = "language of the table, messages, help and plot: ru (the default) or en",
     .help_inputs =
-        "take the starting values, raise_q and the parts options from the JSON of\n"
-        "an earlier run (--format json); an option on the command line wins",
+        "take the starting values, frequencies, raise_q and the parts options from\n"
+        "the JSON of an earlier run (--format json); an option on the command line\n"
+        "wins (but no option turns off a raise_q: true of the file)",
     .unknown_feed = "--feed: unknown feed \"%1\"; expected shunt or series",
     .unknown_language = "--lang: unknown language \"%1\"; expected ru or en",
     .group_incomplete = "%1 without %2: the options of this group go together",
