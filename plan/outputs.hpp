@@ -1,7 +1,7 @@
 #pragma once
 
-// The plan's results as a readable table (UTF-8, Russian, the console
-// programs' labels), as CSV and as JSON.
+// The plan's results as a readable table (UTF-8, in the report's language;
+// in Russian the console programs' labels), as CSV and as JSON.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,8 +10,10 @@
 #include <string_view>
 #include <vector>
 
+#include "plan/parts.hpp"
 #include "plan/stage_design.hpp"
 #include "plan/summary.hpp"
+#include "plan/texts.hpp"
 
 namespace plan {
 
@@ -27,6 +29,12 @@ struct PlanReport {
   bool raise_q = false;
   std::vector<Design> designs;
   Summary summary;
+  Language language = Language::ru;
+  // From values to parts: the options, one entry per design (none for a
+  // refused one) and the summary over the designs.
+  PartsOptions parts_options;
+  std::vector<std::optional<Parts>> parts;
+  PartsSummary parts_summary;
 };
 
 // The shortest decimal text that strtof reads back as the same float (at
@@ -36,7 +44,8 @@ std::string float_text(float value);
 
 // The texts of the warnings of a completed design, as the console report
 // words them (UTF-8); none for a refused design.
-std::vector<std::string_view> warning_texts(const Design& design);
+std::vector<std::string_view> warning_texts(const Design& design,
+                                            const PlanTexts& t = kRussianTexts);
 
 // The width of the readable table, in characters: 100, or COLUMNS from the
 // environment when it is a whole number from kNarrowestTable to kWidestTable.
