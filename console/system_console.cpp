@@ -14,15 +14,7 @@ SystemConsole::SystemConsole(std::FILE* in, std::FILE* out)
 
 std::optional<std::string> SystemConsole::read_line() {
   std::fflush(out_);
-  std::string line;
-  int c = std::getc(in_);
-  if (c == EOF) return std::nullopt;
-  while (c != EOF && c != '\n') {
-    line.push_back(static_cast<char>(c));
-    c = std::getc(in_);
-  }
-  drop_line_end_cr(line);
-  return line;
+  return read_stream_line(in_);
 }
 
 void SystemConsole::write(std::string_view bytes) {

@@ -69,17 +69,11 @@ SystemConsole::SystemConsole(std::FILE* in, std::FILE* out)
 
 std::optional<std::string> SystemConsole::read_line() {
   std::fflush(out_);
-  std::string line;
-  int c = std::getc(in_);
-  if (c == EOF) return std::nullopt;
-  while (c != EOF && c != '\n') {
-    line.push_back(static_cast<char>(c));
-    c = std::getc(in_);
-  }
-  drop_line_end_cr(line);
+  std::optional<std::string> line = read_stream_line(in_);
+  if (!line) return line;
   // In binary mode the C runtime no longer takes Ctrl+Z for the end; the
   // console user still means it so (a file or pipe passes it on as a byte).
-  if (!line.empty() && line.front() == kEndOfInput && is_console(os_handle(in_))) {
+  if (!line->empty() && line->front() == kEndOfInput && is_console(os_handle(in_))) {
     return std::nullopt;
   }
   return line;

@@ -4,7 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "plan/options.hpp"
+#include "plan/outputs.hpp"
+
 namespace plan {
+
+// Everything a run with these options reports: the designs, the summary
+// and the parts.
+// o : options as parse_options gives them for Kind::run
+PlanReport make_report(const Options& o);
 
 // The whole program valvenet-plan. Returns its exit status: 0 when every
 // design completed or was refused by the critical-Q rule, 2 for bad

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "plan/parts.hpp"
 #include "plan/stage_design.hpp"
+#include "plan/texts.hpp"
 
 namespace plan {
 
@@ -20,6 +22,8 @@ struct Options {
   std::string plot_path;  // empty: no plot
   Network network = Network::pi;
   float r_mid = kDefaultRMid;  // ohm, of the Pi-L
+  PartsOptions parts;
+  Language language = Language::ru;
 };
 
 // The amateur bands of --bands ham, MHz.
@@ -30,15 +34,16 @@ inline const std::vector<float> kHamBands{1.85f, 3.6f,  7.1f,   10.12f, 14.15f,
 struct Parsed {
   enum class Kind { run, help, error };
   Kind kind = Kind::error;
-  Options options;                  // kind run
-  std::string help;                 // kind help: the text for standard output
-  std::vector<std::string> errors;  // kind error: one line each, naming the option
+  Options options;                   // kind run
+  std::string help;                  // kind help: the text for standard output
+  std::vector<std::string> errors;   // kind error: one line each, naming the option
+  Language language = Language::ru;  // of the help and the errors
 };
 
 // args : the arguments after the program name, as typed
 Parsed parse_options(const std::vector<std::string>& args);
 
 // The text of --help.
-std::string help_text();
+std::string help_text(const PlanTexts& t = kRussianTexts);
 
 }  // namespace plan

@@ -18,8 +18,8 @@ namespace plan {
 
 namespace {
 
-const text::ConsoleTexts& texts() {
-  return text::console_texts(text::Encoding::utf8);
+const PlanTexts& texts_of(const PlanReport& report) {
+  return plan_texts(report.language);
 }
 
 // Characters shown on the screen: UTF-8 bytes that begin a character.
@@ -59,7 +59,6 @@ const std::array<results::Line, results::kLineCount>& report_lines() {
 }
 
 constexpr std::size_t kCell = 11;  // the f11.3 form of the reports
-constexpr std::string_view kMhz = " МГц";
 
 std::string mhz(float f) {
   return numform::fixed(f, 9, 3);
@@ -70,13 +69,16 @@ std::string trimmed(std::string s) {
   return s;
 }
 
-std::string at_text(const AtFrequency& a, int width, int decimals) {
-  return numform::fixed(a.value, width, decimals) + " (" + trimmed(mhz(a.f_mhz)) +
-         std::string(kMhz) + ")";
+std::string with_mhz(const PlanTexts& t, float f_mhz) {
+  return trimmed(mhz(f_mhz)) + ' ' + std::string(t.megahertz);
+}
+
+std::string at_text(const PlanTexts& t, const AtFrequency& a, int width, int decimals) {
+  return numform::fixed(a.value, width, decimals) + " (" + with_mhz(t, a.f_mhz) + ")";
 }
 
 void inputs_section(std::string& out, const PlanReport& report) {
-  const auto& t = texts();
+  const PlanTexts& t = texts_of(report);
   const TypedInputs& in = report.inputs;
   // The report's block of starting values without the frequency column.
   const std::array<std::string, 6> left{bare_label(t.inputs_left[0]), bare_label(t.inputs_left[1]),
@@ -96,28 +98,49 @@ void inputs_section(std::string& out, const PlanReport& report) {
     }
     out += '\n';
   }
-  out += " Увеличивать нагруженную добротность при малой горячей емкости: ";
-  out += report.raise_q ? "да (--raise-q)\n" : "нет\n";
+  out += ' ' + std::string(t.raise_q_line);
+  out += std::string(report.raise_q ? t.raise_q_yes : t.raise_q_no) + '\n';
+}
+
+// The parts lines the report shows.
+// None for a report built without its parts.
+std::vector<const PartLine*> part_lines(const PlanReport& report) {
+  std::vector<const PartLine*> out;
+  if (report.parts.size() != report.designs.size()) return out;
+  for (const PartLine& line : kPartLines) {
+    if (shows(line.group, report.parts_options)) out.push_back(&line);
+  }
+  return out;
+}
+
+std::string_view part_label(const PlanTexts& t, const PartLine& line) {
+  return t.language == Language::en ? line.en : line.ru;
+}
+
+// The parts of a design, if it has them.
+const Parts* parts_at(const PlanReport& report, std::size_t k) {
+  return k < report.parts.size() && report.parts[k] ? &*report.parts[k] : nullptr;
 }
 
 // One block of the grid: the label column and the designs [first, last).
 void grid_block(std::string& out, const PlanReport& report, std::size_t label_width,
                 std::size_t first, std::size_t last) {
+  const PlanTexts& t = texts_of(report);
   const auto row = [&](std::string_view label) {
     out += ' ' + pad_right(label, label_width) + "  ";
   };
-  row(bare_label(text::kFileTexts.frequency_heading));
+  row(bare_label(t.frequency_heading));
   for (std::size_t col = first; col < last; ++col) {
     out += numform::fixed(report.designs[col].f_mhz, kCell, 3);
   }
   out += '\n';
-  row("Расчет");
+  row(t.calculation);
   for (std::size_t col = first; col < last; ++col) {
-    out += pad_left(report.designs[col].completed() ? "выполнен" : "отказ", kCell);
+    out += pad_left(report.designs[col].completed() ? t.completed : t.refused, kCell);
   }
   out += '\n';
   for (const results::Line& line : report_lines()) {
-    row(bare_label(results::file_label(line)));
+    row(result_label(t, line));
     for (std::size_t col = first; col < last; ++col) {
       const Design& d = report.designs[col];
       out += d.completed()
@@ -127,14 +150,28 @@ void grid_block(std::string& out, const PlanReport& report, std::size_t label_wi
     }
     out += '\n';
   }
+  for (const PartLine* line : part_lines(report)) {
+    row(part_label(t, *line));
+    for (std::size_t col = first; col < last; ++col) {
+      const Parts* p = parts_at(report, col);
+      const std::optional<double> v = p != nullptr ? line->value(*p) : std::nullopt;
+      out +=
+          v ? numform::fixed(static_cast<float>(*v), kCell, line->decimals) : pad_left("—", kCell);
+    }
+    out += '\n';
+  }
 }
 
 // The numbered values of the file report for every design side by side, in
 // blocks of as many designs as fit the width, each with the label column.
 void grid_section(std::string& out, const PlanReport& report, std::size_t width) {
-  std::size_t label_width = display_width(bare_label(text::kFileTexts.frequency_heading));
+  const PlanTexts& t = texts_of(report);
+  std::size_t label_width = display_width(bare_label(t.frequency_heading));
   for (const results::Line& line : report_lines()) {
-    label_width = std::max(label_width, display_width(bare_label(results::file_label(line))));
+    label_width = std::max(label_width, display_width(result_label(t, line)));
+  }
+  for (const PartLine* line : part_lines(report)) {
+    label_width = std::max(label_width, display_width(part_label(t, *line)));
   }
   const std::size_t label_column = label_width + 3;
   const std::size_t per_block =
@@ -147,22 +184,22 @@ void grid_section(std::string& out, const PlanReport& report, std::size_t width)
 }
 
 // The Pi-L's refusal or warnings of a design, each after the Pi-L's prefix.
-void pi_l_warning_lines(std::vector<std::string>& lines, const Design& d) {
+void pi_l_warning_lines(const PlanTexts& t, std::vector<std::string>& lines, const Design& d) {
   if (!d.pi_l) return;
-  const std::string prefix(plan_texts().pi_l_warnings_prefix);
-  const std::string why = pi_l_refusal(*d.pi_l);
-  if (!why.empty()) lines.push_back(prefix + std::string(plan_texts().pi_l_refused) + ": " + why);
-  for (const std::string& w : pi_l_warning_texts(*d.pi_l)) lines.push_back(prefix + w);
+  const std::string prefix(t.pi_l_warnings_prefix);
+  const std::string why = pi_l_refusal(*d.pi_l, t);
+  if (!why.empty()) lines.push_back(prefix + std::string(t.pi_l_refused) + ": " + why);
+  for (const std::string& w : pi_l_warning_texts(*d.pi_l, t)) lines.push_back(prefix + w);
 }
 
 // The Pi-L's values for every design side by side, in the blocks of the grid.
 void pi_l_grid_block(std::string& out, const PlanReport& report, std::size_t label_width,
                      std::size_t first, std::size_t last) {
-  const PlanTexts& t = plan_texts();
+  const PlanTexts& t = texts_of(report);
   const auto row = [&](std::string_view label) {
     out += ' ' + pad_right(label, label_width) + "  ";
   };
-  row(bare_label(text::kFileTexts.frequency_heading));
+  row(bare_label(t.frequency_heading));
   for (std::size_t col = first; col < last; ++col) {
     out += numform::fixed(report.designs[col].f_mhz, kCell, 3);
   }
@@ -187,15 +224,16 @@ void pi_l_grid_block(std::string& out, const PlanReport& report, std::size_t lab
 
 void pi_l_grid_section(std::string& out, const PlanReport& report, std::size_t width) {
   if (report.network != Network::pi_l) return;
-  std::size_t label_width = display_width(bare_label(text::kFileTexts.frequency_heading));
-  label_width = std::max(label_width, display_width(plan_texts().pi_l_status));
+  const PlanTexts& t = texts_of(report);
+  std::size_t label_width = display_width(bare_label(t.frequency_heading));
+  label_width = std::max(label_width, display_width(t.pi_l_status));
   for (const PiLLine& line : kPiLLines) {
-    label_width = std::max(label_width, display_width(plan_texts().*line.label));
+    label_width = std::max(label_width, display_width(t.*line.label));
   }
   const std::size_t label_column = label_width + 3;
   const std::size_t per_block =
       width > label_column ? std::max<std::size_t>(1, (width - label_column) / kCell) : 1;
-  out += ' ' + fill(plan_texts().pi_l_heading, {float_text(report.r_mid)}) + "\n\n";
+  out += ' ' + fill(t.pi_l_heading, {float_text(report.r_mid)}) + "\n\n";
   for (std::size_t first = 0; first < report.designs.size(); first += per_block) {
     if (first != 0) out += '\n';
     pi_l_grid_block(out, report, label_width, first,
@@ -204,77 +242,156 @@ void pi_l_grid_section(std::string& out, const PlanReport& report, std::size_t w
   out += '\n';
 }
 
-void warnings_section(std::string& out, const PlanReport& report) {
-  out += " Предупреждения:\n";
-  bool any = false;
-  for (const Design& d : report.designs) {
-    std::vector<std::string> lines;
-    if (!d.completed()) {
-      lines.push_back("отказ: " + std::string(texts().abort_lines[0]) + " (выше 0.7·Q0)");
+// What the parts of a design cannot give: no coil, a variable that cannot
+// reach the band.
+std::vector<std::string> parts_problems(const PlanTexts& t, const Parts* p) {
+  std::vector<std::string> out;
+  if (p == nullptr) return out;
+  if (p->coil && p->coil->problem != coil::Problem::none) {
+    out.emplace_back(t.coil_problems.at(static_cast<std::size_t>(p->coil->problem)));
+  }
+  const auto variable = [&](const std::optional<tuning::Setting>& s, std::string_view name) {
+    if (s && !s->reachable) {
+      out.push_back(fill(t.tuning_unreachable,
+                         {name, t.tuning_reasons.at(static_cast<std::size_t>(s->reason))}));
     }
-    for (const std::string_view w : warning_texts(d)) lines.emplace_back(w);
-    pi_l_warning_lines(lines, d);
+  };
+  variable(p->c1, t.capacitor_c1);
+  variable(p->c2, t.capacitor_c2);
+  return out;
+}
+
+void warnings_section(std::string& out, const PlanReport& report) {
+  const PlanTexts& t = texts_of(report);
+  out += ' ' + std::string(t.warnings_heading) + '\n';
+  bool any = false;
+  for (std::size_t k = 0; k < report.designs.size(); ++k) {
+    const Design& d = report.designs[k];
+    std::vector<std::string> lines;
+    if (!d.completed()) lines.push_back(fill(t.refused_line, {t.critical_q}));
+    for (const std::string_view w : warning_texts(d, t)) lines.emplace_back(w);
+    for (std::string& p : parts_problems(t, parts_at(report, k))) lines.push_back(std::move(p));
+    pi_l_warning_lines(t, lines, d);
+    const std::string at = mhz(d.f_mhz) + ' ' + std::string(t.megahertz) + ": ";
     for (std::size_t i = 0; i < lines.size(); ++i) {
-      out += ' ' + (i == 0 ? mhz(d.f_mhz) + std::string(kMhz) + ": " : std::string(15, ' '));
+      out += ' ' + (i == 0 ? at : std::string(display_width(at), ' '));
       out += lines[i] + '\n';
       any = true;
     }
   }
-  if (!any) out += " нет\n";
+  if (!any) out += ' ' + std::string(t.none) + '\n';
 }
 
 // The frequencies where the hot capacitance is below the variable
 // capacitor's minimum, or that there are none.
-std::string hot_cap_line(const Summary& s) {
-  if (s.hot_cap_below_min_f_mhz.empty()) return std::string(plan_texts().hot_cap_below_min_none);
+std::string hot_cap_line(const PlanTexts& t, const Summary& s) {
+  if (s.hot_cap_below_min_f_mhz.empty()) return std::string(t.hot_cap_below_min_none);
   std::string list;
   for (const float f : s.hot_cap_below_min_f_mhz) {
     list += (list.empty() ? "" : ", ") + trimmed(mhz(f));
   }
-  return fill(plan_texts().hot_cap_below_min, {list + std::string(kMhz)});
+  return fill(t.hot_cap_below_min, {list + ' ' + std::string(t.megahertz)});
 }
 
 void summary_section(std::string& out, const PlanReport& report) {
+  const PlanTexts& t = texts_of(report);
   const Summary& s = report.summary;
-  out += " Итоги по частотам: выполнено " + std::to_string(s.completed) + ", отказ " +
-         std::to_string(s.refused) + '\n';
+  out +=
+      ' ' + fill(t.summary_counts, {std::to_string(s.completed), std::to_string(s.refused)}) + '\n';
   if (!s.spans || !s.duties) return;
   const ElementSpans& e = *s.spans;
   const auto span_line = [&](std::string_view label, const Span& span) {
-    out += ' ' + pad_right(label, 32) + " от " + at_text(span.min, 11, kSpanDecimals) + "  до " +
-           at_text(span.max, 11, kSpanDecimals) + '\n';
+    out += ' ' + pad_right(label, 32) + ' ' + std::string(t.from) + ' ' +
+           at_text(t, span.min, 11, kSpanDecimals) + "  " + std::string(t.to) + ' ' +
+           at_text(t, span.max, 11, kSpanDecimals) + '\n';
   };
-  out += " Пределы значений элементов:\n";
-  span_line("С1 П-контура полная, пФ", e.c1_total_pf);
-  span_line("C горячего конденсатора, пФ", e.c_hot_pf);
-  span_line("L П-контура, мкГн", e.l_uh);
-  span_line("С2 П-контура, пФ", e.c2_pf);
+  out += ' ' + std::string(t.spans_heading) + '\n';
+  span_line(t.span_c1, e.c1_total_pf);
+  span_line(t.span_c_hot, e.c_hot_pf);
+  span_line(t.span_l, e.l_uh);
+  span_line(t.span_c2, e.c2_pf);
 
   const ElementDuties& u = *s.duties;
-  out += " Наибольшие нагрузки элементов (в скобках частота):\n";
-  out += ' ' + pad_right("", 10) + pad_right("I, А (эфф.)", 24) + pad_right("U, В (эфф.)", 24) +
-         "Q, ВАр\n";
+  out += ' ' + std::string(t.duties_heading) + '\n';
+  out += ' ' + pad_right("", 10) + pad_right(t.duty_current, 24) + pad_right(t.duty_voltage, 24) +
+         std::string(t.duty_reactive) + '\n';
   const auto duty_line = [&](std::string_view label, const Duty& d) {
-    out += ' ' + pad_right(label, 6) + pad_right(at_text(d.current_a, 9, kCurrentDecimals), 24) +
-           pad_right(at_text(d.voltage_v, 9, kVoltageDecimals), 24) +
-           at_text(d.reactive_var, 9, kReactiveDecimals) + '\n';
+    out += ' ' + pad_right(label, 6) + pad_right(at_text(t, d.current_a, 9, kCurrentDecimals), 24) +
+           pad_right(at_text(t, d.voltage_v, 9, kVoltageDecimals), 24) +
+           at_text(t, d.reactive_var, 9, kReactiveDecimals) + '\n';
   };
-  duty_line("С1", u.c1);
+  duty_line(t.capacitor_c1, u.c1);
   duty_line("L", u.coil);
-  duty_line("С2", u.c2);
-  out += " (U = Q / I: напряжение на конденсаторе; на катушке — ωL·I)\n";
-  out += ' ' + hot_cap_line(s) + '\n';
+  duty_line(t.capacitor_c2, u.c2);
+  out += ' ' + std::string(t.duty_note) + '\n';
+  out += ' ' + hot_cap_line(t, s) + '\n';
+}
+
+// A length for a person: mm with the given decimals, trimmed.
+std::string amount(double v, int decimals) {
+  return trimmed(numform::fixed(static_cast<float>(v), kCell, decimals));
+}
+
+// The parts over all bands: the largest ratings and the one tapped coil.
+void parts_summary_section(std::string& out, const PlanReport& report) {
+  const PlanTexts& t = texts_of(report);
+  const PartsSummary& s = report.parts_summary;
+  const PartsOptions& o = report.parts_options;
+  out += ' ' +
+         fill(t.parts_heading, {float_text(o.margin),
+                                o.feed == ratings::Feed::series ? t.feed_series : t.feed_shunt}) +
+         '\n';
+  const std::array<std::string_view, 3> names{t.capacitor_c1, t.capacitor_c2, t.capacitor_blocking};
+  std::size_t name = 0;
+  for (std::size_t i = 0; i < kPartLines.size(); ++i) {
+    if (!kPartLines[i].summary_max) continue;
+    const std::string_view capacitor = names.at(name++);
+    if (!s.largest[i]) continue;
+    out += "   " +
+           fill(t.largest_rating, {capacitor, amount(static_cast<double>(s.largest[i]->value), 0),
+                                   trimmed(mhz(s.largest[i]->f_mhz))}) +
+           '\n';
+  }
+  if (!o.coil || !s.coil) return;
+  const coil::Tapped& c = *s.coil;
+  out += ' ' +
+         fill(t.coil_heading, {float_text(o.coil->diameter_mm), float_text(o.coil->wire_mm),
+                               float_text(o.coil->pitch_mm)}) +
+         '\n';
+  if (!c.coil) {
+    const float f = c.band < s.tap_f_mhz.size() ? s.tap_f_mhz[c.band] : 0.0f;
+    out += "   " +
+           fill(t.coil_failed,
+                {trimmed(mhz(f)), t.coil_problems.at(static_cast<std::size_t>(c.problem))}) +
+           '\n';
+  } else {
+    out += "   " +
+           fill(t.coil_whole, {amount(c.coil->turns, 2), amount(c.coil->length_m * 1e3, 1),
+                               amount(c.coil->conductor_m, 2)}) +
+           '\n';
+    for (std::size_t k = 0; k < c.taps.size() && k < s.tap_f_mhz.size(); ++k) {
+      out += "   " + fill(t.coil_tap, {trimmed(mhz(s.tap_f_mhz[k])), amount(c.taps[k], 2)}) + '\n';
+    }
+  }
+  out += ' ';
+  for (const char ch : t.coil_leaves_out) {
+    out += ch;
+    if (ch == '\n') out += ' ';
+  }
+  out += '\n';
 }
 
 // The ranges of the Pi-L's four elements, with the labels of the Pi-L's values.
-void pi_l_summary_section(std::string& out, const Summary& s) {
+void pi_l_summary_section(std::string& out, const PlanReport& report) {
+  const Summary& s = report.summary;
   if (!s.pi_l_spans) return;
-  const PlanTexts& t = plan_texts();
+  const PlanTexts& t = texts_of(report);
   const PiLSpans& e = *s.pi_l_spans;
   out += ' ' + std::string(t.pi_l_ranges) + '\n';
   const auto span_line = [&](std::string_view label, const Span& span) {
-    out += ' ' + pad_right(label, 32) + " от " + at_text(span.min, 11, kSpanDecimals) + "  до " +
-           at_text(span.max, 11, kSpanDecimals) + '\n';
+    out += ' ' + pad_right(label, 32) + ' ' + std::string(t.from) + ' ' +
+           at_text(t, span.min, 11, kSpanDecimals) + "  " + std::string(t.to) + ' ' +
+           at_text(t, span.max, 11, kSpanDecimals) + '\n';
   };
   span_line(t.pi_l_c1_total_pf, e.c1_total_pf);
   span_line(t.pi_l_l1_uh, e.l1_uh);
@@ -323,15 +440,13 @@ std::string float_text(float value) {
   return std::string(buf.data(), r.ptr);
 }
 
-std::vector<std::string_view> warning_texts(const Design& design) {
+std::vector<std::string_view> warning_texts(const Design& design, const PlanTexts& t) {
   std::vector<std::string_view> out;
   if (!design.completed()) return out;
-  for (const warnings::Warning w : design.record.warnings) out.push_back(warning_text(w));
+  for (const warnings::Warning w : design.record.warnings) {
+    out.push_back(t.warnings.at(static_cast<std::size_t>(w)));
+  }
   return out;
-}
-
-std::string_view warning_text(warnings::Warning w) {
-  return texts().warnings[static_cast<std::size_t>(w)];
 }
 
 std::size_t table_width() {
@@ -351,14 +466,15 @@ std::string table_report(const PlanReport& report) {
 
 std::string table_report(const PlanReport& report, std::size_t width) {
   std::string out;
-  std::string banner = std::string(texts().banner[0]) + ' ' + std::string(texts().banner[1]);
+  const PlanTexts& t = texts_of(report);
+  std::string banner = std::string(t.banner_a) + ' ' + std::string(t.banner_b);
   while (!banner.empty() && banner.back() == ' ') banner.pop_back();
   out += " valvenet-plan: " + banner + '\n';
   out += '\n';
   inputs_section(out, report);
   out += '\n';
   if (report.network == Network::pi_l) {
-    out += ' ' + std::string(plan_texts().pi_l_plain_pi_heading) + "\n\n";
+    out += ' ' + std::string(t.pi_l_plain_pi_heading) + "\n\n";
   }
   grid_section(out, report, width);
   out += '\n';
@@ -366,7 +482,11 @@ std::string table_report(const PlanReport& report, std::size_t width) {
   warnings_section(out, report);
   out += '\n';
   summary_section(out, report);
-  pi_l_summary_section(out, report.summary);
+  pi_l_summary_section(out, report);
+  if (!report.parts.empty()) {
+    out += '\n';
+    parts_summary_section(out, report);
+  }
   return out;
 }
 
@@ -378,22 +498,33 @@ std::string csv_report(const PlanReport& report) {
       if ((line.coeff != nullptr) == coefficient) columns.push_back(&line);
     }
   }
+  const std::vector<const PartLine*> parts = part_lines(report);
+  const bool tuning = !parts.empty() && shows(PartGroup::tuning, report.parts_options);
   std::string out = "f_mhz,status";
   for (const results::Line* line : columns) out += ',' + std::string(line->key);
   out += ",hot_cap_warning";
+  for (const PartLine* line : parts) out += ',' + std::string(line->csv);
+  if (tuning) out += ",tuning_reason";
   if (report.network == Network::pi_l) out += pi_l_csv_header();
   out += '\n';
-  for (const Design& d : report.designs) {
+  for (std::size_t k = 0; k < report.designs.size(); ++k) {
+    const Design& d = report.designs[k];
     out += float_text(d.f_mhz);
+    const Parts* p = parts_at(report, k);
     if (!d.completed()) {
       out += ",refused";
-      out += std::string(columns.size() + 1, ',');
+      out += std::string(columns.size() + 1 + parts.size() + (tuning ? 1 : 0), ',');
     } else {
       out += ",completed";
       for (const results::Line* line : columns) {
         out += ',' + float_text(results::value(*line, d.record.results, d.record.pulse_coeffs));
       }
       out += ',' + std::to_string(d.record.hot_cap_warning);
+      for (const PartLine* line : parts) {
+        const std::optional<double> v = p != nullptr ? line->value(*p) : std::nullopt;
+        out += ',' + (v ? float_text(static_cast<float>(*v)) : std::string());
+      }
+      if (tuning) out += ',' + (p != nullptr ? std::string(reason_key(overall_reason(*p))) : "");
     }
     if (d.pi_l) out += pi_l_csv_row(*d.pi_l);
     out += '\n';
@@ -415,6 +546,77 @@ void design_values(Json& j, const Design& d) {
   j["pulse_coeffs"] = coeffs;
 }
 
+// The parts options in the "inputs" object, as --inputs reads them back.
+void parts_inputs_json(Json& inputs, const PartsOptions& o) {
+  inputs[std::string(parts_key::feed)] = std::string(feed_key(o.feed));
+  inputs[std::string(parts_key::margin)] = o.margin;
+  if (o.coil) {
+    inputs[std::string(parts_key::coil_diameter)] = o.coil->diameter_mm;
+    inputs[std::string(parts_key::wire)] = o.coil->wire_mm;
+    inputs[std::string(parts_key::pitch)] = o.coil->pitch_mm;
+  }
+  if (o.capacitors) {
+    inputs[std::string(parts_key::c1_max)] = o.capacitors->c1_max_pf;
+    Json range = Json::array();
+    range.push_back(o.capacitors->c2_min_pf);
+    range.push_back(o.capacitors->c2_max_pf);
+    inputs[std::string(parts_key::c2_range)] = range;
+  }
+}
+
+// The groups of parts of one design: null for a refused one.
+void parts_json(Json& j, const PlanReport& report, const Parts* p) {
+  for (const PartGroup group : {PartGroup::ratings, PartGroup::coil, PartGroup::tuning}) {
+    if (!shows(group, report.parts_options)) continue;
+    Json g = Json::object();
+    for (const PartLine& line : kPartLines) {
+      if (line.group != group) continue;
+      const std::optional<double> v = p != nullptr ? line.value(*p) : std::nullopt;
+      g[std::string(line.key)] = v ? Json(static_cast<float>(*v)) : Json(nullptr);
+    }
+    if (group == PartGroup::ratings) {
+      g["feed"] = std::string(feed_key(report.parts_options.feed));
+      g["margin"] = report.parts_options.margin;
+    }
+    if (group == PartGroup::tuning && p != nullptr) {
+      g["reachable"] = reachable(*p);
+      g["reason"] = std::string(reason_key(overall_reason(*p)));
+      g["c1_reason"] = std::string(reason_key(p->c1->reason));
+      g["c2_reason"] = std::string(reason_key(p->c2->reason));
+    }
+    j[std::string(group_key(group))] = p != nullptr ? g : Json(nullptr);
+  }
+}
+
+// The summary's largest ratings and the tapped coil.
+void parts_summary_json(Json& summary, const PlanReport& report) {
+  const PartsSummary& s = report.parts_summary;
+  Json largest = Json::object();
+  for (std::size_t i = 0; i < kPartLines.size(); ++i) {
+    if (!kPartLines[i].summary_max) continue;
+    largest[std::string(kPartLines[i].key)] = s.largest[i] ? at_json(*s.largest[i]) : Json(nullptr);
+  }
+  summary["largest_ratings"] = largest;
+  if (!report.parts_options.coil) return;
+  if (!s.coil || !s.coil->coil) {
+    summary["coil"] = nullptr;
+    return;
+  }
+  Json c = Json::object();
+  c["turns"] = static_cast<float>(s.coil->coil->turns);
+  c["length_mm"] = static_cast<float>(s.coil->coil->length_m * 1e3);
+  c["conductor_m"] = static_cast<float>(s.coil->coil->conductor_m);
+  Json taps = Json::array();
+  for (std::size_t k = 0; k < s.coil->taps.size() && k < s.tap_f_mhz.size(); ++k) {
+    Json tap = Json::object();
+    tap["f_mhz"] = s.tap_f_mhz[k];
+    tap["turns"] = static_cast<float>(s.coil->taps[k]);
+    taps.push_back(tap);
+  }
+  c["taps"] = taps;
+  summary["coil"] = c;
+}
+
 }  // namespace
 
 Json json_document(const PlanReport& report) {
@@ -427,12 +629,17 @@ Json json_document(const PlanReport& report) {
   Json freqs = Json::array();
   for (const Design& d : report.designs) freqs.push_back(d.f_mhz);
   inputs["f_mhz"] = freqs;
+  parts_inputs_json(inputs, report.parts_options);
+  inputs[std::string(network_key::network)] = network_name(report.network);
+  if (report.network == Network::pi_l) inputs[std::string(network_key::r_mid)] = report.r_mid;
   doc["inputs"] = inputs;
   doc["raise_q"] = report.raise_q;
   doc["network"] = network_name(report.network);
 
+  const PlanTexts& t = texts_of(report);
   Json designs = Json::array();
-  for (const Design& d : report.designs) {
+  for (std::size_t k = 0; k < report.designs.size(); ++k) {
+    const Design& d = report.designs[k];
     Json j = Json::object();
     j["f_mhz"] = d.f_mhz;
     j["status"] = d.completed() ? "completed" : "refused";
@@ -444,9 +651,10 @@ Json json_document(const PlanReport& report) {
     }
     j["hot_cap_warning"] = d.record.hot_cap_warning;
     Json warnings = Json::array();
-    for (const std::string_view w : warning_texts(d)) warnings.push_back(std::string(w));
+    for (const std::string_view w : warning_texts(d, t)) warnings.push_back(std::string(w));
     j["warnings"] = warnings;
-    if (d.pi_l) j["pi_l"] = pi_l_json(*d.pi_l);
+    if (d.pi_l) j["pi_l"] = pi_l_json(*d.pi_l, t);
+    if (report.parts.size() == report.designs.size()) parts_json(j, report, parts_at(report, k));
     designs.push_back(j);
   }
   doc["designs"] = designs;
@@ -475,6 +683,7 @@ Json json_document(const PlanReport& report) {
     summary["maxima"] = nullptr;
   }
   if (s.pi_l_spans) summary["pi_l_ranges"] = pi_l_spans_json(*s.pi_l_spans);
+  if (!report.parts.empty()) parts_summary_json(summary, report);
   doc["summary"] = summary;
   return doc;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// The plan's results as a readable table (UTF-8, Russian, the console
-// programs' labels), as CSV and as JSON.
+// The plan's results as a readable table (UTF-8, in the report's language;
+// in Russian the console programs' labels), as CSV and as JSON.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,8 +10,10 @@
 #include <string_view>
 #include <vector>
 
+#include "plan/parts.hpp"
 #include "plan/stage_design.hpp"
 #include "plan/summary.hpp"
+#include "plan/texts.hpp"
 
 namespace plan {
 
@@ -29,6 +31,12 @@ struct PlanReport {
   Summary summary;
   Network network = Network::pi;  // with pi_l every design has its Pi-L column
   float r_mid = kDefaultRMid;     // ohm, of the Pi-L
+  Language language = Language::ru;
+  // From values to parts: the options, one entry per design (none for a
+  // refused one) and the summary over the designs.
+  PartsOptions parts_options;
+  std::vector<std::optional<Parts>> parts;
+  PartsSummary parts_summary;
 };
 
 // The shortest decimal text that strtof reads back as the same float (at
@@ -38,10 +46,8 @@ std::string float_text(float value);
 
 // The texts of the warnings of a completed design, as the console report
 // words them (UTF-8); none for a refused design.
-std::vector<std::string_view> warning_texts(const Design& design);
-
-// The text of one warning, as the console report words it (UTF-8).
-std::string_view warning_text(warnings::Warning w);
+std::vector<std::string_view> warning_texts(const Design& design,
+                                            const PlanTexts& t = kRussianTexts);
 
 // The width of the readable table, in characters: 100, or COLUMNS from the
 // environment when it is a whole number from kNarrowestTable to kWidestTable.

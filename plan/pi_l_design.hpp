@@ -20,6 +20,12 @@ enum class Network { pi, pi_l };
 // load, so that the L section's Q lies near 2.
 inline constexpr float kDefaultRMid = 300.0f;
 
+// The keys of --network and --r-mid in the JSON "inputs" object.
+namespace network_key {
+inline constexpr std::string_view network = "network";
+inline constexpr std::string_view r_mid = "r_mid";
+}  // namespace network_key
+
 // The Pi-L of one frequency and what the plain Pi of the same starting
 // values gives beside it.
 struct PiLColumn {

@@ -79,8 +79,7 @@ float pi_l_value(const PiLLine& line, const PiLColumn& column) {
   return line.beside != nullptr ? column.*line.beside : column.design.results.*line.result;
 }
 
-std::string pi_l_refusal(const PiLColumn& column) {
-  const T& t = plan_texts();
+std::string pi_l_refusal(const PiLColumn& column, const PlanTexts& t) {
   const design::PiLResults& r = column.design.results;
   switch (column.design.outcome) {
     case design::PiLOutcome::completed:
@@ -95,30 +94,31 @@ std::string pi_l_refusal(const PiLColumn& column) {
   return {};
 }
 
-std::vector<std::string> pi_l_warning_texts(const PiLColumn& column) {
+std::vector<std::string> pi_l_warning_texts(const PiLColumn& column, const PlanTexts& t) {
   std::vector<std::string> out;
   if (!column.design.completed()) return out;
-  for (const warnings::Warning w : column.design.warnings) out.emplace_back(warning_text(w));
+  for (const warnings::Warning w : column.design.warnings)
+    out.emplace_back(t.warnings.at(static_cast<std::size_t>(w)));
   const std::string q_l = message_number(column.design.results.q_l_section, 3);
   if (column.design.l_section_q == warnings::LSectionQ::below_1) {
-    out.push_back(fill(plan_texts().pi_l_q_below_1, {q_l}));
+    out.push_back(fill(t.pi_l_q_below_1, {q_l}));
   } else if (column.design.l_section_q == warnings::LSectionQ::above_10) {
-    out.push_back(fill(plan_texts().pi_l_q_above_10, {q_l}));
+    out.push_back(fill(t.pi_l_q_above_10, {q_l}));
   }
   return out;
 }
 
-Json pi_l_json(const PiLColumn& column) {
+Json pi_l_json(const PiLColumn& column, const PlanTexts& t) {
   Json j = Json::object();
   j["status"] = status_name(column.design.outcome);
-  const std::string why = pi_l_refusal(column);
+  const std::string why = pi_l_refusal(column, t);
   j["reason"] = why.empty() ? Json(nullptr) : Json(why);
   for (const PiLLine& line : kPiLLines) {
     j[std::string(line.key)] = known(line, column) ? Json(pi_l_value(line, column)) : Json(nullptr);
   }
   j["hot_cap_warning"] = column.design.hot_cap_warning;
   Json warnings = Json::array();
-  for (const std::string& w : pi_l_warning_texts(column)) warnings.push_back(w);
+  for (const std::string& w : pi_l_warning_texts(column, t)) warnings.push_back(w);
   j["warnings"] = warnings;
   return j;
 }

@@ -29,16 +29,16 @@ extern const std::array<PiLLine, kPiLLineCount> kPiLLines;
 // became of the Pi-L.
 float pi_l_value(const PiLLine& line, const PiLColumn& column);
 
-// Why the Pi-L of a column was refused, in the program's language; empty
+// Why the Pi-L of a column was refused, in the language of t; empty
 // when it was completed.
-std::string pi_l_refusal(const PiLColumn& column);
+std::string pi_l_refusal(const PiLColumn& column, const PlanTexts& t);
 
-// The Pi-L's warnings of a completed design, in the program's language.
-std::vector<std::string> pi_l_warning_texts(const PiLColumn& column);
+// The Pi-L's warnings of a completed design, in the language of t.
+std::vector<std::string> pi_l_warning_texts(const PiLColumn& column, const PlanTexts& t);
 
 // The "pi_l" object of a design in the JSON: status, reason (null when
 // completed), every value (null when it is not known), warnings.
-Json pi_l_json(const PiLColumn& column);
+Json pi_l_json(const PiLColumn& column, const PlanTexts& t);
 
 // The CSV's Pi-L columns: the header's part (with its leading comma) and
 // one row's part.

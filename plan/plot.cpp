@@ -26,10 +26,6 @@ constexpr double kBottomA = 480.0;
 constexpr double kTopB = 540.0;  // |S11| panel
 constexpr double kBottomB = 720.0;
 
-const PlanTexts& texts() {
-  return plan_texts();
-}
-
 constexpr std::string_view kFont = "DejaVu Sans, Verdana, Arial, sans-serif";
 
 std::string num(double v, int decimals) {
@@ -169,7 +165,7 @@ void polyline(std::string& out, std::string_view id,
 
 // The ends in MHz and the width in kHz, each with at least three significant
 // digits of the width.
-std::string band_text(const Band& b) {
+std::string band_text(const PlanTexts& t, const Band& b) {
   const double low = mhz(b.low);
   const double high = mhz(b.high);
   const double width_khz = (high - low) * 1000.0;
@@ -179,8 +175,8 @@ std::string band_text(const Band& b) {
           : std::clamp(2 - static_cast<int>(std::floor(std::log10(std::max(width_khz, 1e-3)))), 1,
                        3);
   const int mhz_decimals = std::max(3, khz_decimals + 3);
-  return fill(texts().plot_band, {shown(low, mhz_decimals), shown(high, mhz_decimals),
-                                  shown(width_khz, khz_decimals)});
+  return fill(t.plot_band, {shown(low, mhz_decimals), shown(high, mhz_decimals),
+                            shown(width_khz, khz_decimals)});
 }
 
 void legend_item(std::string& out, double x, double y, std::string_view swatch,
@@ -200,12 +196,12 @@ std::string document_start(std::string_view title_text, double height = kHeight)
   return out;
 }
 
-std::string network_at(const Design& d) {
-  return fill(texts().plot_network_at, {shown(static_cast<double>(d.f_mhz), 3)});
+std::string network_at(const PlanTexts& t, const Design& d) {
+  return fill(t.plot_network_at, {shown(static_cast<double>(d.f_mhz), 3)});
 }
 
-std::string pi_l_network_at(const Design& d) {
-  return fill(texts().plot_pi_l_network_at, {shown(static_cast<double>(d.f_mhz), 3)});
+std::string pi_l_network_at(const PlanTexts& t, const Design& d) {
+  return fill(t.plot_pi_l_network_at, {shown(static_cast<double>(d.f_mhz), 3)});
 }
 
 // What the page says about the network besides its curves.
@@ -230,10 +226,8 @@ std::string refusal_page(const std::string& title, const std::string& refused,
   return out;
 }
 
-std::string refused_svg(const Design& d) {
-  const std::string refused =
-      fill(texts().plot_refused, {text::console_texts(text::Encoding::utf8).abort_lines[0]});
-  return refusal_page(network_at(d), refused, texts().plot_no_curves);
+std::string refused_svg(const PlanTexts& t, const Design& d) {
+  return refusal_page(network_at(t, d), fill(t.plot_refused, {t.critical_q}), t.plot_no_curves);
 }
 
 // The axes of both panels: the sweep's frequencies, and levels down to 10 dB
@@ -258,11 +252,10 @@ std::string clip(std::string_view id, double top, double bottom) {
 }
 
 // The title, the clipping areas and the line of the network's values.
-void heading(std::string& out, const Facts& f) {
+void heading(std::string& out, const PlanTexts& t, const Facts& f) {
   out +=
       "<defs>\n" + clip("clip-a", kTopA, kBottomA) + clip("clip-b", kTopB, kBottomB) + "</defs>\n";
-  text(out, kWidth / 2.0, 30.0, fill(texts().plot_title, {f.network_at}),
-       {19.0, "middle", "#222", true});
+  text(out, kWidth / 2.0, 30.0, fill(t.plot_title, {f.network_at}), {19.0, "middle", "#222", true});
   text(out, kWidth / 2.0, 54.0, f.elements, {f.elements_font, "middle"});
 }
 
@@ -270,40 +263,39 @@ std::string value_text(float x, int decimals) {
   return shown(static_cast<double>(x), decimals);
 }
 
-Facts pi_facts(const Design& d) {
+Facts pi_facts(const PlanTexts& t, const Design& d) {
   const stage::StageResults& r = d.record.results;
   const stage::StageInputs& in = d.record.inputs;
   const auto v = value_text;
   Facts f;
-  f.network_at = network_at(d);
-  f.elements = fill(texts().plot_elements,
-                    {v(r.c1_total_pf, 1), v(r.l_uh, 3), v(r.c2_pf, 1), v(r.q_loaded, 2),
-                     v(in.q_unloaded, 0), v(r.r_oe, 1), v(in.r_load, 1)});
-  f.s11_panel = texts().plot_s11_panel;
+  f.network_at = network_at(t, d);
+  f.elements =
+      fill(t.plot_elements, {v(r.c1_total_pf, 1), v(r.l_uh, 3), v(r.c2_pf, 1), v(r.q_loaded, 2),
+                             v(in.q_unloaded, 0), v(r.r_oe, 1), v(in.r_load, 1)});
+  f.s11_panel = t.plot_s11_panel;
   f.u_in_rms = r.u_in_rms;
   f.passband_khz = r.passband_khz;
   f.s11_band_khz = r.s11_band_khz;
-  f.suppression_note = fill(texts().plot_suppression_note, {v(r.filter_achieved_db, 1)});
+  f.suppression_note = fill(t.plot_suppression_note, {v(r.filter_achieved_db, 1)});
   return f;
 }
 
-Facts pi_l_facts(const Design& d) {
+Facts pi_l_facts(const PlanTexts& t, const Design& d) {
   const PiLColumn& c = *d.pi_l;
   const design::PiLResults& r = c.design.results;
   const stage::StageInputs& in = d.record.inputs;
   const auto v = value_text;
   Facts f;
-  f.network_at = pi_l_network_at(d);
-  f.elements =
-      fill(texts().plot_pi_l_elements,
-           {v(r.c1_total_pf, 1), v(r.l1_uh, 3), v(r.c2_pf, 1), v(r.l2_uh, 3), v(r.r_mid, 1),
-            v(r.q_loaded, 2), v(in.q_unloaded, 0), v(r.r_oe, 1), v(in.r_load, 1)});
-  f.s11_panel = texts().plot_pi_l_s11_panel;
+  f.network_at = pi_l_network_at(t, d);
+  f.elements = fill(t.plot_pi_l_elements, {v(r.c1_total_pf, 1), v(r.l1_uh, 3), v(r.c2_pf, 1),
+                                           v(r.l2_uh, 3), v(r.r_mid, 1), v(r.q_loaded, 2),
+                                           v(in.q_unloaded, 0), v(r.r_oe, 1), v(in.r_load, 1)});
+  f.s11_panel = t.plot_pi_l_s11_panel;
   f.u_in_rms = c.design.u_in_rms;
   f.passband_khz = r.passband_khz;
   f.s11_band_khz = r.s11_band_khz;
   const auto db = [](float x) { return std::isnan(x) ? std::string("—") : value_text(x, 1); };
-  f.suppression_note = fill(texts().plot_pi_l_suppression_note,
+  f.suppression_note = fill(t.plot_pi_l_suppression_note,
                             {v(r.filter_achieved_db, 1), db(c.pi_h2_db), db(c.pi_h3_db)});
   return f;
 }
@@ -317,19 +309,20 @@ void shade(std::string& out, const Axes& a, const std::vector<Band>& bands, doub
 }
 
 // Panel A: the response in dB with the -1 dB band.
-void response_panel(std::string& out, const Axes& a, const Response& resp) {
-  text(out, kLeft, kTopA - 44.0, texts().plot_response_panel, {14.0, "start", "#222", true});
+void response_panel(std::string& out, const PlanTexts& t, const Axes& a, const Response& resp) {
+  text(out, kLeft, kTopA - 44.0, t.plot_response_panel, {14.0, "start", "#222", true});
   shade(out, a, resp.within_1db, kTopA, kBottomA, "#7fd17f",
         "class=\"band-1db\" fill-opacity=\"0.45\"");
   x_grid(out, a, kTopA, kBottomA, true);
   const double db_step = tick_step(a.db_high - a.db_low, 10);
-  for (double t = std::ceil(a.db_low / db_step) * db_step; t <= a.db_high + 1e-9; t += db_step) {
-    const double y = a.y_db(t);
-    line(out, kLeft, y, kRight, y, t == 0.0 ? "#999" : "#ddd", 1.0);
-    text(out, kLeft - 8.0, y + 4.0, shown(t, 0), {12.0, "end"});
+  for (double tick = std::ceil(a.db_low / db_step) * db_step; tick <= a.db_high + 1e-9;
+       tick += db_step) {
+    const double y = a.y_db(tick);
+    line(out, kLeft, y, kRight, y, tick == 0.0 ? "#999" : "#ddd", 1.0);
+    text(out, kLeft - 8.0, y + 4.0, shown(tick, 0), {12.0, "end"});
   }
   frame(out, kTopA, kBottomA);
-  text(out, 24.0, (kTopA + kBottomA) / 2.0, texts().plot_db, {13.0, "middle"});
+  text(out, 24.0, (kTopA + kBottomA) / 2.0, t.plot_db, {13.0, "middle"});
   std::vector<std::pair<double, double>> pts;
   pts.reserve(resp.points.size());
   for (const Point& p : resp.points) {
@@ -341,7 +334,8 @@ void response_panel(std::string& out, const Axes& a, const Response& resp) {
 }
 
 // Panel B: |S11| with the band below 0.1 and the 0.1 level.
-void s11_panel(std::string& out, const Axes& a, const Response& resp, std::string_view title) {
+void s11_panel(std::string& out, const PlanTexts& t, const Axes& a, const Response& resp,
+               std::string_view title) {
   text(out, kLeft, kTopB - 10.0, title, {14.0, "start", "#222", true});
   shade(out, a, resp.s11_below_0_1, kTopB, kBottomB, "#f2c14e",
         "class=\"band-s11\" fill-opacity=\"0.6\"");
@@ -364,11 +358,12 @@ void s11_panel(std::string& out, const Axes& a, const Response& resp, std::strin
     pts.emplace_back(a.x(mhz(p.f_hz)), a.y_s11(std::clamp(s, -0.1, 1.1)));
   }
   polyline(out, "curve-s11", pts, "#8e44ad", "clip-b");
-  text(out, (kLeft + kRight) / 2.0, kBottomB + 40.0, texts().plot_frequency_axis, {14.0, "middle"});
+  text(out, (kLeft + kRight) / 2.0, kBottomB + 40.0, t.plot_frequency_axis, {14.0, "middle"});
 }
 
 // The marks at f, 2f and 3f with the level (or suppression) and |S11| at each.
-void harmonic_marks(std::string& out, const Axes& a, const Response& resp, float f_hz) {
+void harmonic_marks(std::string& out, const PlanTexts& t, const Axes& a, const Response& resp,
+                    float f_hz) {
   const std::array<std::string_view, 3> names{"f", "2f", "3f"};
   const std::array<std::string_view, 3> ids{"mark-f", "mark-2f", "mark-3f"};
   const std::array<float, 3> freqs{f_hz, f_hz + f_hz, 3.0f * f_hz};
@@ -380,9 +375,9 @@ void harmonic_marks(std::string& out, const Axes& a, const Response& resp, float
     const double y = a.y_db(std::max(level, a.db_low));
     out += "<circle cx=\"" + num(x, 2) + "\" cy=\"" + num(y, 2) +
            "\" r=\"4.5\" fill=\"#d35400\" stroke=\"white\" stroke-width=\"1.5\"/>\n";
-    const std::string value = k == 0 ? fill(texts().plot_level, {shown(level, 1)})
-                                     : fill(texts().plot_suppression, {shown(-level, 1)});
-    text(out, x, kTopA - 26.0, fill(texts().plot_mark, {names[k], shown(mhz(freqs[k]), 3)}),
+    const std::string value = k == 0 ? fill(t.plot_level, {shown(level, 1)})
+                                     : fill(t.plot_suppression, {shown(-level, 1)});
+    text(out, x, kTopA - 26.0, fill(t.plot_mark, {names[k], shown(mhz(freqs[k]), 3)}),
          {13.0, "middle", "#222", true});
     text(out, x, kTopA - 12.0, value, {13.0, "middle", k == 0 ? "#222" : "#d35400", k != 0});
     const std::string s11_text = "|S11| = " + num(static_cast<double>(resp.harmonic_s11[k]), 3);
@@ -411,16 +406,16 @@ void legend(std::string& out, double x, double y, std::string_view colour,
 // The legends, and what the curves are: the bands of the curve are found
 // on its fine sweep, the table's with the design's own frequency step, and
 // the picture says which is which.
-void legends_and_notes(std::string& out, const Axes& a, const Response& resp, const Facts& f) {
-  const PlanTexts& x = texts();
+void legends_and_notes(std::string& out, const PlanTexts& x, const Axes& a, const Response& resp,
+                       const Facts& f) {
   const double lx = kRight - 400.0;
   legend(out, lx, kTopA + 22.0, "#1f5fbf", x.plot_response_legend, "#7fd17f", "0.45",
          resp.within_1db.empty() ? std::string(x.plot_band_1db_none)
-                                 : fill(x.plot_band_1db, {band_text(resp.within_1db.front())}));
+                                 : fill(x.plot_band_1db, {band_text(x, resp.within_1db.front())}));
   legend(out, lx, a.y_s11(0.45), "#8e44ad", x.plot_s11_legend, "#f2c14e", "0.6",
          resp.s11_below_0_1.empty()
              ? std::string(x.plot_band_s11_none)
-             : fill(x.plot_band_s11, {band_text(resp.s11_below_0_1.front())}));
+             : fill(x.plot_band_s11, {band_text(x, resp.s11_below_0_1.front())}));
   const auto v = [](float value) { return shown(static_cast<double>(value), 1); };
   const double ny = kBottomB + 66.0;
   text(out, kLeft, ny, fill(x.plot_generator, {v(f.u_in_rms)}), {12.0});
@@ -431,36 +426,36 @@ void legends_and_notes(std::string& out, const Axes& a, const Response& resp, co
 }
 
 // The page of a network's response.
-std::string response_page(const Response& resp, const Facts& f, float f_hz) {
+std::string response_page(const PlanTexts& t, const Response& resp, const Facts& f, float f_hz) {
   const Axes a = axes_of(resp);
-  std::string out = document_start(fill(texts().plot_title, {f.network_at}));
-  heading(out, f);
-  response_panel(out, a, resp);
-  s11_panel(out, a, resp, f.s11_panel);
-  harmonic_marks(out, a, resp, f_hz);
-  legends_and_notes(out, a, resp, f);
+  std::string out = document_start(fill(t.plot_title, {f.network_at}));
+  heading(out, t, f);
+  response_panel(out, t, a, resp);
+  s11_panel(out, t, a, resp, f.s11_panel);
+  harmonic_marks(out, t, a, resp, f_hz);
+  legends_and_notes(out, t, a, resp, f);
   out += "</svg>\n";
   return out;
 }
 
-std::string pi_l_svg(const Design& d) {
+std::string pi_l_svg(const PlanTexts& t, const Design& d) {
   const PiLColumn& c = *d.pi_l;
   if (!c.design.completed()) {
-    return refusal_page(pi_l_network_at(d), fill(texts().plot_pi_l_refused, {pi_l_refusal(c)}),
-                        texts().plot_pi_l_no_curves);
+    return refusal_page(pi_l_network_at(t, d), fill(t.plot_pi_l_refused, {pi_l_refusal(c, t)}),
+                        t.plot_pi_l_no_curves);
   }
   const PiLNetwork net{c.design.net, c.design.results.r_oe, c.design.u_in_rms,
                        d.record.inputs.f_hz};
-  return response_page(response(net), pi_l_facts(d), net.f_hz);
+  return response_page(t, response(net), pi_l_facts(t, d), net.f_hz);
 }
 
 }  // namespace
 
-std::string plot_svg(const Design& d) {
-  if (d.pi_l) return pi_l_svg(d);
-  if (!d.completed()) return refused_svg(d);
+std::string plot_svg(const Design& d, const PlanTexts& t) {
+  if (d.pi_l) return pi_l_svg(t, d);
+  if (!d.completed()) return refused_svg(t, d);
   const FinalNetwork net = final_network(d.record);
-  return response_page(response(net), pi_facts(d), net.f_hz);
+  return response_page(t, response(net), pi_facts(t, d), net.f_hz);
 }
 
 }  // namespace plan

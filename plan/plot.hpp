@@ -6,10 +6,12 @@
 #include <string>
 
 #include "plan/stage_design.hpp"
+#include "plan/texts.hpp"
 
 namespace plan {
 
-// The whole SVG document. A refused design gets a document that says so.
-std::string plot_svg(const Design& design);
+// The whole SVG document, in the language of the texts. A refused design
+// gets a document that says so.
+std::string plot_svg(const Design& design, const PlanTexts& texts = kRussianTexts);
 
 }  // namespace plan

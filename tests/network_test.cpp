@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <complex>
+#include <numbers>
 
 #include "matching/s11module.hpp"
 #include "matching/s11s22f.hpp"
@@ -126,7 +127,7 @@ TEST(ElementValues, LoadedQIsTheSumOfBothEndsQs) {
   const double xc1 = r1 / q;
   const double xc2 = r2 / std::sqrt(r2 / r1 * (q * q + 1.0) - 1.0);
   const double xl = (q * r1 + r1 * r2 / xc2) / (q * q + 1.0);
-  const double omega = 2.0 * M_PI * 4e6;
+  const double omega = 2.0 * std::numbers::pi * 4e6;
   const auto ql = static_cast<float>(q + r2 / xc2);
   EXPECT_NEAR(ql, 13.0166, 1e-4);
   const calculations::Elements e = calculations::element(500.0f, 50.0f, 1.0f, 10.0f, ql, 4e6f);

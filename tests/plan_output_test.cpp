@@ -293,11 +293,10 @@ TEST(PlanOutput, RunWritesTheChosenFormat) {
     EXPECT_EQ(plan::run(args, out, err), 0) << err.str();
     EXPECT_TRUE(err.str().empty());
     const plan::PlanReport expected = [&] {
-      plan::PlanReport r;
-      r.inputs = example_plan_inputs();
-      r.designs = plan::design_all(r.inputs, {14.15f, 28.5f}, false);
-      r.summary = plan::summarise(r.designs);
-      return r;
+      plan::Options o;
+      o.inputs = example_plan_inputs();
+      o.f_mhz = {14.15f, 28.5f};
+      return plan::make_report(o);
     }();
     const std::string want = format == "csv"    ? plan::csv_report(expected)
                              : format == "json" ? plan::json_report(expected)

@@ -1,0 +1,127 @@
+#include "plan/parts.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "printer/numform.hpp"
+
+namespace plan {
+
+namespace {
+
+constexpr double kMetresPerMm = 1e-3;
+constexpr double kHenriesPerMicrohenry = 1e-6;
+// The widest field of the number form, to compare values as printed.
+constexpr int kCompareWidth = 40;
+
+bool padded(const std::optional<tuning::Setting>& s) {
+  return s && s->reason == tuning::Reason::padded;
+}
+
+}  // namespace
+
+bool shows(PartGroup group, const PartsOptions& options) {
+  switch (group) {
+    case PartGroup::ratings:
+      return true;
+    case PartGroup::coil:
+      return options.coil.has_value();
+    case PartGroup::tuning:
+      return options.capacitors.has_value();
+  }
+  return false;
+}
+
+std::string_view group_key(PartGroup group) {
+  switch (group) {
+    case PartGroup::ratings:
+      return "ratings";
+    case PartGroup::coil:
+      return "coil";
+    case PartGroup::tuning:
+      return "tuning";
+  }
+  return "";
+}
+
+std::string_view feed_key(ratings::Feed feed) {
+  return feed == ratings::Feed::series ? "series" : "shunt";
+}
+
+std::string_view reason_key(tuning::Reason reason) {
+  static constexpr std::array<std::string_view, 6> kKeys{
+      "inside", "padded", "below_minimum", "range_too_narrow", "invalid_range", "need_not_finite"};
+  return kKeys.at(static_cast<std::size_t>(reason));
+}
+
+coil::Geometry geometry(const CoilOptions& c) {
+  return {static_cast<double>(c.diameter_mm) * kMetresPerMm,
+          static_cast<double>(c.pitch_mm) * kMetresPerMm,
+          static_cast<double>(c.wire_mm) * kMetresPerMm};
+}
+
+std::optional<Parts> parts_of(const Design& design, const TypedInputs& typed,
+                              const PartsOptions& options) {
+  if (!design.completed()) return std::nullopt;
+  const stage::StageResults& r = design.record.results;
+  Parts p;
+  const auto d = [](float x) { return static_cast<double>(x); };
+  p.ratings = ratings::rate(d(r.u_in_rms), d(r.u_out_rms), d(typed.e_supply), options.feed,
+                            d(options.margin));
+  if (options.coil) {
+    p.coil = coil::solve(d(r.l_uh) * kHenriesPerMicrohenry, geometry(*options.coil));
+  }
+  if (options.capacitors) {
+    const CapacitorOptions& c = *options.capacitors;
+    // C1's variable supplies the hot capacitance: C1 less the tube's.
+    p.c1 = tuning::setting(d(r.c_hot_pf), d(typed.c_var_min), d(c.c1_max_pf));
+    p.c2 = tuning::setting(d(r.c2_pf), d(c.c2_min_pf), d(c.c2_max_pf));
+  }
+  return p;
+}
+
+bool reachable(const Parts& parts) {
+  return parts.c1 && parts.c2 && parts.c1->reachable && parts.c2->reachable;
+}
+
+tuning::Reason overall_reason(const Parts& parts) {
+  if (parts.c1 && !parts.c1->reachable) return parts.c1->reason;
+  if (parts.c2 && !parts.c2->reachable) return parts.c2->reason;
+  return padded(parts.c1) || padded(parts.c2) ? tuning::Reason::padded : tuning::Reason::inside;
+}
+
+PartsSummary summarise_parts(const std::vector<Design>& designs,
+                             const std::vector<std::optional<Parts>>& parts,
+                             const PartsOptions& options) {
+  PartsSummary s;
+  std::vector<double> inductances_h;
+  for (std::size_t k = 0; k < designs.size() && k < parts.size(); ++k) {
+    if (!parts[k]) continue;
+    const float f = designs[k].f_mhz;
+    for (std::size_t i = 0; i < kPartLines.size(); ++i) {
+      const PartLine& line = kPartLines[i];
+      const std::optional<double> v = line.value(*parts[k]);
+      if (!line.summary_max || !v || std::isnan(*v)) continue;
+      const auto x = static_cast<float>(*v);
+      std::optional<AtFrequency>& best = s.largest[i];
+      const auto shown = [&](float y) { return numform::fixed(y, kCompareWidth, line.decimals); };
+      // The largest, named at the lowest frequency among those printed the same.
+      if (!best || x > best->value) {
+        const bool same = best && shown(x) == shown(best->value);
+        best = AtFrequency{x, same ? std::min(best->f_mhz, f) : f};
+      } else if (shown(x) == shown(best->value) && f < best->f_mhz) {
+        best->f_mhz = f;
+      }
+    }
+    inductances_h.push_back(static_cast<double>(designs[k].record.results.l_uh) *
+                            kHenriesPerMicrohenry);
+    s.tap_f_mhz.push_back(f);
+  }
+  if (options.coil && !inductances_h.empty()) {
+    s.coil = coil::tapped(inductances_h, geometry(*options.coil));
+  }
+  return s;
+}
+
+}  // namespace plan

@@ -1,0 +1,185 @@
+#pragma once
+
+// From values to parts: for each design the voltage rating of each
+// capacitor, the coil to wind and the variable capacitors' settings, and
+// over all designs the largest ratings and one tapped coil. Every new value
+// is one entry in kPartLines, which the table, CSV and JSON walk.
+
+#include <array>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "main/starting_values.hpp"
+#include "plan/coil.hpp"
+#include "plan/ratings.hpp"
+#include "plan/stage_design.hpp"
+#include "plan/summary.hpp"
+#include "plan/tuning.hpp"
+
+namespace plan {
+
+// The limits of the parts options, for parsing and --help.
+namespace parts_range {
+using starting_values::Range;
+inline constexpr Range margin{static_cast<float>(ratings::kMarginMin), true,
+                              static_cast<float>(ratings::kMarginMax)};
+inline constexpr Range size_mm{0.0f, false};    // coil diameter, wire, pitch, mm
+inline constexpr Range c1_max_pf{0.0f, false};  // and above --c-var-min
+inline constexpr Range c2_end_pf{0.0f, true};   // each end of --c2-range, MIN < MAX
+}  // namespace parts_range
+
+// The keys of the parts options in the JSON "inputs" object, which
+// --inputs reads back.
+namespace parts_key {
+inline constexpr std::string_view feed = "feed";
+inline constexpr std::string_view margin = "margin";
+inline constexpr std::string_view coil_diameter = "coil_diameter_mm";
+inline constexpr std::string_view wire = "wire_mm";
+inline constexpr std::string_view pitch = "pitch_mm";
+inline constexpr std::string_view c1_max = "c1_max_pf";
+inline constexpr std::string_view c2_range = "c2_range_pf";  // [MIN, MAX]
+}  // namespace parts_key
+
+// The coil options, mm.
+struct CoilOptions {
+  float diameter_mm = 0.0f;
+  float wire_mm = 0.0f;
+  float pitch_mm = 0.0f;
+};
+
+// The variable capacitors: C1 from --c-var-min to c1_max_pf, C2 over its range.
+struct CapacitorOptions {
+  float c1_max_pf = 0.0f;
+  float c2_min_pf = 0.0f;
+  float c2_max_pf = 0.0f;
+};
+
+struct PartsOptions {
+  ratings::Feed feed = ratings::Feed::shunt;
+  float margin = static_cast<float>(ratings::kMarginDefault);
+  std::optional<CoilOptions> coil;
+  std::optional<CapacitorOptions> capacitors;
+};
+
+// The parts of one completed design (a refused design has none).
+struct Parts {
+  ratings::Ratings ratings;
+  std::optional<coil::Solved> coil;       // with the coil options
+  std::optional<tuning::Setting> c1, c2;  // with the capacitor options
+};
+
+// The groups of values, each an object of a design in JSON.
+enum class PartGroup { ratings, coil, tuning };
+
+// One value of the parts: its JSON key in its group, CSV column, table
+// labels, decimals in the table, whether the summary gives its largest.
+struct PartLine {
+  PartGroup group;
+  std::string_view key;
+  std::string_view csv;
+  std::string_view ru;
+  std::string_view en;
+  int decimals;
+  bool summary_max;
+  std::optional<double> (*value)(const Parts&);
+};
+
+inline constexpr std::array<PartLine, 12> kPartLines{{
+    {PartGroup::ratings, "c1_peak_v", "c1_peak_v", "Пиковое U на С1, В", "Peak U across C1, V", 0,
+     false, [](const Parts& p) -> std::optional<double> { return p.ratings.c1_peak_v; }},
+    {PartGroup::ratings, "c1_rating_v", "c1_rating_v", "Номинал С1 по напряжению, В",
+     "C1 voltage rating, V", 0, true,
+     [](const Parts& p) -> std::optional<double> { return p.ratings.c1_rating_v; }},
+    {PartGroup::ratings, "c2_peak_v", "c2_peak_v", "Пиковое U на С2, В", "Peak U across C2, V", 0,
+     false, [](const Parts& p) -> std::optional<double> { return p.ratings.c2_peak_v; }},
+    {PartGroup::ratings, "c2_rating_v", "c2_rating_v", "Номинал С2 по напряжению, В",
+     "C2 voltage rating, V", 0, true,
+     [](const Parts& p) -> std::optional<double> { return p.ratings.c2_rating_v; }},
+    {PartGroup::ratings, "blocking_rating_v", "blocking_rating_v", "Номинал разделительного C, В",
+     "Blocking C voltage rating, V", 0, true,
+     [](const Parts& p) { return p.ratings.blocking_rating_v; }},
+    {PartGroup::coil, "turns", "coil_turns", "Витков катушки", "Coil turns", 2, false,
+     [](const Parts& p) -> std::optional<double> {
+       if (!p.coil || !p.coil->coil) return std::nullopt;
+       return p.coil->coil->turns;
+     }},
+    {PartGroup::coil, "length_mm", "coil_length_mm", "Длина намотки, мм", "Winding length, mm", 1,
+     false,
+     [](const Parts& p) -> std::optional<double> {
+       if (!p.coil || !p.coil->coil) return std::nullopt;
+       return p.coil->coil->length_m * 1e3;
+     }},
+    {PartGroup::coil, "conductor_m", "coil_conductor_m", "Длина провода, м", "Conductor length, m",
+     2, false,
+     [](const Parts& p) -> std::optional<double> {
+       if (!p.coil || !p.coil->coil) return std::nullopt;
+       return p.coil->coil->conductor_m;
+     }},
+    {PartGroup::tuning, "c1_setting_pf", "c1_setting_pf", "КПЕ С1 установить на, пФ",
+     "C1 variable set to, pF", 1, false,
+     [](const Parts& p) -> std::optional<double> {
+       if (!p.c1 || !p.c1->reachable) return std::nullopt;
+       return p.c1->setting_pf;
+     }},
+    {PartGroup::tuning, "c1_padder_pf", "c1_padder_pf", "Добавочный к С1, пФ",
+     "Padder across C1, pF", 0, false,
+     [](const Parts& p) -> std::optional<double> {
+       if (!p.c1 || !p.c1->reachable) return std::nullopt;
+       return p.c1->padder_pf;
+     }},
+    {PartGroup::tuning, "c2_setting_pf", "c2_setting_pf", "КПЕ С2 установить на, пФ",
+     "C2 variable set to, pF", 1, false,
+     [](const Parts& p) -> std::optional<double> {
+       if (!p.c2 || !p.c2->reachable) return std::nullopt;
+       return p.c2->setting_pf;
+     }},
+    {PartGroup::tuning, "c2_padder_pf", "c2_padder_pf", "Добавочный к С2, пФ",
+     "Padder across C2, pF", 0, false,
+     [](const Parts& p) -> std::optional<double> {
+       if (!p.c2 || !p.c2->reachable) return std::nullopt;
+       return p.c2->padder_pf;
+     }},
+}};
+
+// Whether a run with these options shows a group at all.
+// group : any;  options : the run's parts options
+bool shows(PartGroup group, const PartsOptions& options);
+
+// The JSON name of a group, and of a feed and a tuning reason (any value of each).
+std::string_view group_key(PartGroup group);
+std::string_view feed_key(ratings::Feed feed);
+std::string_view reason_key(tuning::Reason reason);
+
+// The parts of one design: nullopt for a refused one.
+// design  : a design of design_at with these typed starting values
+// typed   : the starting values (E, V; Cvar,min, pF)
+// options : the parts options, within parts_range
+std::optional<Parts> parts_of(const Design& design, const TypedInputs& typed,
+                              const PartsOptions& options);
+
+// Whether both variables reach the band, and the one reason that says how:
+// the first capacitor that cannot, else padded when either is, else inside.
+// parts : of a run with the capacitor options
+bool reachable(const Parts& parts);
+tuning::Reason overall_reason(const Parts& parts);
+
+// Over all designs: the largest value of each summary_max line (nullopt
+// when no design has it), and the one tapped coil with the coil options.
+struct PartsSummary {
+  std::array<std::optional<AtFrequency>, kPartLines.size()> largest;
+  std::optional<coil::Tapped> coil;
+  std::vector<float> tap_f_mhz;  // the frequency of each tap, in the taps' order
+};
+
+// designs : the run's designs;  parts : one per design, in the same order
+// options : the run's parts options
+PartsSummary summarise_parts(const std::vector<Design>& designs,
+                             const std::vector<std::optional<Parts>>& parts,
+                             const PartsOptions& options);
+
+// The coil geometry of the options, metres.
+// c : the coil options, mm, each > 0
+coil::Geometry geometry(const CoilOptions& c);
+
+}  // namespace plan
