@@ -41,6 +41,13 @@ PlanReport make_report(const Options& o) {
   report.parts_options = o.parts;
   for (const Design& d : report.designs) report.parts.push_back(parts_of(d, o.inputs, o.parts));
   report.parts_summary = summarise_parts(report.designs, report.parts, o.parts);
+  if (o.network == Network::pi_l) {
+    for (const Design& d : report.designs) {
+      report.pi_l_parts.push_back(d.pi_l ? pi_l_parts_of(d.pi_l->design, o.inputs, o.parts)
+                                         : std::nullopt);
+    }
+    report.pi_l_parts_summary = summarise_parts(report.designs, report.pi_l_parts, o.parts);
+  }
   return report;
 }
 

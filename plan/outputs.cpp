@@ -104,11 +104,13 @@ void inputs_section(std::string& out, const PlanReport& report) {
 
 // The parts lines the report shows.
 // None for a report built without its parts.
-std::vector<const PartLine*> part_lines(const PlanReport& report) {
+// pi_l : the lines of the Pi-L's parts
+std::vector<const PartLine*> part_lines(const PlanReport& report, bool pi_l = false) {
   std::vector<const PartLine*> out;
-  if (report.parts.size() != report.designs.size()) return out;
+  const auto& parts = pi_l ? report.pi_l_parts : report.parts;
+  if (parts.size() != report.designs.size()) return out;
   for (const PartLine& line : kPartLines) {
-    if (shows(line.group, report.parts_options)) out.push_back(&line);
+    if (shows(line.group, report.parts_options, pi_l)) out.push_back(&line);
   }
   return out;
 }
@@ -118,8 +120,48 @@ std::string_view part_label(const PlanTexts& t, const PartLine& line) {
 }
 
 // The parts of a design, if it has them.
-const Parts* parts_at(const PlanReport& report, std::size_t k) {
-  return k < report.parts.size() && report.parts[k] ? &*report.parts[k] : nullptr;
+// pi_l : of its Pi-L
+const Parts* parts_at(const PlanReport& report, std::size_t k, bool pi_l = false) {
+  const auto& parts = pi_l ? report.pi_l_parts : report.parts;
+  return k < parts.size() && parts[k] ? &*parts[k] : nullptr;
+}
+
+// The widest label of the parts lines.
+std::size_t part_label_width(const PlanReport& report, bool pi_l) {
+  std::size_t width = 0;
+  for (const PartLine* line : part_lines(report, pi_l)) {
+    width = std::max(width, display_width(part_label(texts_of(report), *line)));
+  }
+  return width;
+}
+
+// The rows of the parts in a block of the grid, for the designs [first, last).
+// pi_l : the Pi-L's parts
+void part_rows(std::string& out, const PlanReport& report, bool pi_l, std::size_t label_width,
+               std::size_t first, std::size_t last) {
+  const PlanTexts& t = texts_of(report);
+  for (const PartLine* line : part_lines(report, pi_l)) {
+    out += ' ' + pad_right(part_label(t, *line), label_width) + "  ";
+    for (std::size_t col = first; col < last; ++col) {
+      const Parts* p = parts_at(report, col, pi_l);
+      const std::optional<double> v = p != nullptr ? line->value(*p) : std::nullopt;
+      out +=
+          v ? numform::fixed(static_cast<float>(*v), kCell, line->decimals) : pad_left("—", kCell);
+    }
+    out += '\n';
+  }
+}
+
+// The parts cells of a CSV row, each after its comma; empty without parts.
+// tuning : with the tuning reason after the values
+std::string csv_parts(const std::vector<const PartLine*>& lines, const Parts* p, bool tuning) {
+  std::string out;
+  for (const PartLine* line : lines) {
+    const std::optional<double> v = p != nullptr ? line->value(*p) : std::nullopt;
+    out += ',' + (v ? float_text(static_cast<float>(*v)) : std::string());
+  }
+  if (tuning) out += ',' + (p != nullptr ? std::string(reason_key(overall_reason(*p))) : "");
+  return out;
 }
 
 // One block of the grid: the label column and the designs [first, last).
@@ -150,16 +192,7 @@ void grid_block(std::string& out, const PlanReport& report, std::size_t label_wi
     }
     out += '\n';
   }
-  for (const PartLine* line : part_lines(report)) {
-    row(part_label(t, *line));
-    for (std::size_t col = first; col < last; ++col) {
-      const Parts* p = parts_at(report, col);
-      const std::optional<double> v = p != nullptr ? line->value(*p) : std::nullopt;
-      out +=
-          v ? numform::fixed(static_cast<float>(*v), kCell, line->decimals) : pad_left("—", kCell);
-    }
-    out += '\n';
-  }
+  part_rows(out, report, false, label_width, first, last);
 }
 
 // The numbered values of the file report for every design side by side, in
@@ -170,9 +203,7 @@ void grid_section(std::string& out, const PlanReport& report, std::size_t width)
   for (const results::Line& line : report_lines()) {
     label_width = std::max(label_width, display_width(result_label(t, line)));
   }
-  for (const PartLine* line : part_lines(report)) {
-    label_width = std::max(label_width, display_width(part_label(t, *line)));
-  }
+  label_width = std::max(label_width, part_label_width(report, false));
   const std::size_t label_column = label_width + 3;
   const std::size_t per_block =
       width > label_column ? std::max<std::size_t>(1, (width - label_column) / kCell) : 1;
@@ -220,6 +251,7 @@ void pi_l_grid_block(std::string& out, const PlanReport& report, std::size_t lab
     }
     out += '\n';
   }
+  part_rows(out, report, true, label_width, first, last);
 }
 
 void pi_l_grid_section(std::string& out, const PlanReport& report, std::size_t width) {
@@ -230,6 +262,7 @@ void pi_l_grid_section(std::string& out, const PlanReport& report, std::size_t w
   for (const PiLLine& line : kPiLLines) {
     label_width = std::max(label_width, display_width(t.*line.label));
   }
+  label_width = std::max(label_width, part_label_width(report, true));
   const std::size_t label_column = label_width + 3;
   const std::size_t per_block =
       width > label_column ? std::max<std::size_t>(1, (width - label_column) / kCell) : 1;
@@ -249,6 +282,10 @@ std::vector<std::string> parts_problems(const PlanTexts& t, const Parts* p) {
   if (p == nullptr) return out;
   if (p->coil && p->coil->problem != coil::Problem::none) {
     out.emplace_back(t.coil_problems.at(static_cast<std::size_t>(p->coil->problem)));
+  }
+  if (p->l2_coil && p->l2_coil->problem != coil::Problem::none) {
+    out.push_back("L2: " +
+                  std::string(t.coil_problems.at(static_cast<std::size_t>(p->l2_coil->problem))));
   }
   const auto variable = [&](const std::optional<tuning::Setting>& s, std::string_view name) {
     if (s && !s->reachable) {
@@ -272,6 +309,9 @@ void warnings_section(std::string& out, const PlanReport& report) {
     for (const std::string_view w : warning_texts(d, t)) lines.emplace_back(w);
     for (std::string& p : parts_problems(t, parts_at(report, k))) lines.push_back(std::move(p));
     pi_l_warning_lines(t, lines, d);
+    for (const std::string& p : parts_problems(t, parts_at(report, k, true))) {
+      lines.push_back(std::string(t.pi_l_warnings_prefix) + p);
+    }
     const std::string at = mhz(d.f_mhz) + ' ' + std::string(t.megahertz) + ": ";
     for (std::size_t i = 0; i < lines.size(); ++i) {
       out += ' ' + (i == 0 ? at : std::string(display_width(at), ' '));
@@ -333,11 +373,13 @@ std::string amount(double v, int decimals) {
 }
 
 // The parts over all bands: the largest ratings and the one tapped coil.
-void parts_summary_section(std::string& out, const PlanReport& report) {
+// pi_l : the Pi-L's parts, whose coil from C1 is L1, after the Pi-L's prefix
+void parts_summary_section(std::string& out, const PlanReport& report, bool pi_l) {
   const PlanTexts& t = texts_of(report);
-  const PartsSummary& s = report.parts_summary;
+  const PartsSummary& s = pi_l ? report.pi_l_parts_summary : report.parts_summary;
   const PartsOptions& o = report.parts_options;
-  out += ' ' +
+  const std::string prefix(pi_l ? t.pi_l_warnings_prefix : "");
+  out += ' ' + prefix +
          fill(t.parts_heading, {float_text(o.margin),
                                 o.feed == ratings::Feed::series ? t.feed_series : t.feed_shunt}) +
          '\n';
@@ -354,7 +396,7 @@ void parts_summary_section(std::string& out, const PlanReport& report) {
   }
   if (!o.coil || !s.coil) return;
   const coil::Tapped& c = *s.coil;
-  out += ' ' +
+  out += ' ' + prefix +
          fill(t.coil_heading, {float_text(o.coil->diameter_mm), float_text(o.coil->wire_mm),
                                float_text(o.coil->pitch_mm)}) +
          '\n';
@@ -373,6 +415,7 @@ void parts_summary_section(std::string& out, const PlanReport& report) {
       out += "   " + fill(t.coil_tap, {trimmed(mhz(s.tap_f_mhz[k])), amount(c.taps[k], 2)}) + '\n';
     }
   }
+  if (pi_l) return;  // said once, under the plain Pi's coil
   out += ' ';
   for (const char ch : t.coil_leaves_out) {
     out += ch;
@@ -485,7 +528,11 @@ std::string table_report(const PlanReport& report, std::size_t width) {
   pi_l_summary_section(out, report);
   if (!report.parts.empty()) {
     out += '\n';
-    parts_summary_section(out, report);
+    parts_summary_section(out, report, false);
+  }
+  if (!report.pi_l_parts.empty()) {
+    out += '\n';
+    parts_summary_section(out, report, true);
   }
   return out;
 }
@@ -505,7 +552,12 @@ std::string csv_report(const PlanReport& report) {
   out += ",hot_cap_warning";
   for (const PartLine* line : parts) out += ',' + std::string(line->csv);
   if (tuning) out += ",tuning_reason";
-  if (report.network == Network::pi_l) out += pi_l_csv_header();
+  const std::vector<const PartLine*> pi_l_parts = part_lines(report, true);
+  if (report.network == Network::pi_l) {
+    out += pi_l_csv_header();
+    for (const PartLine* line : pi_l_parts) out += ",pi_l_" + std::string(line->csv);
+    if (tuning && !pi_l_parts.empty()) out += ",pi_l_tuning_reason";
+  }
   out += '\n';
   for (std::size_t k = 0; k < report.designs.size(); ++k) {
     const Design& d = report.designs[k];
@@ -520,13 +572,11 @@ std::string csv_report(const PlanReport& report) {
         out += ',' + float_text(results::value(*line, d.record.results, d.record.pulse_coeffs));
       }
       out += ',' + std::to_string(d.record.hot_cap_warning);
-      for (const PartLine* line : parts) {
-        const std::optional<double> v = p != nullptr ? line->value(*p) : std::nullopt;
-        out += ',' + (v ? float_text(static_cast<float>(*v)) : std::string());
-      }
-      if (tuning) out += ',' + (p != nullptr ? std::string(reason_key(overall_reason(*p))) : "");
+      out += csv_parts(parts, p, tuning);
     }
     if (d.pi_l) out += pi_l_csv_row(*d.pi_l);
+    if (d.pi_l && !pi_l_parts.empty())
+      out += csv_parts(pi_l_parts, parts_at(report, k, true), tuning);
     out += '\n';
   }
   return out;
@@ -565,9 +615,11 @@ void parts_inputs_json(Json& inputs, const PartsOptions& o) {
 }
 
 // The groups of parts of one design: null for a refused one.
-void parts_json(Json& j, const PlanReport& report, const Parts* p) {
-  for (const PartGroup group : {PartGroup::ratings, PartGroup::coil, PartGroup::tuning}) {
-    if (!shows(group, report.parts_options)) continue;
+// pi_l : the Pi-L's parts, with its L2
+void parts_json(Json& j, const PlanReport& report, const Parts* p, bool pi_l) {
+  for (const PartGroup group :
+       {PartGroup::ratings, PartGroup::coil, PartGroup::tuning, PartGroup::l2_coil}) {
+    if (!shows(group, report.parts_options, pi_l)) continue;
     Json g = Json::object();
     for (const PartLine& line : kPartLines) {
       if (line.group != group) continue;
@@ -589,8 +641,7 @@ void parts_json(Json& j, const PlanReport& report, const Parts* p) {
 }
 
 // The summary's largest ratings and the tapped coil.
-void parts_summary_json(Json& summary, const PlanReport& report) {
-  const PartsSummary& s = report.parts_summary;
+void parts_summary_json(Json& summary, const PlanReport& report, const PartsSummary& s) {
   Json largest = Json::object();
   for (std::size_t i = 0; i < kPartLines.size(); ++i) {
     if (!kPartLines[i].summary_max) continue;
@@ -617,10 +668,8 @@ void parts_summary_json(Json& summary, const PlanReport& report) {
   summary["coil"] = c;
 }
 
-}  // namespace
-
-Json json_document(const PlanReport& report) {
-  Json doc = Json::object();
+// The starting values and options of the run, as --inputs reads them back.
+Json inputs_json(const PlanReport& report) {
   Json inputs = Json::object();
   const std::array<float, 10> typed = typed_values(report.inputs);
   for (std::size_t i = 0; i < typed.size(); ++i) {
@@ -632,30 +681,47 @@ Json json_document(const PlanReport& report) {
   parts_inputs_json(inputs, report.parts_options);
   inputs[std::string(network_key::network)] = network_name(report.network);
   if (report.network == Network::pi_l) inputs[std::string(network_key::r_mid)] = report.r_mid;
-  doc["inputs"] = inputs;
+  return inputs;
+}
+
+// The design at index k, with its Pi-L and the parts of both.
+Json design_json(const PlanReport& report, std::size_t k) {
+  const PlanTexts& t = texts_of(report);
+  const Design& d = report.designs[k];
+  Json j = Json::object();
+  j["f_mhz"] = d.f_mhz;
+  j["status"] = d.completed() ? "completed" : "refused";
+  if (d.completed()) {
+    design_values(j, d);
+  } else {
+    j["results"] = nullptr;
+    j["pulse_coeffs"] = nullptr;
+  }
+  j["hot_cap_warning"] = d.record.hot_cap_warning;
+  Json warnings = Json::array();
+  for (const std::string_view w : warning_texts(d, t)) warnings.push_back(std::string(w));
+  j["warnings"] = warnings;
+  if (d.pi_l) j["pi_l"] = pi_l_json(*d.pi_l, t);
+  if (d.pi_l && report.pi_l_parts.size() == report.designs.size()) {
+    parts_json(j["pi_l"], report, parts_at(report, k, true), true);
+  }
+  if (report.parts.size() == report.designs.size()) {
+    parts_json(j, report, parts_at(report, k), false);
+  }
+  return j;
+}
+
+}  // namespace
+
+Json json_document(const PlanReport& report) {
+  Json doc = Json::object();
+  doc["inputs"] = inputs_json(report);
   doc["raise_q"] = report.raise_q;
   doc["network"] = network_name(report.network);
 
-  const PlanTexts& t = texts_of(report);
   Json designs = Json::array();
   for (std::size_t k = 0; k < report.designs.size(); ++k) {
-    const Design& d = report.designs[k];
-    Json j = Json::object();
-    j["f_mhz"] = d.f_mhz;
-    j["status"] = d.completed() ? "completed" : "refused";
-    if (d.completed()) {
-      design_values(j, d);
-    } else {
-      j["results"] = nullptr;
-      j["pulse_coeffs"] = nullptr;
-    }
-    j["hot_cap_warning"] = d.record.hot_cap_warning;
-    Json warnings = Json::array();
-    for (const std::string_view w : warning_texts(d, t)) warnings.push_back(std::string(w));
-    j["warnings"] = warnings;
-    if (d.pi_l) j["pi_l"] = pi_l_json(*d.pi_l, t);
-    if (report.parts.size() == report.designs.size()) parts_json(j, report, parts_at(report, k));
-    designs.push_back(j);
+    designs.push_back(design_json(report, k));
   }
   doc["designs"] = designs;
 
@@ -683,7 +749,12 @@ Json json_document(const PlanReport& report) {
     summary["maxima"] = nullptr;
   }
   if (s.pi_l_spans) summary["pi_l_ranges"] = pi_l_spans_json(*s.pi_l_spans);
-  if (!report.parts.empty()) parts_summary_json(summary, report);
+  if (!report.parts.empty()) parts_summary_json(summary, report, report.parts_summary);
+  if (!report.pi_l_parts.empty()) {
+    Json pi_l = Json::object();
+    parts_summary_json(pi_l, report, report.pi_l_parts_summary);
+    summary["pi_l_parts"] = pi_l;
+  }
   doc["summary"] = summary;
   return doc;
 }

@@ -37,6 +37,9 @@ struct PlanReport {
   PartsOptions parts_options;
   std::vector<std::optional<Parts>> parts;
   PartsSummary parts_summary;
+  // The same for the Pi-L of each design (with --network pi-l).
+  std::vector<std::optional<Parts>> pi_l_parts;
+  PartsSummary pi_l_parts_summary;
 };
 
 // The shortest decimal text that strtof reads back as the same float (at

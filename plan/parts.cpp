@@ -11,6 +11,7 @@ namespace plan {
 namespace {
 
 constexpr double kMetresPerMm = 1e-3;
+constexpr double kMmPerMetre = 1e3;
 constexpr double kHenriesPerMicrohenry = 1e-6;
 // The widest field of the number form, to compare values as printed.
 constexpr int kCompareWidth = 40;
@@ -19,9 +20,40 @@ bool padded(const std::optional<tuning::Setting>& s) {
   return s && s->reason == tuning::Reason::padded;
 }
 
+// What the parts of a tank are made from.
+struct TankValues {
+  float u_c1_rms;  // V rms across C1
+  float u_c2_rms;  // V rms across C2 (the output, or Rm of a Pi-L)
+  float l_uh;      // the coil from C1 (L, or the Pi-L's L1), uH
+  float l2_uh;     // the Pi-L's L2, uH; 0 for the plain Pi
+  float c_hot_pf;  // C1 less the tube's, the tuning variable's need, pF
+  float c2_pf;
+};
+
+Parts parts_for(const TankValues& v, const TypedInputs& typed, const PartsOptions& options) {
+  Parts p;
+  const auto d = [](float x) { return static_cast<double>(x); };
+  p.ratings = ratings::rate(d(v.u_c1_rms), d(v.u_c2_rms), d(typed.e_supply), options.feed,
+                            d(options.margin));
+  p.coil_h = d(v.l_uh) * kHenriesPerMicrohenry;
+  if (options.coil) {
+    p.coil = coil::solve(p.coil_h, geometry(*options.coil));
+    if (v.l2_uh > 0.0f) {
+      p.l2_coil = coil::solve(d(v.l2_uh) * kHenriesPerMicrohenry, geometry(*options.coil));
+    }
+  }
+  if (options.capacitors) {
+    const CapacitorOptions& c = *options.capacitors;
+    // C1's variable supplies the hot capacitance: C1 less the tube's.
+    p.c1 = tuning::setting(d(v.c_hot_pf), d(typed.c_var_min), d(c.c1_max_pf));
+    p.c2 = tuning::setting(d(v.c2_pf), d(c.c2_min_pf), d(c.c2_max_pf));
+  }
+  return p;
+}
+
 }  // namespace
 
-bool shows(PartGroup group, const PartsOptions& options) {
+bool shows(PartGroup group, const PartsOptions& options, bool pi_l) {
   switch (group) {
     case PartGroup::ratings:
       return true;
@@ -29,8 +61,23 @@ bool shows(PartGroup group, const PartsOptions& options) {
       return options.coil.has_value();
     case PartGroup::tuning:
       return options.capacitors.has_value();
+    case PartGroup::l2_coil:
+      return pi_l && options.coil.has_value();
   }
   return false;
+}
+
+std::optional<double> coil_value(const std::optional<coil::Solved>& solved, CoilValue v) {
+  if (!solved || !solved->coil) return std::nullopt;
+  switch (v) {
+    case CoilValue::turns:
+      return solved->coil->turns;
+    case CoilValue::length_mm:
+      return solved->coil->length_m * kMmPerMetre;
+    case CoilValue::conductor_m:
+      return solved->coil->conductor_m;
+  }
+  return std::nullopt;
 }
 
 std::string_view group_key(PartGroup group) {
@@ -41,6 +88,8 @@ std::string_view group_key(PartGroup group) {
       return "coil";
     case PartGroup::tuning:
       return "tuning";
+    case PartGroup::l2_coil:
+      return "l2_coil";
   }
   return "";
 }
@@ -65,20 +114,15 @@ std::optional<Parts> parts_of(const Design& design, const TypedInputs& typed,
                               const PartsOptions& options) {
   if (!design.completed()) return std::nullopt;
   const stage::StageResults& r = design.record.results;
-  Parts p;
-  const auto d = [](float x) { return static_cast<double>(x); };
-  p.ratings = ratings::rate(d(r.u_in_rms), d(r.u_out_rms), d(typed.e_supply), options.feed,
-                            d(options.margin));
-  if (options.coil) {
-    p.coil = coil::solve(d(r.l_uh) * kHenriesPerMicrohenry, geometry(*options.coil));
-  }
-  if (options.capacitors) {
-    const CapacitorOptions& c = *options.capacitors;
-    // C1's variable supplies the hot capacitance: C1 less the tube's.
-    p.c1 = tuning::setting(d(r.c_hot_pf), d(typed.c_var_min), d(c.c1_max_pf));
-    p.c2 = tuning::setting(d(r.c2_pf), d(c.c2_min_pf), d(c.c2_max_pf));
-  }
-  return p;
+  return parts_for({r.u_in_rms, r.u_out_rms, r.l_uh, 0.0f, r.c_hot_pf, r.c2_pf}, typed, options);
+}
+
+std::optional<Parts> pi_l_parts_of(const design::PiLDesign& design, const TypedInputs& typed,
+                                   const PartsOptions& options) {
+  if (!design.completed()) return std::nullopt;
+  const design::PiLResults& r = design.results;
+  return parts_for({r.u_c1_rms, r.u_mid_rms, r.l1_uh, r.l2_uh, r.c_hot_pf, r.c2_pf}, typed,
+                   options);
 }
 
 bool reachable(const Parts& parts) {
@@ -114,8 +158,7 @@ PartsSummary summarise_parts(const std::vector<Design>& designs,
         best->f_mhz = f;
       }
     }
-    inductances_h.push_back(static_cast<double>(designs[k].record.results.l_uh) *
-                            kHenriesPerMicrohenry);
+    inductances_h.push_back(parts[k]->coil_h);
     s.tap_f_mhz.push_back(f);
   }
   if (options.coil && !inductances_h.empty()) {

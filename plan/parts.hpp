@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "main/pi_l_design.hpp"
 #include "main/starting_values.hpp"
 #include "plan/coil.hpp"
 #include "plan/ratings.hpp"
@@ -62,15 +63,23 @@ struct PartsOptions {
   std::optional<CapacitorOptions> capacitors;
 };
 
-// The parts of one completed design (a refused design has none).
+// The parts of one completed design (a refused design has none): of its
+// plain Pi, or of its Pi-L, whose C2 is rated at the voltage across Rm and
+// whose L1 is the coil tapped over the bands.
 struct Parts {
   ratings::Ratings ratings;
+  double coil_h = 0.0;                    // the inductance the coil is wound for (L or L1), H
   std::optional<coil::Solved> coil;       // with the coil options
+  std::optional<coil::Solved> l2_coil;    // the Pi-L's L2, with the coil options
   std::optional<tuning::Setting> c1, c2;  // with the capacitor options
 };
 
 // The groups of values, each an object of a design in JSON.
-enum class PartGroup { ratings, coil, tuning };
+enum class PartGroup { ratings, coil, tuning, l2_coil };
+
+// A value of a solved coil: turns, winding length in mm, conductor length in m.
+enum class CoilValue { turns, length_mm, conductor_m };
+std::optional<double> coil_value(const std::optional<coil::Solved>& solved, CoilValue v);
 
 // One value of the parts: its JSON key in its group, CSV column, table
 // labels, decimals in the table, whether the summary gives its largest.
@@ -85,7 +94,7 @@ struct PartLine {
   std::optional<double> (*value)(const Parts&);
 };
 
-inline constexpr std::array<PartLine, 12> kPartLines{{
+inline constexpr std::array<PartLine, 15> kPartLines{{
     {PartGroup::ratings, "c1_peak_v", "c1_peak_v", "Пиковое U на С1, В", "Peak U across C1, V", 0,
      false, [](const Parts& p) -> std::optional<double> { return p.ratings.c1_peak_v; }},
     {PartGroup::ratings, "c1_rating_v", "c1_rating_v", "Номинал С1 по напряжению, В",
@@ -100,22 +109,11 @@ inline constexpr std::array<PartLine, 12> kPartLines{{
      "Blocking C voltage rating, V", 0, true,
      [](const Parts& p) { return p.ratings.blocking_rating_v; }},
     {PartGroup::coil, "turns", "coil_turns", "Витков катушки", "Coil turns", 2, false,
-     [](const Parts& p) -> std::optional<double> {
-       if (!p.coil || !p.coil->coil) return std::nullopt;
-       return p.coil->coil->turns;
-     }},
+     [](const Parts& p) { return coil_value(p.coil, CoilValue::turns); }},
     {PartGroup::coil, "length_mm", "coil_length_mm", "Длина намотки, мм", "Winding length, mm", 1,
-     false,
-     [](const Parts& p) -> std::optional<double> {
-       if (!p.coil || !p.coil->coil) return std::nullopt;
-       return p.coil->coil->length_m * 1e3;
-     }},
+     false, [](const Parts& p) { return coil_value(p.coil, CoilValue::length_mm); }},
     {PartGroup::coil, "conductor_m", "coil_conductor_m", "Длина провода, м", "Conductor length, m",
-     2, false,
-     [](const Parts& p) -> std::optional<double> {
-       if (!p.coil || !p.coil->coil) return std::nullopt;
-       return p.coil->coil->conductor_m;
-     }},
+     2, false, [](const Parts& p) { return coil_value(p.coil, CoilValue::conductor_m); }},
     {PartGroup::tuning, "c1_setting_pf", "c1_setting_pf", "КПЕ С1 установить на, пФ",
      "C1 variable set to, pF", 1, false,
      [](const Parts& p) -> std::optional<double> {
@@ -140,11 +138,19 @@ inline constexpr std::array<PartLine, 12> kPartLines{{
        if (!p.c2 || !p.c2->reachable) return std::nullopt;
        return p.c2->padder_pf;
      }},
+    {PartGroup::l2_coil, "turns", "l2_coil_turns", "Витков катушки L2", "L2 coil turns", 2, false,
+     [](const Parts& p) { return coil_value(p.l2_coil, CoilValue::turns); }},
+    {PartGroup::l2_coil, "length_mm", "l2_coil_length_mm", "Длина намотки L2, мм",
+     "L2 winding length, mm", 1, false,
+     [](const Parts& p) { return coil_value(p.l2_coil, CoilValue::length_mm); }},
+    {PartGroup::l2_coil, "conductor_m", "l2_coil_conductor_m", "Длина провода L2, м",
+     "L2 conductor length, m", 2, false,
+     [](const Parts& p) { return coil_value(p.l2_coil, CoilValue::conductor_m); }},
 }};
 
 // Whether a run with these options shows a group at all.
-// group : any;  options : the run's parts options
-bool shows(PartGroup group, const PartsOptions& options);
+// group : any;  options : the run's parts options;  pi_l : for the Pi-L's parts
+bool shows(PartGroup group, const PartsOptions& options, bool pi_l = false);
 
 // The JSON name of a group, and of a feed and a tuning reason (any value of each).
 std::string_view group_key(PartGroup group);
@@ -157,6 +163,13 @@ std::string_view reason_key(tuning::Reason reason);
 // options : the parts options, within parts_range
 std::optional<Parts> parts_of(const Design& design, const TypedInputs& typed,
                               const PartsOptions& options);
+
+// The parts of a Pi-L design: nullopt for a refused one.
+// design  : a Pi-L design of these typed starting values
+// typed   : the starting values (E, V; Cvar,min, pF)
+// options : the parts options, within parts_range
+std::optional<Parts> pi_l_parts_of(const design::PiLDesign& design, const TypedInputs& typed,
+                                   const PartsOptions& options);
 
 // Whether both variables reach the band, and the one reason that says how:
 // the first capacitor that cannot, else padded when either is, else inside.

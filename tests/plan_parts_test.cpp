@@ -135,6 +135,57 @@ TEST(PlanParts, EachBandIsATapOfOneCoil) {
   EXPECT_NE(table.find("витков 21.04, длина намотки 84.2 мм"), std::string::npos);
 }
 
+// The Pi-L's parts are its own: C2 rated at the voltage across Rm, L1's and
+// L2's turns each give that coil's inductance, L1 is the tapped coil over
+// the bands, the variables are set to the Pi-L's C1 (hot) and C2. The same
+// values in every writer.
+TEST(PlanParts, ThePiLHasItsOwnParts) {
+  const Args args = join({stage(kBands), kCoil, kCaps, {"--network", "pi-l"}});
+  const plan::Json doc = json_of(args);
+  struct Wired {
+    const char* group;
+    const char* key;
+    double (*expected)(const plan::Json& pi_l);  // from the Pi-L's own values
+    double (*model)(double value);               // what the part's value gives back
+  };
+  const auto inductance_uh = [](double turns) {
+    return coil::inductance(turns, coil::Geometry{50e-3, 4e-3, 2e-3}) * 1e6;
+  };
+  const auto same = [](double v) { return v; };
+  const std::vector<Wired> wired{
+      {"ratings", "c1_peak_v",
+       [](const plan::Json& p) { return std::sqrt(2.0) * num(p["u_c1_rms"]); }, same},
+      {"ratings", "c2_peak_v",
+       [](const plan::Json& p) { return std::sqrt(2.0) * num(p["u_mid_rms"]); }, same},
+      {"ratings", "c2_rating_v",
+       [](const plan::Json& p) { return 2.0 * std::sqrt(2.0) * num(p["u_mid_rms"]); }, same},
+      {"coil", "turns", [](const plan::Json& p) { return num(p["l1_uh"]); }, inductance_uh},
+      {"l2_coil", "turns", [](const plan::Json& p) { return num(p["l2_uh"]); }, inductance_uh},
+      {"tuning", "c2_setting_pf", [](const plan::Json& p) { return num(p["c2_pf"]); }, same},
+  };
+  const std::string csv = run(join({args, {"--format", "csv"}})).out;
+  const std::string header = csv.substr(0, csv.find('\n'));
+  for (std::size_t k = 0; k < 4; ++k) {
+    const plan::Json& p = doc["designs"][k]["pi_l"];
+    ASSERT_EQ(p["status"], "completed");
+    for (const Wired& w : wired) {
+      const double expected = w.expected(p);
+      EXPECT_NEAR(w.model(num(p[w.group][w.key])), expected, 1e-5 * expected)
+          << w.group << '.' << w.key << " at " << k;
+    }
+    // C1's variable holds the hot capacitance where it reaches that far.
+    if (p["tuning"]["c1_reason"] == "inside") {
+      EXPECT_EQ(p["tuning"]["c1_setting_pf"], p["c_hot_pf"]);
+    }
+    EXPECT_EQ(doc["summary"]["pi_l_parts"]["coil"]["taps"][k]["turns"], p["coil"]["turns"]);
+  }
+  EXPECT_NE(header.find(",pi_l_l2_coil_turns,"), std::string::npos) << header;
+  EXPECT_NE(header.find(",pi_l_c2_rating_v,"), std::string::npos) << header;
+  const std::string table = run(join({args, {"--lang", "en"}})).out;
+  EXPECT_NE(table.find("L2 coil turns"), std::string::npos);
+  EXPECT_NE(table.find("Pi-L: One coil for all frequencies"), std::string::npos) << table;
+}
+
 // The variable and its padder make up what the band needs: the hot
 // capacitance for C1, C2 itself; a padder leaves a tenth of the range.
 TEST(PlanParts, VariableAndPadderMakeUpTheNeed) {
