@@ -164,6 +164,27 @@ std::string csv_parts(const std::vector<const PartLine*>& lines, const Parts* p,
   return out;
 }
 
+// The two heading rows of a block of the grid: the frequencies, then the
+// status of each design's calculation under status_label.
+template <typename Status>
+void block_heading(std::string& out, const PlanReport& report, std::size_t label_width,
+                   std::size_t first, std::size_t last, std::string_view status_label,
+                   const Status& status) {
+  const auto row = [&](std::string_view label) {
+    out += ' ' + pad_right(label, label_width) + "  ";
+  };
+  row(bare_label(texts_of(report).frequency_heading));
+  for (std::size_t col = first; col < last; ++col) {
+    out += numform::fixed(report.designs[col].f_mhz, kCell, 3);
+  }
+  out += '\n';
+  row(status_label);
+  for (std::size_t col = first; col < last; ++col) {
+    out += pad_left(status(report.designs[col]), kCell);
+  }
+  out += '\n';
+}
+
 // One block of the grid: the label column and the designs [first, last).
 void grid_block(std::string& out, const PlanReport& report, std::size_t label_width,
                 std::size_t first, std::size_t last) {
@@ -171,16 +192,8 @@ void grid_block(std::string& out, const PlanReport& report, std::size_t label_wi
   const auto row = [&](std::string_view label) {
     out += ' ' + pad_right(label, label_width) + "  ";
   };
-  row(bare_label(t.frequency_heading));
-  for (std::size_t col = first; col < last; ++col) {
-    out += numform::fixed(report.designs[col].f_mhz, kCell, 3);
-  }
-  out += '\n';
-  row(t.calculation);
-  for (std::size_t col = first; col < last; ++col) {
-    out += pad_left(report.designs[col].completed() ? t.completed : t.refused, kCell);
-  }
-  out += '\n';
+  block_heading(out, report, label_width, first, last, t.calculation,
+                [&](const Design& d) { return d.completed() ? t.completed : t.refused; });
   for (const results::Line& line : report_lines()) {
     row(result_label(t, line));
     for (std::size_t col = first; col < last; ++col) {
@@ -230,17 +243,9 @@ void pi_l_grid_block(std::string& out, const PlanReport& report, std::size_t lab
   const auto row = [&](std::string_view label) {
     out += ' ' + pad_right(label, label_width) + "  ";
   };
-  row(bare_label(t.frequency_heading));
-  for (std::size_t col = first; col < last; ++col) {
-    out += numform::fixed(report.designs[col].f_mhz, kCell, 3);
-  }
-  out += '\n';
-  row(t.pi_l_status);
-  for (std::size_t col = first; col < last; ++col) {
-    const bool done = report.designs[col].pi_l->design.completed();
-    out += pad_left(done ? t.pi_l_completed : t.pi_l_refused, kCell);
-  }
-  out += '\n';
+  block_heading(out, report, label_width, first, last, t.pi_l_status, [&](const Design& d) {
+    return d.pi_l->design.completed() ? t.pi_l_completed : t.pi_l_refused;
+  });
   for (const PiLLine& line : kPiLLines) {
     row(t.*line.label);
     for (std::size_t col = first; col < last; ++col) {

@@ -4,8 +4,12 @@
 
 #include <array>
 #include <bit>
+#include <sstream>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "plan/app.hpp"
 #include "plan/stage_design.hpp"
 
 namespace testing_support {
@@ -68,6 +72,21 @@ inline constexpr std::array<std::string_view, 34> kResultNames{
 // The 34 results in record order.
 inline std::array<float, 34> result_values(const stage::StageResults& results) {
   return std::bit_cast<std::array<float, 34>>(results);
+}
+
+// What one in-process run of valvenet-plan gave.
+struct PlanRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+// args : the arguments after the program name
+inline PlanRun run_plan(const std::vector<std::string>& args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = plan::run(args, out, err);
+  return {status, out.str(), err.str()};
 }
 
 }  // namespace testing_support

@@ -12,6 +12,7 @@
 
 #include "plan/app.hpp"
 #include "plan/options.hpp"
+#include "plan_fixtures.hpp"
 
 namespace {
 
@@ -23,17 +24,10 @@ std::string join(std::initializer_list<std::string_view> parts) {
   return out;
 }
 
-struct Ran {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Ran = testing_support::PlanRun;
 
 Ran run(const Args& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = plan::run(args, out, err);
-  return {status, out.str(), err.str()};
+  return testing_support::run_plan(args);
 }
 
 // The example, one value per option.

@@ -16,23 +16,17 @@
 #include "plan/coil.hpp"
 #include "plan/outputs.hpp"
 #include "plan/texts.hpp"
+#include "plan_fixtures.hpp"
 #include "test_files.hpp"
 
 namespace {
 
 using Args = std::vector<std::string>;
 
-struct Ran {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Ran = testing_support::PlanRun;
 
 Ran run(const Args& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = plan::run(args, out, err);
-  return {status, out.str(), err.str()};
+  return testing_support::run_plan(args);
 }
 
 // A 400 W stage at 2500 V, Umin 250 V, into 50 ohm.

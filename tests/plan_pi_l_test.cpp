@@ -25,18 +25,12 @@ const Args kBase{"--p-out",  "400", "--e-supply",  "2500", "--r-load", "50",  "-
                  "--angle",  "80",  "--q0",        "200",  "--u-min",  "250", "--filter-db", "45",
                  "--c-tube", "12",  "--c-var-min", "8",    "--freq",   "1.9", "14.2",        "50"};
 
-struct Ran {
-  int status;
-  std::string out, err;
-};
+using Ran = testing_support::PlanRun;
 
 Ran run(const Args& more) {
   Args args = kBase;
   args.insert(args.end(), more.begin(), more.end());
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = plan::run(args, out, err);
-  return {status, out.str(), err.str()};
+  return testing_support::run_plan(args);
 }
 
 TEST(PlanPiL, OptionsRefuseWhatCannotBeDesignedNamingTheOptionAndTheValues) {
