@@ -14,6 +14,7 @@
 #include <numbers>
 #include <vector>
 
+#include "example_stage.hpp"
 #include "main/design.hpp"
 #include "main/starting_values.hpp"
 #include "pi_l_nodal.hpp"
@@ -33,19 +34,10 @@ struct Case {
   float filter_db;  // dB
 };
 
-// A 400 W stage at 2500 V into 50 ohm, Q0 200.
+// The example stage with the case's suppression, at the case's frequency.
 stage::StageInputs inputs(const Case& c) {
-  starting_values::TypedInputs t;
-  t.p_out = 400.0f;
-  t.e_supply = 2500.0f;
-  t.u_min = 250.0f;
-  t.c_tube = 12.0f;
-  t.c_var_min = 8.0f;
-  t.r_load = 50.0f;
+  starting_values::TypedInputs t = testing_support::example_plan_inputs();
   t.filter_db = c.filter_db;
-  t.q_unloaded = 200.0f;
-  t.cutoff_deg = 80.0f;
-  t.tube_exponent = 1.5f;
   return starting_values::stage_inputs(t, c.f_mhz);
 }
 
