@@ -244,10 +244,10 @@ std::vector<Complex> region_border(const Tank& t, const SettingsRange& r) {
     double c1, c2;
   };
   const std::array<Corner, 5> corners{{{r.c1_min_f, r.c2_min_f},
-                             {r.c1_max_f, r.c2_min_f},
-                             {r.c1_max_f, r.c2_max_f},
-                             {r.c1_min_f, r.c2_max_f},
-                             {r.c1_min_f, r.c2_min_f}}};
+                                       {r.c1_max_f, r.c2_min_f},
+                                       {r.c1_max_f, r.c2_max_f},
+                                       {r.c1_min_f, r.c2_max_f},
+                                       {r.c1_min_f, r.c2_min_f}}};
   std::vector<Complex> border;
   border.reserve(4 * kBorderPointsPerEdge);
   for (int e = 0; e < 4; ++e) {
@@ -255,8 +255,8 @@ std::vector<Complex> region_border(const Tank& t, const SettingsRange& r) {
     const Corner& to = corners[static_cast<std::size_t>(e) + 1];
     for (int i = 0; i < kBorderPointsPerEdge; ++i) {
       const double s = static_cast<double>(i) / kBorderPointsPerEdge;
-      border.push_back(load_for_settings(t, from.c1 + s * (to.c1 - from.c1),
-                                         from.c2 + s * (to.c2 - from.c2)));
+      border.push_back(
+          load_for_settings(t, from.c1 + s * (to.c1 - from.c1), from.c2 + s * (to.c2 - from.c2)));
     }
   }
   return border;
@@ -266,8 +266,8 @@ Stage from_pi_record(const stage::StageRecord& record) {
   const stage::StageInputs& in = record.inputs;
   const stage::FinalElements& e = record.final_elements;
   Stage s;
-  s.tank = {wide(in.f_hz),         wide(record.results.r_oe), wide(e.l_coil), 0.0,
-            wide(in.q_unloaded), wide(in.c_tube)};
+  s.tank = {wide(in.f_hz), wide(record.results.r_oe), wide(e.l_coil),
+            0.0,           wide(in.q_unloaded),       wide(in.c_tube)};
   s.p_h1_w = wide(record.results.p_h1);
   s.r0 = wide(in.r_load);
   s.pulse = record.pulse_coeffs;

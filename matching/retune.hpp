@@ -69,10 +69,10 @@ struct Tank {
 // Why a load is not matched.
 enum class Reason {
   matched,
-  invalid_load,        // the load is not a finite impedance with a positive resistance
-  no_c2_solution,      // no C2 of any value gives the anode the conductance 1 / R_oe
-  c2_negative,         // the conductance is reached only with C2 below 0
-  c1_not_above_tube,   // C1 would be at or below the tube's capacitance
+  invalid_load,       // the load is not a finite impedance with a positive resistance
+  no_c2_solution,     // no C2 of any value gives the anode the conductance 1 / R_oe
+  c2_negative,        // the conductance is reached only with C2 below 0
+  c1_not_above_tube,  // C1 would be at or below the tube's capacitance
 };
 
 // The capacitor settings of a re-tuned tank.
@@ -102,8 +102,8 @@ std::optional<double> l_needed_h(const Tank& t, Complex z_load);
 // own settings at R0.
 struct Stage {
   Tank tank;
-  double p_h1_w = 0.0;  // first-harmonic power into the network, W, > 0
-  double r0 = 0.0;      // the design's load resistance (also the load at 2f), ohm, > 0
+  double p_h1_w = 0.0;       // first-harmonic power into the network, W, > 0
+  double r0 = 0.0;           // the design's load resistance (also the load at 2f), ohm, > 0
   stage::PulseCoeffs pulse;  // a1, a2 of the anode current pulse, > 0
   Settings design;           // the design's C1 total and C2 at R0 (c_hot_f: C1 less the tube's)
 };

@@ -19,8 +19,8 @@ using Matrix = std::array<std::array<Complex, 3>, 3>;
 // current i_in into the anode, a conductance g_source from it to ground and
 // the load z_load at node 2. A network without L2 (l2_h = 0) is the plain
 // Pi: the load sits at the middle node, and node 2 repeats its voltage.
-inline std::array<Complex, 3> nodal(const pi_l::Network& n, double f, Complex i_in,
-                                    double g_source, Complex z_load) {
+inline std::array<Complex, 3> nodal(const pi_l::Network& n, double f, Complex i_in, double g_source,
+                                    Complex z_load) {
   const double w = 2.0 * std::numbers::pi * f;
   const auto coil = [&](double l) { return 1.0 / Complex(w * l / n.q_unloaded, w * l); };
   const bool pi = n.l2_h == 0.0;
