@@ -249,7 +249,7 @@ std::vector<Complex> region_border(const Tank& t, const SettingsRange& r) {
                                        {r.c1_min_f, r.c2_max_f},
                                        {r.c1_min_f, r.c2_min_f}}};
   std::vector<Complex> border;
-  border.reserve(4 * kBorderPointsPerEdge);
+  border.reserve(std::size_t{4} * kBorderPointsPerEdge);
   for (int e = 0; e < 4; ++e) {
     const Corner& from = corners[static_cast<std::size_t>(e)];
     const Corner& to = corners[static_cast<std::size_t>(e) + 1];
