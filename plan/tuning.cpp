@@ -38,4 +38,22 @@ Setting setting(double need_pf, double min_pf, double max_pf) {
   return {true, set, padder, Reason::padded};
 }
 
+Cover cover(double low_pf, double high_pf, double min_pf, double max_pf) {
+  const Setting top = setting(high_pf, min_pf, max_pf);
+  if (!top.reachable) return {false, 0.0, top.reason};
+  if (!std::isfinite(low_pf)) return {false, 0.0, Reason::need_not_finite};
+  if (low_pf < min_pf) return {false, 0.0, Reason::below_minimum};
+  if (top.padder_pf == 0.0) return {true, 0.0, Reason::inside};
+  const double lowest = min_pf + kSpareShare * (max_pf - min_pf);
+  if (low_pf - top.padder_pf < lowest - kWholeTolerancePf) {
+    return {false, 0.0, Reason::range_too_narrow};
+  }
+  return {true, top.padder_pf, Reason::padded};
+}
+
+bool reaches(double need_pf, double padder_pf, double min_pf, double max_pf) {
+  const double set = need_pf - padder_pf;
+  return set >= min_pf - kWholeTolerancePf && set <= max_pf + kWholeTolerancePf;
+}
+
 }  // namespace tuning

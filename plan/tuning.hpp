@@ -36,4 +36,20 @@ struct Setting {
 // max_pf  : the variable's maximum, pF, > min_pf
 Setting setting(double need_pf, double min_pf, double max_pf);
 
+// One padder for a range of needs (the loads a band must tune): the padder
+// setting() chooses for the largest need, provided the smallest need then
+// still lies on the dial with the same spare (none needed: inside the range).
+struct Cover {
+  bool covers = false;     // one padder serves every need of the range
+  double padder_pf = 0.0;  // the fixed capacitor in parallel, whole pF (when covers)
+  Reason reason = Reason::inside;
+};
+// low_pf, high_pf : the smallest and largest need, pF, low_pf <= high_pf
+// min_pf : the variable's minimum, pF, >= 0;  max_pf : its maximum, pF, > min_pf
+Cover cover(double low_pf, double high_pf, double min_pf, double max_pf);
+
+// True when the variable with this padder gives need_pf.
+// need_pf : pF;  padder_pf : pF, >= 0;  min_pf, max_pf : the variable's range, pF
+bool reaches(double need_pf, double padder_pf, double min_pf, double max_pf);
+
 }  // namespace tuning

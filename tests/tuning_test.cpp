@@ -51,4 +51,33 @@ TEST(Tuning, SettingPadderOrReasonForEachNeed) {
   }
 }
 
+// One padder for a band's range of loads: 10..250 pF leaves 34..226 pF padded.
+TEST(Tuning, OnePadderCoversARangeOrSaysWhyNot) {
+  using tuning::Reason;
+  struct Case {
+    double low, high;
+    bool covers;
+    double padder;
+    Reason reason;
+  };
+  const std::vector<Case> cases = {
+      {20.0, 240.0, true, 0.0, Reason::inside},
+      {150.0, 300.0, true, 74.0, Reason::padded},            // 300 - 74 = 226, 150 - 74 = 76
+      {108.0, 300.0, true, 74.0, Reason::padded},            // 108 - 74 = 34: the spare exactly
+      {100.0, 300.0, false, 0.0, Reason::range_too_narrow},  // 100 - 74 = 26 < 34
+      {9.0, 200.0, false, 0.0, Reason::below_minimum},
+      {kNaN, 200.0, false, 0.0, Reason::need_not_finite},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.low);
+    const tuning::Cover v = tuning::cover(c.low, c.high, 10.0, 250.0);
+    EXPECT_EQ(v.covers, c.covers);
+    EXPECT_EQ(v.padder_pf, c.padder);
+    EXPECT_EQ(v.reason, c.reason);
+    if (!v.covers) continue;
+    for (const double need : {c.low, c.high})
+      EXPECT_TRUE(tuning::reaches(need, v.padder_pf, 10.0, 250.0));
+  }
+}
+
 }  // namespace
