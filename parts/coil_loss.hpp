@@ -62,7 +62,11 @@ double skin_ratio_asymptotic(double q);
 
 // Medhurst's factor by which the turns' proximity raises the coil's
 // resistance over that of the wire straight, interpolated bilinearly in his
-// table; outside it, its edge values.
+// table; outside it, its edge values. Between finite nodes the
+// interpolation is linear in l/D and p/d; from the last finite row and column
+// (10) to the infinite ones it is linear in D/l and d/p, which are 0 there, so
+// the infinite coil and the infinitely spaced turns are reached in the limit.
+// Every node of the table is returned exactly.
 // length_over_diameter : l / D, >= 0 (infinity allowed);  pitch_over_wire : p / d, >= 1
 double proximity_factor(double length_over_diameter, double pitch_over_wire);
 
@@ -89,7 +93,8 @@ struct ScaledBessel {
 ScaledBessel modified_bessel(double x);
 
 // Knight's velocity factor of the coil as a helical line: the speed of the
-// wave along the wire over c.
+// wave along the wire over c. The wave runs along the axis, so for a long
+// coil the factor exceeds 1 (1.39 at l/D = 4.3).
 // length_over_diameter : l / D, > 0;  e : permittivities, each >= 1
 double velocity_factor(double length_over_diameter, Dielectric e = {});
 
@@ -117,7 +122,7 @@ struct Values {
   double phi = 0.0;               // Medhurst's proximity factor
   double r_ohm = 0.0;             // the coil's loss resistance at f, ohm
   double q = 0.0;                 // unloaded Q, 2 pi f L / R
-  double q_apparent = 0.0;        // Q at the terminals, Q (1 - (f / f_srf)^2)
+  double q_apparent = 0.0;        // Q at the terminals, Q (1 - (f / f_srf)^2); <= 0 from f_srf on
   double c_self_f = 0.0;          // self-capacitance, F
   double srf_hz = 0.0;            // self-resonant frequency, Hz
   bool near_resonance = false;    // f > kUsableShareOfResonance * f_srf: unusable
