@@ -4,5 +4,6 @@
 add_library(valvenet_builder STATIC
   ${CMAKE_CURRENT_LIST_DIR}/coil.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ratings.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/tuning.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/tuning.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../parts/coil_loss.cpp)
 target_link_libraries(valvenet_builder PUBLIC valvenet_options)
