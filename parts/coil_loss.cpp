@@ -280,4 +280,12 @@ Values evaluate(double turns, const coil::Geometry& g, double f_hz, Dielectric e
   return v;
 }
 
+std::vector<int> harmonics_near(double f_hz, double srf_hz) {
+  std::vector<int> near;
+  for (int h = 1; h <= kHarmonicsChecked; ++h) {
+    if (std::abs(h * f_hz - srf_hz) <= kNearResonanceShare * srf_hz) near.push_back(h);
+  }
+  return near;
+}
+
 }  // namespace coil_loss

@@ -17,6 +17,8 @@
 // Not modelled: the turns beyond a tap, the leads, the coil form's loss,
 // nearby metal, and the temperature of the copper (20 C).
 
+#include <vector>
+
 #include "plan/coil.hpp"
 
 namespace coil_loss {
@@ -135,5 +137,16 @@ struct Values {
 // f_hz  : working frequency, Hz, > 0 (tank coils: 1e5 <= f <= 6e7)
 // e     : permittivities inside and outside the coil, each >= 1 (air: both 1)
 Values evaluate(double turns, const coil::Geometry& g, double f_hz, Dielectric e = {});
+
+// A harmonic of the working frequency this close to a self-resonance, as a
+// share of it, couples into the coil's own resonance: the tank misbehaves there.
+constexpr double kNearResonanceShare = 0.1;
+// The harmonics looked at: f, 2f and 3f, the ones a tank still carries.
+constexpr int kHarmonicsChecked = 3;
+
+// The harmonics h (1 <= h <= kHarmonicsChecked) whose h f lies within
+// kNearResonanceShare of srf_hz, lowest first.
+// f_hz : working frequency, Hz, > 0;  srf_hz : a self-resonant frequency, Hz, > 0
+std::vector<int> harmonics_near(double f_hz, double srf_hz);
 
 }  // namespace coil_loss

@@ -193,3 +193,20 @@ TEST(CoilLoss, EvaluateGivesTheWorkedCoilsAndItsWarnings) {
 }
 
 }  // namespace
+
+namespace {
+
+// 10 % either side of a 30 MHz resonance: 27..33 MHz.
+TEST(CoilLoss, HarmonicsNearAResonance) {
+  struct Case {
+    double f_mhz;
+    std::vector<int> near;
+  };
+  for (const Case& c : {Case{28.5, {1}}, Case{14.2, {2}}, Case{10.1, {3}}, Case{7.1, {}},
+                        Case{26.9, {}}, Case{33.1, {}}, Case{9.5, {3}}, Case{16.4, {2}}}) {
+    SCOPED_TRACE(c.f_mhz);
+    EXPECT_EQ(coil_loss::harmonics_near(c.f_mhz * 1e6, 30e6), c.near);
+  }
+}
+
+}  // namespace
