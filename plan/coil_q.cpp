@@ -1,0 +1,74 @@
+#include "plan/coil_q.hpp"
+
+#include <cmath>
+
+#include "parts/coil_loss.hpp"
+
+namespace plan {
+
+namespace {
+
+constexpr double kHenriesPerMicrohenry = 1e-6;
+constexpr double kHzPerMHz = 1e6;
+
+// What one round's coil says of the next round's Q0.
+struct Next {
+  CoilQStatus status = CoilQStatus::settled;
+  float q0 = 0.0f;
+};
+
+Next next_q0(double coil_q) {
+  const starting_values::Range& r = starting_values::dialog_range::q_unloaded;
+  if (!(coil_q >= static_cast<double>(r.low))) return {CoilQStatus::q_too_low, 0.0f};
+  if (coil_q > static_cast<double>(r.high)) return {CoilQStatus::clamped, r.high};
+  return {CoilQStatus::settled, static_cast<float>(coil_q)};
+}
+
+}  // namespace
+
+CoilQOf coil_q_of(const coil::Geometry& g) {
+  return [g](double turns, double f_hz) { return coil_loss::evaluate(turns, g, f_hz).q_apparent; };
+}
+
+CoilQDesign design_with_coil_q(TypedInputs typed, float f_mhz, bool raise_q,
+                               const coil::Geometry& g, const CoilQOf& q_of) {
+  CoilQDesign out;
+  CoilQ& c = out.coil_q;
+  typed.q_unloaded = kCoilQStart;
+  CoilQStatus limit = CoilQStatus::settled;
+  double previous_turns = std::nan("");
+  for (c.rounds = 1; c.rounds <= kCoilQRounds; ++c.rounds) {
+    out.design = design_at(typed, f_mhz, raise_q);
+    c.q0_used = typed.q_unloaded;
+    if (!out.design.completed()) {
+      c.status = CoilQStatus::refused;
+      return out;
+    }
+    const double l_h = static_cast<double>(out.design.record.results.l_uh) * kHenriesPerMicrohenry;
+    const coil::Solved solved = coil::solve(l_h, g);
+    if (!solved.coil) {
+      c.status = CoilQStatus::no_coil;
+      c.problem = solved.problem;
+      return out;
+    }
+    c.turns = solved.coil->turns;
+    if (std::abs(c.turns - previous_turns) < kSettledTurns) {
+      c.status = limit;
+      return out;
+    }
+    previous_turns = c.turns;
+    c.coil_q = q_of(c.turns, static_cast<double>(f_mhz) * kHzPerMHz);
+    const Next next = next_q0(c.coil_q);
+    if (next.status == CoilQStatus::q_too_low) {
+      c.status = CoilQStatus::q_too_low;
+      return out;
+    }
+    limit = next.status;
+    typed.q_unloaded = next.q0;
+  }
+  c.rounds = kCoilQRounds;
+  c.status = CoilQStatus::not_settled;
+  return out;
+}
+
+}  // namespace plan
