@@ -397,6 +397,32 @@ spectrum::Network final_network(const stage::StageRecord& record) {
   return {e.c1, e.c2, e.l_coil, record.inputs.r_load, record.inputs.q_unloaded};
 }
 
+response::PiTank pi_tank(const stage::StageRecord& record) {
+  response::PiTank n;
+  n.net = final_network(record);
+  n.r_oe = record.results.r_oe;
+  n.u_in_rms = record.results.u_in_rms;
+  n.f_hz = record.inputs.f_hz;
+  return n;
+}
+
+Discrimination plain_pi_discrimination(const stage::StageRecord& record) {
+  const spectrum::Network n = final_network(record);
+  const stage::StageResults& r = record.results;
+  const float f = record.inputs.f_hz;
+  Discrimination d;
+  d.h2_db =
+      spectrum::garmonica1(r.u_in_rms, n.c1, n.c2, n.l_coil, r.r_oe, n.r_load, f, n.q_unloaded)
+          .network_h2_db;
+  // garmonica1's generator: twice the anode voltage behind ten times R_oe.
+  const float e_g = 2.0f * r.u_in_rms;
+  const float r_g = 10.0f * r.r_oe;
+  const cplx::Complex at_f = spectrum::solve(n, f, e_g, r_g).v_out;
+  const cplx::Complex at_3f = spectrum::solve(n, 3.0f * f, e_g, r_g).v_out;
+  d.h3_db = 20.0f * std::log10(cplx::modulus(at_f / at_3f));
+  return d;
+}
+
 Outcome run_design(stage::StageRecord& record, DesignConsole& console) {
   console.announce_calculation();
   begin(record);

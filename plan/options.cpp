@@ -9,7 +9,7 @@
 #include "console/tochka.hpp"
 #include "main/starting_values.hpp"
 #include "plan/outputs.hpp"
-#include "plan/pi_l_design.hpp"
+#include "plan/pi_l_column.hpp"
 #include "plan/pi_l_report.hpp"
 #include "plan/saved.hpp"
 
@@ -324,7 +324,7 @@ void read_choices(const Texts& t, const Collected& c, Options& o,
 void check_r_mid(const Texts& t, const Options& o, bool inputs_valid,
                  std::vector<std::string>& errors) {
   if (!inputs_valid) return;
-  const float bound = anode_resistance_bound(o.inputs);
+  const float bound = design::anode_resistance_bound(o.inputs);
   if (!(o.r_mid > o.inputs.r_load)) {
     errors.push_back(
         fill(t.r_mid_not_above_load, {number_text(t, o.r_mid), number_text(t, o.inputs.r_load)}));

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "plan/outputs.hpp"
-#include "plan/pi_l_design.hpp"
+#include "plan/pi_l_column.hpp"
 #include "plan/texts.hpp"
 
 namespace plan {

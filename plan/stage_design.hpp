@@ -11,7 +11,7 @@
 #include "main/design.hpp"
 #include "main/stage_record.hpp"
 #include "main/starting_values.hpp"
-#include "plan/pi_l_design.hpp"
+#include "plan/pi_l_column.hpp"
 
 namespace plan {
 
@@ -35,6 +35,11 @@ Design design_at(const TypedInputs& typed, float f_mhz, bool raise_q);
 // design_at for every frequency, in the order given.
 std::vector<Design> design_all(const TypedInputs& typed, const std::vector<float>& f_mhz,
                                bool raise_q);
+
+// Adds the Pi-L column to every design, in place.
+// designs : the plain Pi designs, their starting values taken from each record
+// r_mid : ohm, above the load resistance;  raise_q : the answer to the hot-capacitance question
+void add_pi_l(std::vector<Design>& designs, float r_mid, bool raise_q);
 
 // The names of the ten typed starting values, as in the record, and their values.
 inline constexpr std::array<std::string_view, 10> kTypedInputNames{

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "parts/coil.hpp"
 #include "plan/app.hpp"
-#include "plan/coil.hpp"
 #include "plan/outputs.hpp"
 #include "plan/texts.hpp"
 #include "plan_fixtures.hpp"
