@@ -264,7 +264,10 @@ struct Found {
   float q_critical = 0.0f;
   float c1_optimum = 0.0f;          // F, C1 of the search, before any raise
   float filter_achieved_db = 0.0f;  // dB
-  float p_output = 0.0f;            // W, p_out with the nudges taken back
+  // W: the working p_out divided once by kPowerNudge when the search nudged
+  // it, however many times it did (the console programs' own arithmetic,
+  // kept for their results), else the working p_out itself.
+  float p_output = 0.0f;
   Sweeps sweeps;
 };
 

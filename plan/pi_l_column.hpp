@@ -14,6 +14,11 @@ namespace plan {
 
 enum class Network { pi, pi_l };
 
+// The report's name of a network, and the word of --network: "pi" or "pi-l".
+inline std::string_view network_name(Network n) {
+  return n == Network::pi_l ? "pi-l" : "pi";
+}
+
 // The default intermediate resistance of --r-mid, ohm: a few times a 50-ohm
 // load, so that the L section's Q lies near 2.
 inline constexpr float kDefaultRMid = 300.0f;

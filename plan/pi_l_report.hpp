@@ -45,7 +45,4 @@ Json pi_l_json(const PiLColumn& column, const PlanTexts& t);
 std::string pi_l_csv_header();
 std::string pi_l_csv_row(const PiLColumn& column);
 
-// The report's name of a network: "pi" or "pi-l".
-std::string_view network_name(Network n);
-
 }  // namespace plan

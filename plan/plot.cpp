@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "main/design.hpp"
+#include "plan/number_text.hpp"
 #include "plan/pi_l_report.hpp"
 #include "plan/texts.hpp"
 #include "spectrum/response.hpp"
-#include "text/texts.hpp"
 
 namespace plan {
 
@@ -30,9 +30,7 @@ constexpr double kBottomB = 720.0;
 constexpr std::string_view kFont = "DejaVu Sans, Verdana, Arial, sans-serif";
 
 std::string num(double v, int decimals) {
-  std::array<char, 64> buf{};
-  std::snprintf(buf.data(), buf.size(), "%.*f", decimals, v);
-  return buf.data();
+  return fixed_text(v, decimals);
 }
 
 // A number for a person: the minus sign as a real minus.

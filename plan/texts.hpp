@@ -127,7 +127,7 @@ struct PlanTexts {
   std::string_view unknown_key;  // %1 path, %2 key
   std::string_view wrong_type;   // %1 path, %2 key, %3 what is expected
   std::string_view expect_number, expect_numbers, expect_bool, expect_object, expect_pair,
-      expect_feed, expect_network;
+      expect_feed, expect_network, expect_lang;
   std::string_view feed_shunt, feed_series;  // as the table names them
   std::string_view parts_heading;            // %1 margin, %2 feed
   std::string_view largest_rating;           // %1 the capacitor, %2 V, %3 MHz
@@ -390,6 +390,7 @@ inline constexpr PlanTexts kRussianTexts{
     .expect_pair = "пара чисел [МИН, МАКС]",
     .expect_feed = "\"shunt\" или \"series\"",
     .expect_network = "\"pi\" или \"pi-l\"",
+    .expect_lang = "\"ru\" или \"en\"",
     .feed_shunt = "параллельное",
     .feed_series = "последовательное",
     .parts_heading = "Наибольшие номиналы конденсаторов по напряжению (запас %1, питание %2):",
@@ -728,6 +729,7 @@ inline constexpr PlanTexts kEnglishTexts{
     .expect_pair = "a pair of numbers [MIN, MAX]",
     .expect_feed = "\"shunt\" or \"series\"",
     .expect_network = "\"pi\" or \"pi-l\"",
+    .expect_lang = "\"ru\" or \"en\"",
     .feed_shunt = "shunt",
     .feed_series = "series",
     .parts_heading = "Largest voltage ratings of the capacitors (margin %1, %2 feed):",
