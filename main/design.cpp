@@ -264,7 +264,10 @@ struct Found {
   float q_critical = 0.0f;
   float c1_optimum = 0.0f;          // F, C1 of the search, before any raise
   float filter_achieved_db = 0.0f;  // dB
-  float p_output = 0.0f;            // W, p_out with the nudges taken back
+  // W: the working p_out divided once by kPowerNudge when the search nudged
+  // it, however many times it did (the console programs' own arithmetic,
+  // kept for their results), else the working p_out itself.
+  float p_output = 0.0f;
   Sweeps sweeps;
 };
 
@@ -395,6 +398,32 @@ SweepPlan sweep_plan(float f_hz) {
 spectrum::Network final_network(const stage::StageRecord& record) {
   const stage::FinalElements& e = record.final_elements;
   return {e.c1, e.c2, e.l_coil, record.inputs.r_load, record.inputs.q_unloaded};
+}
+
+response::PiTank pi_tank(const stage::StageRecord& record) {
+  response::PiTank n;
+  n.net = final_network(record);
+  n.r_oe = record.results.r_oe;
+  n.u_in_rms = record.results.u_in_rms;
+  n.f_hz = record.inputs.f_hz;
+  return n;
+}
+
+Discrimination plain_pi_discrimination(const stage::StageRecord& record) {
+  const spectrum::Network n = final_network(record);
+  const stage::StageResults& r = record.results;
+  const float f = record.inputs.f_hz;
+  Discrimination d;
+  d.h2_db =
+      spectrum::garmonica1(r.u_in_rms, n.c1, n.c2, n.l_coil, r.r_oe, n.r_load, f, n.q_unloaded)
+          .network_h2_db;
+  // garmonica1's generator: twice the anode voltage behind ten times R_oe.
+  const float e_g = 2.0f * r.u_in_rms;
+  const float r_g = 10.0f * r.r_oe;
+  const cplx::Complex at_f = spectrum::solve(n, f, e_g, r_g).v_out;
+  const cplx::Complex at_3f = spectrum::solve(n, 3.0f * f, e_g, r_g).v_out;
+  d.h3_db = 20.0f * std::log10(cplx::modulus(at_f / at_3f));
+  return d;
 }
 
 Outcome run_design(stage::StageRecord& record, DesignConsole& console) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "main/stage_record.hpp"
+#include "spectrum/response.hpp"
 #include "spectrum/spectrum.hpp"
 
 namespace design {
@@ -138,6 +139,19 @@ SweepPlan sweep_plan(float f_hz);
 // The final network of a completed calculation in SI units: the one its
 // sweeps and reflections used.
 spectrum::Network final_network(const stage::StageRecord& record);
+
+// The final network of a completed calculation with its working point, for
+// its response (response::sweep).
+response::PiTank pi_tank(const stage::StageRecord& record);
+
+// The plain Pi's discriminations of a completed calculation's final
+// network between f and 2f (the engine's garmonica1) and f and 3f (the
+// network solution with garmonica1's generator), dB.
+struct Discrimination {
+  float h2_db = 0.0f;
+  float h3_db = 0.0f;
+};
+Discrimination plain_pi_discrimination(const stage::StageRecord& record);
 
 // Runs one calculation of the stage from record.start. The working p_out in
 // record.start may leave it changed when the loaded-Q search had to nudge it.

@@ -166,4 +166,10 @@ PiLDesign run_pi_l_design(const stage::StageInputs& in, float r_mid, bool raise_
   return d;
 }
 
+float anode_resistance_bound(const starting_values::TypedInputs& typed) {
+  const stage::StageInputs in = starting_values::stage_inputs(typed, 1.0f);
+  const float u = first_harmonic_u_rms(in);
+  return u * u / in.p_out;
+}
+
 }  // namespace design

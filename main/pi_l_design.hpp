@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "main/stage_record.hpp"
+#include "main/starting_values.hpp"
 #include "main/warnings.hpp"
 #include "network/pi_l.hpp"
 
@@ -62,6 +63,12 @@ struct PiLDesign {
 
   bool completed() const { return outcome == PiLOutcome::completed; }
 };
+
+// The upper bound of the anode resistance of any design from these starting
+// values, ohm: U^2 / P, the anode resistance of a lossless network. Rm must
+// lie below it.
+// typed : the starting values, typed units, within the dialog's ranges
+float anode_resistance_bound(const starting_values::TypedInputs& typed);
 
 // The Pi-L design for the starting values in, with the hot-capacitance
 // question answered by raise_q.

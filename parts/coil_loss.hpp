@@ -19,7 +19,7 @@
 
 #include <vector>
 
-#include "plan/coil.hpp"
+#include "parts/coil.hpp"
 
 namespace coil_loss {
 

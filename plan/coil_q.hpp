@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "main/starting_values.hpp"
-#include "plan/coil.hpp"
+#include "parts/coil.hpp"
 #include "plan/stage_design.hpp"
 
 namespace plan {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "matching/retune.hpp"
-#include "plan/tuning.hpp"
+#include "parts/tuning.hpp"
 
 namespace plan {
 

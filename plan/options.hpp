@@ -1,29 +1,23 @@
 #pragma once
 
 // The command line of valvenet-plan, parsed with CLI11 and checked against
-// the dialog's ranges; every message is the program's own (plan/texts.hpp).
+// the dialog's ranges; every message is the program's own (plan/texts.hpp); the options
+// themselves are described once, in plan/option_table.hpp.
 
 #include <string>
 #include <vector>
 
-#include "plan/parts.hpp"
-#include "plan/stage_design.hpp"
+#include "plan/settings.hpp"
 #include "plan/texts.hpp"
 
 namespace plan {
 
 enum class Format { table, csv, json };
 
-struct Options {
-  TypedInputs inputs;
-  std::vector<float> f_mhz;  // in the order given
-  bool raise_q = false;
+// The settings of the run and how it is written out.
+struct Options : Settings {
   Format format = Format::table;
   std::string plot_path;  // empty: no plot
-  Network network = Network::pi;
-  float r_mid = kDefaultRMid;  // ohm, of the Pi-L
-  PartsOptions parts;
-  Language language = Language::ru;
 };
 
 // The amateur bands of --bands ham, MHz.

@@ -8,6 +8,7 @@
 #include <optional>
 #include <system_error>
 
+#include "plan/option_table.hpp"
 #include "plan/pi_l_report.hpp"
 #include "plan/texts.hpp"
 #include "printer/numform.hpp"
@@ -482,12 +483,6 @@ Json pi_l_spans_json(const PiLSpans& s) {
 
 }  // namespace
 
-std::string float_text(float value) {
-  std::array<char, 32> buf{};
-  const std::to_chars_result r = std::to_chars(buf.data(), buf.data() + buf.size(), value);
-  return std::string(buf.data(), r.ptr);
-}
-
 std::vector<std::string_view> warning_texts(const Design& design, const PlanTexts& t) {
   std::vector<std::string_view> out;
   if (!design.completed()) return out;
@@ -601,24 +596,6 @@ void design_values(Json& j, const Design& d) {
   j["pulse_coeffs"] = coeffs;
 }
 
-// The parts options in the "inputs" object, as --inputs reads them back.
-void parts_inputs_json(Json& inputs, const PartsOptions& o) {
-  inputs[std::string(parts_key::feed)] = std::string(feed_key(o.feed));
-  inputs[std::string(parts_key::margin)] = o.margin;
-  if (o.coil) {
-    inputs[std::string(parts_key::coil_diameter)] = o.coil->diameter_mm;
-    inputs[std::string(parts_key::wire)] = o.coil->wire_mm;
-    inputs[std::string(parts_key::pitch)] = o.coil->pitch_mm;
-  }
-  if (o.capacitors) {
-    inputs[std::string(parts_key::c1_max)] = o.capacitors->c1_max_pf;
-    Json range = Json::array();
-    range.push_back(o.capacitors->c2_min_pf);
-    range.push_back(o.capacitors->c2_max_pf);
-    inputs[std::string(parts_key::c2_range)] = range;
-  }
-}
-
 // The groups of parts of one design: null for a refused one.
 // pi_l : the Pi-L's parts, with its L2
 void parts_json(Json& j, const PlanReport& report, const Parts* p, bool pi_l) {
@@ -673,19 +650,36 @@ void parts_summary_json(Json& summary, const PlanReport& report, const PartsSumm
   summary["coil"] = c;
 }
 
+// The settings of the run the report was made by.
+Settings settings_of(const PlanReport& report) {
+  Settings s;
+  s.inputs = report.inputs;
+  for (const Design& d : report.designs) s.f_mhz.push_back(d.f_mhz);
+  s.raise_q = report.raise_q;
+  s.network = report.network;
+  s.r_mid = report.r_mid;
+  s.parts = report.parts_options;
+  s.language = report.language;
+  return s;
+}
+
 // The starting values and options of the run, as --inputs reads them back.
 Json inputs_json(const PlanReport& report) {
+  const Settings settings = settings_of(report);
   Json inputs = Json::object();
-  const std::array<float, 10> typed = typed_values(report.inputs);
-  for (std::size_t i = 0; i < typed.size(); ++i) {
-    inputs[std::string(kTypedInputNames[i])] = typed[i];
+  for (const OptionSpec* o : kept_options()) {
+    const std::optional<Kept> kept = o->kept(settings);
+    if (!kept) continue;
+    Json& j = inputs[std::string(o->key)];
+    if (o->kind == OptionKind::word) {
+      j = kept->word;
+    } else if (o->kind == OptionKind::number) {
+      j = kept->numbers.front();
+    } else {
+      j = Json::array();
+      for (const float v : kept->numbers) j.push_back(v);
+    }
   }
-  Json freqs = Json::array();
-  for (const Design& d : report.designs) freqs.push_back(d.f_mhz);
-  inputs["f_mhz"] = freqs;
-  parts_inputs_json(inputs, report.parts_options);
-  inputs[std::string(network_key::network)] = network_name(report.network);
-  if (report.network == Network::pi_l) inputs[std::string(network_key::r_mid)] = report.r_mid;
   return inputs;
 }
 

@@ -5,23 +5,18 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "plan/json.hpp"
+#include "plan/number_text.hpp"
 #include "plan/parts.hpp"
 #include "plan/stage_design.hpp"
 #include "plan/summary.hpp"
 #include "plan/texts.hpp"
 
 namespace plan {
-
-// JSON whose numbers are 32-bit floats: written with the shortest digits
-// that read back as the same float (at most 9 significant), read back with
-// strtof. Objects keep the order in which their members were added.
-using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool,
-                                  std::int64_t, std::uint64_t, float>;
 
 // Everything one run of the plan reports.
 struct PlanReport {
@@ -41,11 +36,6 @@ struct PlanReport {
   std::vector<std::optional<Parts>> pi_l_parts;
   PartsSummary pi_l_parts_summary;
 };
-
-// The shortest decimal text that strtof reads back as the same float (at
-// most 9 significant digits); nan, inf and -inf for the values that are
-// not finite.
-std::string float_text(float value);
 
 // The texts of the warnings of a completed design, as the console report
 // words them (UTF-8); none for a refused design.

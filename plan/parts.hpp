@@ -12,11 +12,11 @@
 
 #include "main/pi_l_design.hpp"
 #include "main/starting_values.hpp"
-#include "plan/coil.hpp"
-#include "plan/ratings.hpp"
+#include "parts/coil.hpp"
+#include "parts/ratings.hpp"
+#include "parts/tuning.hpp"
 #include "plan/stage_design.hpp"
 #include "plan/summary.hpp"
-#include "plan/tuning.hpp"
 
 namespace plan {
 

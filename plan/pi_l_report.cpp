@@ -2,7 +2,8 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
+
+#include "plan/number_text.hpp"
 
 namespace plan {
 
@@ -14,9 +15,7 @@ using C = PiLColumn;
 
 // A number in a message: fixed decimals, the point as in the table.
 std::string message_number(float v, int decimals) {
-  std::array<char, 48> buf{};
-  std::snprintf(buf.data(), buf.size(), "%.*f", decimals, static_cast<double>(v));
-  return buf.data();
+  return fixed_text(static_cast<double>(v), decimals);
 }
 
 bool known(const PiLLine& line, const PiLColumn& column) {
@@ -136,10 +135,6 @@ std::string pi_l_csv_row(const PiLColumn& column) {
     if (known(line, column)) out += float_text(pi_l_value(line, column));
   }
   return out;
-}
-
-std::string_view network_name(Network n) {
-  return n == Network::pi_l ? "pi-l" : "pi";
 }
 
 }  // namespace plan

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "plan/outputs.hpp"
-#include "plan/pi_l_design.hpp"
+#include "plan/pi_l_column.hpp"
 #include "plan/texts.hpp"
 
 namespace plan {
@@ -44,8 +44,5 @@ Json pi_l_json(const PiLColumn& column, const PlanTexts& t);
 // one row's part.
 std::string pi_l_csv_header();
 std::string pi_l_csv_row(const PiLColumn& column);
-
-// The report's name of a network: "pi" or "pi-l".
-std::string_view network_name(Network n);
 
 }  // namespace plan

@@ -7,10 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "main/design.hpp"
+#include "plan/number_text.hpp"
 #include "plan/pi_l_report.hpp"
-#include "plan/response.hpp"
 #include "plan/texts.hpp"
-#include "text/texts.hpp"
+#include "spectrum/response.hpp"
 
 namespace plan {
 
@@ -29,9 +30,7 @@ constexpr double kBottomB = 720.0;
 constexpr std::string_view kFont = "DejaVu Sans, Verdana, Arial, sans-serif";
 
 std::string num(double v, int decimals) {
-  std::array<char, 64> buf{};
-  std::snprintf(buf.data(), buf.size(), "%.*f", decimals, v);
-  return buf.data();
+  return fixed_text(v, decimals);
 }
 
 // A number for a person: the minus sign as a real minus.
@@ -165,7 +164,7 @@ void polyline(std::string& out, std::string_view id,
 
 // The ends in MHz and the width in kHz, each with at least three significant
 // digits of the width.
-std::string band_text(const PlanTexts& t, const Band& b) {
+std::string band_text(const PlanTexts& t, const response::Band& b) {
   const double low = mhz(b.low);
   const double high = mhz(b.high);
   const double width_khz = (high - low) * 1000.0;
@@ -232,12 +231,12 @@ std::string refused_svg(const PlanTexts& t, const Design& d) {
 
 // The axes of both panels: the sweep's frequencies, and levels down to 10 dB
 // below the lowest finite level (at most 140 dB down).
-Axes axes_of(const Response& resp) {
+Axes axes_of(const response::Response& resp) {
   Axes a;
   a.f_low = mhz(resp.points.front().f_hz);
   a.f_high = mhz(resp.points.back().f_hz);
   float lowest = 0.0f;
-  for (const Point& p : resp.points) {
+  for (const response::Point& p : resp.points) {
     if (std::isfinite(p.level_db)) lowest = std::min(lowest, p.level_db);
   }
   a.db_low = std::max(-140.0, std::floor(static_cast<double>(lowest) / 10.0) * 10.0 - 10.0);
@@ -300,16 +299,17 @@ Facts pi_l_facts(const PlanTexts& t, const Design& d) {
   return f;
 }
 
-void shade(std::string& out, const Axes& a, const std::vector<Band>& bands, double top,
+void shade(std::string& out, const Axes& a, const std::vector<response::Band>& bands, double top,
            double bottom, std::string_view fill_colour, std::string_view extra) {
-  for (const Band& b : bands) {
+  for (const response::Band& b : bands) {
     rect(out, a.x(mhz(b.low)), top, std::max(1.0, a.x(mhz(b.high)) - a.x(mhz(b.low))), bottom - top,
          fill_colour, extra);
   }
 }
 
 // Panel A: the response in dB with the -1 dB band.
-void response_panel(std::string& out, const PlanTexts& t, const Axes& a, const Response& resp) {
+void response_panel(std::string& out, const PlanTexts& t, const Axes& a,
+                    const response::Response& resp) {
   text(out, kLeft, kTopA - 44.0, t.plot_response_panel, {14.0, "start", "#222", true});
   shade(out, a, resp.within_1db, kTopA, kBottomA, "#7fd17f",
         "class=\"band-1db\" fill-opacity=\"0.45\"");
@@ -325,7 +325,7 @@ void response_panel(std::string& out, const PlanTexts& t, const Axes& a, const R
   text(out, 24.0, (kTopA + kBottomA) / 2.0, t.plot_db, {13.0, "middle"});
   std::vector<std::pair<double, double>> pts;
   pts.reserve(resp.points.size());
-  for (const Point& p : resp.points) {
+  for (const response::Point& p : resp.points) {
     const double level =
         std::isfinite(p.level_db) ? static_cast<double>(p.level_db) : a.db_low - 50.0;
     pts.emplace_back(a.x(mhz(p.f_hz)), a.y_db(std::max(level, a.db_low - 50.0)));
@@ -334,7 +334,7 @@ void response_panel(std::string& out, const PlanTexts& t, const Axes& a, const R
 }
 
 // Panel B: |S11| with the band below 0.1 and the 0.1 level.
-void s11_panel(std::string& out, const PlanTexts& t, const Axes& a, const Response& resp,
+void s11_panel(std::string& out, const PlanTexts& t, const Axes& a, const response::Response& resp,
                std::string_view title) {
   text(out, kLeft, kTopB - 10.0, title, {14.0, "start", "#222", true});
   shade(out, a, resp.s11_below_0_1, kTopB, kBottomB, "#f2c14e",
@@ -353,7 +353,7 @@ void s11_panel(std::string& out, const PlanTexts& t, const Axes& a, const Respon
   text(out, 24.0, (kTopB + kBottomB) / 2.0, "|S11|", {13.0, "middle"});
   std::vector<std::pair<double, double>> pts;
   pts.reserve(resp.points.size());
-  for (const Point& p : resp.points) {
+  for (const response::Point& p : resp.points) {
     const double s = std::isfinite(p.s11) ? static_cast<double>(p.s11) : 1.0;
     pts.emplace_back(a.x(mhz(p.f_hz)), a.y_s11(std::clamp(s, -0.1, 1.1)));
   }
@@ -362,8 +362,8 @@ void s11_panel(std::string& out, const PlanTexts& t, const Axes& a, const Respon
 }
 
 // The marks at f, 2f and 3f with the level (or suppression) and |S11| at each.
-void harmonic_marks(std::string& out, const PlanTexts& t, const Axes& a, const Response& resp,
-                    float f_hz) {
+void harmonic_marks(std::string& out, const PlanTexts& t, const Axes& a,
+                    const response::Response& resp, float f_hz) {
   const std::array<std::string_view, 3> names{"f", "2f", "3f"};
   const std::array<std::string_view, 3> ids{"mark-f", "mark-2f", "mark-3f"};
   const std::array<float, 3> freqs{f_hz, f_hz + f_hz, 3.0f * f_hz};
@@ -406,8 +406,8 @@ void legend(std::string& out, double x, double y, std::string_view colour,
 // The legends, and what the curves are: the bands of the curve are found
 // on its fine sweep, the table's with the design's own frequency step, and
 // the picture says which is which.
-void legends_and_notes(std::string& out, const PlanTexts& x, const Axes& a, const Response& resp,
-                       const Facts& f) {
+void legends_and_notes(std::string& out, const PlanTexts& x, const Axes& a,
+                       const response::Response& resp, const Facts& f) {
   const double lx = kRight - 400.0;
   legend(out, lx, kTopA + 22.0, "#1f5fbf", x.plot_response_legend, "#7fd17f", "0.45",
          resp.within_1db.empty() ? std::string(x.plot_band_1db_none)
@@ -426,7 +426,8 @@ void legends_and_notes(std::string& out, const PlanTexts& x, const Axes& a, cons
 }
 
 // The page of a network's response.
-std::string response_page(const PlanTexts& t, const Response& resp, const Facts& f, float f_hz) {
+std::string response_page(const PlanTexts& t, const response::Response& resp, const Facts& f,
+                          float f_hz) {
   const Axes a = axes_of(resp);
   std::string out = document_start(fill(t.plot_title, {f.network_at}));
   heading(out, t, f);
@@ -444,9 +445,9 @@ std::string pi_l_svg(const PlanTexts& t, const Design& d) {
     return refusal_page(pi_l_network_at(t, d), fill(t.plot_pi_l_refused, {pi_l_refusal(c, t)}),
                         t.plot_pi_l_no_curves);
   }
-  const PiLNetwork net{c.design.net, c.design.results.r_oe, c.design.u_in_rms,
-                       d.record.inputs.f_hz};
-  return response_page(t, response(net), pi_l_facts(t, d), net.f_hz);
+  const response::PiLTank net{c.design.net, c.design.results.r_oe, c.design.u_in_rms,
+                              d.record.inputs.f_hz};
+  return response_page(t, response::sweep(net), pi_l_facts(t, d), net.f_hz);
 }
 
 }  // namespace
@@ -454,8 +455,8 @@ std::string pi_l_svg(const PlanTexts& t, const Design& d) {
 std::string plot_svg(const Design& d, const PlanTexts& t) {
   if (d.pi_l) return pi_l_svg(t, d);
   if (!d.completed()) return refused_svg(t, d);
-  const FinalNetwork net = final_network(d.record);
-  return response_page(t, response(net), pi_facts(t, d), net.f_hz);
+  const response::PiTank net = design::pi_tank(d.record);
+  return response_page(t, response::sweep(net), pi_facts(t, d), net.f_hz);
 }
 
 }  // namespace plan

@@ -8,7 +8,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "plan/outputs.hpp"
+#include "plan/json.hpp"
+#include "plan/number_text.hpp"
 
 namespace plan {
 

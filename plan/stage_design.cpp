@@ -19,9 +19,8 @@ std::vector<Design> design_all(const TypedInputs& typed, const std::vector<float
   return designs;
 }
 
-std::array<float, 10> typed_values(const TypedInputs& t) {
-  return {t.p_out,  t.e_supply,  t.u_min,      t.c_tube,     t.c_var_min,
-          t.r_load, t.filter_db, t.q_unloaded, t.cutoff_deg, t.tube_exponent};
+void add_pi_l(std::vector<Design>& designs, float r_mid, bool raise_q) {
+  for (Design& d : designs) d.pi_l = pi_l_column(d.record, d.completed(), r_mid, raise_q);
 }
 
 }  // namespace plan

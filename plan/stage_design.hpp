@@ -3,15 +3,13 @@
 // The stage design of the console programs, run for one frequency from
 // starting values given as the dialog takes them (typed units).
 
-#include <array>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "main/design.hpp"
 #include "main/stage_record.hpp"
 #include "main/starting_values.hpp"
-#include "plan/pi_l_design.hpp"
+#include "plan/pi_l_column.hpp"
 
 namespace plan {
 
@@ -36,11 +34,9 @@ Design design_at(const TypedInputs& typed, float f_mhz, bool raise_q);
 std::vector<Design> design_all(const TypedInputs& typed, const std::vector<float>& f_mhz,
                                bool raise_q);
 
-// The names of the ten typed starting values, as in the record, and their values.
-inline constexpr std::array<std::string_view, 10> kTypedInputNames{
-    "p_out",  "e_supply",  "u_min",      "c_tube",     "c_var_min",
-    "r_load", "filter_db", "q_unloaded", "cutoff_deg", "tube_exponent",
-};
-std::array<float, 10> typed_values(const TypedInputs& typed);
+// Adds the Pi-L column to every design, in place.
+// designs : the plain Pi designs, their starting values taken from each record
+// r_mid : ohm, above the load resistance;  raise_q : the answer to the hot-capacitance question
+void add_pi_l(std::vector<Design>& designs, float r_mid, bool raise_q);
 
 }  // namespace plan

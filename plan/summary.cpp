@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "plan/response.hpp"
+#include "main/design.hpp"
 #include "printer/numform.hpp"
 
 namespace plan {
@@ -66,7 +66,7 @@ struct DutyExtremes {
 // The design procedure's hot-capacitance test on the final elements.
 bool hot_cap_below_min(const stage::StageRecord& record) {
   const stage::StageInputs& in = record.inputs;
-  return in.c_tube + in.c_var_min > final_network(record).net.c1;
+  return in.c_tube + in.c_var_min > design::final_network(record).c1;
 }
 
 // The Pi-L's element ranges, when any Pi-L design completed.

@@ -3,7 +3,7 @@
 // inductance for Nagaoka's coefficient, Wheeler's formula for the current
 // sheet, and the finite sum over pairs of turns for Rosa's mutual correction.
 
-#include "plan/coil.hpp"
+#include "parts/coil.hpp"
 
 #include <gtest/gtest.h>
 

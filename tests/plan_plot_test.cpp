@@ -23,9 +23,9 @@
 #include "network/calculations.hpp"
 #include "plan/app.hpp"
 #include "plan/plot.hpp"
-#include "plan/response.hpp"
 #include "plan/stage_design.hpp"
 #include "plan_fixtures.hpp"
+#include "spectrum/response.hpp"
 #include "spectrum/spectrum.hpp"
 #include "test_files.hpp"
 
@@ -66,7 +66,7 @@ TEST(PlanResponse, FinalNetworkIsTheEnginesToTheBit) {
     ASSERT_TRUE(d.completed());
     const stage::StageResults& r = d.record.results;
     const stage::StageInputs& in = d.record.inputs;
-    const plan::FinalNetwork n = plan::final_network(d.record);
+    const response::PiTank n = design::pi_tank(d.record);
     EXPECT_TRUE(same_bits(n.net.c1 * 1e12f, r.c1_total_pf));
     EXPECT_TRUE(same_bits(n.net.c2 * 1e12f, r.c2_pf));
     EXPECT_TRUE(same_bits(n.net.l_coil * 1e6f, r.l_uh));
@@ -89,20 +89,20 @@ TEST(PlanResponse, FinalNetworkIsTheEnginesToTheBit) {
 
 TEST(PlanResponse, CurveFromThePassBandsGenerator) {
   const plan::Design d = plan::design_at(example_plan_inputs(), 14.15f, false);
-  const plan::FinalNetwork n = plan::final_network(d.record);
+  const response::PiTank n = design::pi_tank(d.record);
   const spectrum::Generator g = spectrum::passband_generator(n.u_in_rms, n.r_oe);
   const float k = (n.r_oe + 10.0f * n.r_oe) / n.r_oe;
   EXPECT_EQ(g.e_g, k * n.u_in_rms);
   EXPECT_EQ(g.r_g, k * n.r_oe);
-  EXPECT_EQ(plan::v_out(n, 14.15e6f),
+  EXPECT_EQ(response::v_out(n, 14.15e6f),
             cplx::modulus(spectrum::solve(n.net, 14.15e6f, g.e_g, g.r_g).v_out));
 }
 
 TEST(PlanResponse, PeakAtTheWorkingFrequencyAndBandsLikeTheEngines) {
   for (const plan::Design& d : designs()) {
     SCOPED_TRACE(d.f_mhz);
-    const plan::FinalNetwork n = plan::final_network(d.record);
-    const plan::Response resp = plan::response(n);
+    const response::PiTank n = design::pi_tank(d.record);
+    const response::Response resp = response::sweep(n);
     const stage::StageResults& r = d.record.results;
     ASSERT_EQ(resp.points.size(), 1501u);
     EXPECT_NEAR(resp.points.front().f_hz, 0.5f * n.f_hz, 1e-6f * n.f_hz);
@@ -113,7 +113,7 @@ TEST(PlanResponse, PeakAtTheWorkingFrequencyAndBandsLikeTheEngines) {
     EXPECT_LT(resp.harmonic_db[2], resp.harmonic_db[1]);
     EXPECT_LT(resp.harmonic_s11[0], 0.01f);
     ASSERT_EQ(resp.within_1db.size(), 1u);
-    const plan::Band& b = resp.within_1db.front();
+    const response::Band& b = resp.within_1db.front();
     EXPECT_LT(b.low, n.f_hz);
     EXPECT_GT(b.high, n.f_hz);
     // The engine's width runs from its first to its last swept point within
@@ -122,7 +122,7 @@ TEST(PlanResponse, PeakAtTheWorkingFrequencyAndBandsLikeTheEngines) {
     const float step_khz = calculations::delta(n.f_hz, 1000.0f, 1.3f * n.f_hz).step * 0.001f;
     EXPECT_NEAR((b.high - b.low) * 0.001f, r.passband_khz, 3.0f * step_khz);
     ASSERT_EQ(resp.s11_below_0_1.size(), 1u);
-    const plan::Band& s = resp.s11_below_0_1.front();
+    const response::Band& s = resp.s11_below_0_1.front();
     EXPECT_LT(s.low, n.f_hz);
     EXPECT_GT(s.high, n.f_hz);
     EXPECT_NEAR((s.high - s.low) * 0.001f, r.s11_band_khz, 3.0f * step_khz);

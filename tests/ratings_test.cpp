@@ -1,6 +1,6 @@
 // Capacitor ratings against values worked by hand.
 
-#include "plan/ratings.hpp"
+#include "parts/ratings.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The variable capacitors' settings and padders against values worked by hand.
 
-#include "plan/tuning.hpp"
+#include "parts/tuning.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "plan/tuning.hpp"
+#include "parts/tuning.hpp"
 
 #include <cmath>
 

@@ -8,29 +8,26 @@
 #include <cstddef>
 #include <vector>
 
-#include "main/stage_record.hpp"
 #include "network/pi_l.hpp"
 #include "spectrum/spectrum.hpp"
 
-namespace plan {
+namespace response {
 
-// The final network of a completed calculation in SI units, with the
-// working point it was designed for.
-struct FinalNetwork {
+// A plain Pi in SI units with the working point it was designed for
+// (design::pi_tank gives the one of a completed calculation).
+struct PiTank {
   spectrum::Network net;  // C1, C2, L, r_load, Q0
   float r_oe = 0.0f;      // ohm
   float u_in_rms = 0.0f;  // V rms
   float f_hz = 0.0f;      // working frequency, Hz
 };
 
-FinalNetwork final_network(const stage::StageRecord& record);
-
 // |Vout| at one frequency with the pass-band's generator
 // (spectrum::passband_generator), V rms.
-float v_out(const FinalNetwork& n, float f_hz);
+float v_out(const PiTank& n, float f_hz);
 
 // |S11| at one frequency, by s11s22f::fs11.
-float s11(const FinalNetwork& n, float f_hz);
+float s11(const PiTank& n, float f_hz);
 
 struct Point {
   float f_hz = 0.0f;
@@ -55,10 +52,10 @@ struct Response {
 };
 
 // intervals : number of equal steps between 0.5 f and 3.5 f, >= 2
-Response response(const FinalNetwork& n, std::size_t intervals = 1500);
+Response sweep(const PiTank& n, std::size_t intervals = 1500);
 
 // A Pi-L network with the working point it was designed for.
-struct PiLNetwork {
+struct PiLTank {
   pi_l::Network net;
   float r_oe = 0.0f;      // ohm
   float u_in_rms = 0.0f;  // V rms
@@ -68,6 +65,6 @@ struct PiLNetwork {
 // The same response for a Pi-L, from its double-precision solution with the
 // same generator (E_g = 11 U behind 11 R_oe) and |S11| against R_oe.
 // intervals : as above
-Response response(const PiLNetwork& n, std::size_t intervals = 1500);
+Response sweep(const PiLTank& n, std::size_t intervals = 1500);
 
-}  // namespace plan
+}  // namespace response

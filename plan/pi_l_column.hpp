@@ -1,20 +1,23 @@
 #pragma once
 
-// The plan's Pi-L tank (--network pi-l): the Pi-L design at every frequency,
-// beside the plain Pi the engine designs from the same starting values.
+// The plan's Pi-L tank (--network pi-l): the Pi-L column of one frequency,
+// the engine's Pi-L design beside the plain Pi designed from the same
+// starting values.
 
 #include <limits>
 #include <string_view>
-#include <vector>
 
 #include "main/pi_l_design.hpp"
-#include "main/starting_values.hpp"
+#include "main/stage_record.hpp"
 
 namespace plan {
 
-struct Design;
-
 enum class Network { pi, pi_l };
+
+// The report's name of a network, and the word of --network: "pi" or "pi-l".
+inline std::string_view network_name(Network n) {
+  return n == Network::pi_l ? "pi-l" : "pi";
+}
 
 // The default intermediate resistance of --r-mid, ohm: a few times a 50-ohm
 // load, so that the L section's Q lies near 2.
@@ -37,22 +40,11 @@ struct PiLColumn {
   float pi_h3_db = std::numeric_limits<float>::quiet_NaN();
 };
 
-// The plain Pi's discriminations at 2f and 3f of a completed calculation, dB.
-struct Discrimination {
-  float h2_db = 0.0f;
-  float h3_db = 0.0f;
-};
-Discrimination plain_pi_discrimination(const stage::StageRecord& record);
-
-// The upper bound of the anode resistance of any design from these starting
-// values, ohm: U^2 / P, the anode resistance of a lossless network. Rm must
-// lie below it.
-// typed : the starting values, typed units, within the dialog's ranges
-float anode_resistance_bound(const starting_values::TypedInputs& typed);
-
-// Adds the Pi-L column to every design, in place.
-// designs : the plain Pi designs, their starting values taken from each record
+// The Pi-L column of one frequency.
+// plain : the plain Pi's calculation, its starting values in plain.inputs
+// plain_completed : whether the plain Pi completed
 // r_mid : ohm, above the load resistance;  raise_q : the answer to the hot-capacitance question
-void add_pi_l(std::vector<Design>& designs, float r_mid, bool raise_q);
+PiLColumn pi_l_column(const stage::StageRecord& plain, bool plain_completed, float r_mid,
+                      bool raise_q);
 
 }  // namespace plan

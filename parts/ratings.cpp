@@ -1,4 +1,4 @@
-#include "plan/ratings.hpp"
+#include "parts/ratings.hpp"
 
 #include <numbers>
 

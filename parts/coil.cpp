@@ -1,4 +1,4 @@
-#include "plan/coil.hpp"
+#include "parts/coil.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,28 +1,18 @@
-#include "plan/response.hpp"
+#include "spectrum/response.hpp"
 
 #include <cmath>
 #include <functional>
 
-#include "main/design.hpp"
 #include "matching/s11s22f.hpp"
 
-namespace plan {
+namespace response {
 
-FinalNetwork final_network(const stage::StageRecord& record) {
-  FinalNetwork n;
-  n.net = design::final_network(record);
-  n.r_oe = record.results.r_oe;
-  n.u_in_rms = record.results.u_in_rms;
-  n.f_hz = record.inputs.f_hz;
-  return n;
-}
-
-float v_out(const FinalNetwork& n, float f_hz) {
+float v_out(const PiTank& n, float f_hz) {
   const spectrum::Generator g = spectrum::passband_generator(n.u_in_rms, n.r_oe);
   return cplx::modulus(spectrum::solve(n.net, f_hz, g.e_g, g.r_g).v_out);
 }
 
-float s11(const FinalNetwork& n, float f_hz) {
+float s11(const PiTank& n, float f_hz) {
   return s11s22f::fs11(f_hz, n.net.q_unloaded, n.r_oe, n.net.r_load, n.net.c1, n.net.c2,
                        n.net.l_coil)
       .s11;
@@ -104,12 +94,12 @@ Response response_of(float f, const std::function<float(float)>& v_out_at,
 
 }  // namespace
 
-Response response(const FinalNetwork& n, std::size_t intervals) {
+Response sweep(const PiTank& n, std::size_t intervals) {
   return response_of(
       n.f_hz, [&](float f) { return v_out(n, f); }, [&](float f) { return s11(n, f); }, intervals);
 }
 
-Response response(const PiLNetwork& n, std::size_t intervals) {
+Response sweep(const PiLTank& n, std::size_t intervals) {
   const spectrum::Generator g = spectrum::passband_generator(n.u_in_rms, n.r_oe);
   const auto v_out_at = [&](float f) {
     return static_cast<float>(std::abs(pi_l::load_voltage(
@@ -122,4 +112,4 @@ Response response(const PiLNetwork& n, std::size_t intervals) {
   return response_of(n.f_hz, v_out_at, s11_at, intervals);
 }
 
-}  // namespace plan
+}  // namespace response

@@ -1,0 +1,25 @@
+#pragma once
+
+// What a run of valvenet-plan designs, whatever way it is written out: the
+// values the options give and --inputs reads back.
+
+#include <vector>
+
+#include "plan/parts.hpp"
+#include "plan/pi_l_column.hpp"
+#include "plan/stage_design.hpp"
+#include "plan/texts.hpp"
+
+namespace plan {
+
+struct Settings {
+  TypedInputs inputs;
+  std::vector<float> f_mhz;  // in the order given
+  bool raise_q = false;
+  Network network = Network::pi;
+  float r_mid = kDefaultRMid;  // ohm, of the Pi-L
+  PartsOptions parts;
+  Language language = Language::ru;
+};
+
+}  // namespace plan

@@ -1,0 +1,435 @@
+#pragma once
+
+// The texts of valvenet-plan, by field: the one struct both languages fill
+// (plan/texts_ru.hpp, plan/texts_en.hpp), the list of its text fields, and
+// fill() for the patterns' %1, %2, ...
+
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "main/warnings.hpp"
+
+namespace plan {
+
+// The language of everything valvenet-plan shows; CSV headers and JSON keys
+// are the same in both.
+enum class Language { ru, en };
+
+struct PlanTexts {
+  Language language;
+  char decimal_mark;  // of the numbers written in messages and help
+
+  // Units, as the dialog writes them.
+  std::string_view watt, volt, ohm, degree, picofarad, megahertz, decibel;
+
+  // What each starting value is, for --help (the dialog's prompt number).
+  std::string_view p_out, e_supply, r_load, exponent, angle, q0, u_min, filter_db, c_tube,
+      c_var_min;
+
+  // Ranges: %1 the lower bound, %2 the upper, then the unit after a blank.
+  std::string_view from_to, above_at_most, at_least, above;
+
+  // Messages on standard error, after the program's name.
+  std::string_view program;         // "valvenet-plan: "
+  std::string_view see_help;        // the last line after errors
+  std::string_view missing;         // %1 option, %2 range
+  std::string_view no_value;        // %1 option, %2 range
+  std::string_view not_a_number;    // %1 option, %2 as given, %3 range
+  std::string_view list_hint;       // after not_a_number of --freq with a comma
+  std::string_view not_finite;      // %1 option, %2 as given, %3 range
+  std::string_view out_of_range;    // %1 option, %2 as given, %3 range
+  std::string_view u_min_limit;     // %1 option (or file key), %2 as given, %3 0.95 x E
+  std::string_view repeated;        // %1 option
+  std::string_view unknown_option;  // %1 as given
+  std::string_view stray;           // %1 as given
+  std::string_view takes_no_value;  // %1 option, %2 the value
+  std::string_view not_both;        // --freq and --bands together
+  std::string_view no_frequency;    // neither --freq nor --bands
+  std::string_view unknown_set;     // %1 as given
+  std::string_view unknown_format;  // %1 as given
+  std::string_view plot_no_name;
+  std::string_view plot_one;  // %1 number of frequencies
+  std::string_view bad_arguments;
+  std::string_view cannot_write_output;
+  std::string_view cannot_write_file;  // %1 path, %2 reason
+  // Reasons for the usual errno values: ENOENT, EACCES, ENOSPC, EISDIR,
+  // EROFS; any other: %1 the system's text.
+  std::string_view no_such_folder, no_permission, disk_full, is_a_folder, read_only, other_reason;
+
+  // --help.
+  std::string_view help_title, help_usage, help_starting_values, help_frequencies, help_freq,
+      help_bands, help_other, help_raise_q, help_format, help_plot, help_help, help_footer;
+
+  // The summary's extra line: the bands whose hot capacitance is below the
+  // variable capacitor's minimum; %1 the frequencies.
+  std::string_view hot_cap_below_min, hot_cap_below_min_none;
+
+  // The plot (its numbers are written with a point, as in the table).
+  std::string_view plot_network_at;  // %1 f, MHz
+  std::string_view plot_title;       // %1 the network
+  std::string_view plot_refused;     // %1 the refusal line
+  std::string_view plot_no_curves;
+  std::string_view plot_elements;  // %1 C1, %2 L, %3 C2, %4 QL, %5 Q0, %6 Roe, %7 Rload
+  std::string_view plot_response_panel, plot_db, plot_s11_panel, plot_frequency_axis;
+  std::string_view plot_mark;         // %1 f, 2f or 3f, %2 MHz
+  std::string_view plot_level;        // %1 dB
+  std::string_view plot_suppression;  // %1 dB
+  std::string_view plot_response_legend;
+  std::string_view plot_band_1db;  // %1 the band on the curve
+  std::string_view plot_band_1db_none;
+  std::string_view plot_s11_legend;
+  std::string_view plot_band_s11;  // %1 the band
+  std::string_view plot_band_s11_none;
+  std::string_view plot_band;         // %1 low, %2 high MHz, %3 width kHz
+  std::string_view plot_generator;    // %1 U, V
+  std::string_view plot_table_bands;  // %1 -1 dB band, %2 S11 band, kHz
+  std::string_view plot_which_is_which;
+  std::string_view plot_suppression_note;  // %1 dB
+
+  // The readable table. The Russian labels are the console report's, with
+  // their tabs and "= " (taken off when shown).
+  std::string_view banner_a, banner_b, inputs_heading;
+  std::array<std::string_view, 6> inputs_left;   // P, E, Umin, Ctube, Cvar,min, exponent
+  std::array<std::string_view, 5> inputs_right;  // f (unused), Rload, filter, Q0, angle
+  std::string_view raise_q_line, raise_q_yes, raise_q_no;
+  std::string_view frequency_heading, calculation, completed, refused;
+  std::string_view warnings_heading, refused_line, none;  // refused_line: %1 the reason
+  std::string_view critical_q;                            // why a design is refused
+  std::array<std::string_view, warnings::kWarningCount> warnings;
+  std::string_view summary_counts;  // %1 completed, %2 refused
+  std::string_view spans_heading, span_c1, span_c_hot, span_l, span_c2, from, to;
+  std::string_view duties_heading, duty_current, duty_voltage, duty_reactive, duty_note;
+  std::string_view number_word, file_word, range_word;  // placeholders of --help
+
+  // From values to parts: the options of the capacitors' ratings, the coil,
+  // the variables, the language and the saved inputs.
+  std::string_view millimetre;
+  std::string_view help_parts, help_feed, help_margin, help_coil_diameter, help_wire, help_pitch,
+      help_c1_max, help_c2_range, help_lang, help_inputs;
+  std::string_view unknown_feed;      // %1 as given
+  std::string_view unknown_language;  // %1 as given
+  std::string_view group_incomplete;  // %1 the options given, %2 the missing ones
+  std::string_view pitch_below_wire;  // %1 pitch, %2 wire as given
+  std::string_view wire_not_below_d;  // %1 wire, %2 diameter as given
+  std::string_view c1_max_not_above;  // %1 --c1-max, %2 --c-var-min as given
+  std::string_view c2_range_form;     // %1 the option (or file key), %2 as given
+  std::string_view c2_range_order;    // %1 the option (or file key), %2 as given
+  std::string_view file_key;          // %1 file, %2 key: names a value from --inputs
+  std::string_view cannot_read_file;  // %1 path, %2 reason
+  std::string_view no_such_file;
+  std::string_view json_syntax;  // %1 path, %2 line, %3 column
+  std::string_view unknown_key;  // %1 path, %2 key
+  std::string_view wrong_type;   // %1 path, %2 key, %3 what is expected
+  std::string_view expect_number, expect_numbers, expect_bool, expect_object, expect_pair,
+      expect_feed, expect_network, expect_lang;
+  std::string_view feed_shunt, feed_series;  // as the table names them
+  std::string_view parts_heading;            // %1 margin, %2 feed
+  std::string_view largest_rating;           // %1 the capacitor, %2 V, %3 MHz
+  std::string_view capacitor_c1, capacitor_c2, capacitor_blocking;
+  std::string_view coil_heading;  // %1 D, %2 wire, %3 pitch, mm
+  std::string_view coil_whole;    // %1 turns, %2 length mm, %3 conductor m
+  std::string_view coil_tap;      // %1 MHz, %2 turns
+  std::string_view coil_failed;   // %1 MHz, %2 the problem
+  std::string_view coil_leaves_out;
+  std::array<std::string_view, 8> coil_problems;   // by coil::Problem
+  std::string_view tuning_unreachable;             // %1 the capacitor, %2 the reason
+  std::array<std::string_view, 6> tuning_reasons;  // by tuning::Reason
+
+  // --- The Pi-L tank (--network pi-l, --r-mid): texts of its own. ---
+  // --help.
+  std::string_view help_network, help_r_mid;
+  // Messages on standard error.
+  std::string_view unknown_network;       // %1 as given
+  std::string_view r_mid_without_pi_l;    // --r-mid with the plain Pi
+  std::string_view r_mid_not_above_load;  // %1 Rm, %2 the load resistance
+  std::string_view r_mid_not_below_roe;   // %1 Rm, %2 U^2 / P
+  // The table: the heading (%1 Rm), the status row, its words, and why a
+  // design was refused.
+  std::string_view pi_l_heading, pi_l_status, pi_l_completed, pi_l_refused;
+  std::string_view pi_l_plain_pi_heading;  // above the plain Pi's grid in a Pi-L run
+  std::string_view pi_l_refused_critical_q;
+  std::string_view pi_l_refused_r_mid;  // %1 Rm, %2 Roe
+  std::string_view pi_l_refused_pi_section;
+  std::string_view pi_l_warnings_prefix;  // before each Pi-L warning in the table
+  std::string_view pi_l_q_below_1;        // %1 Q_L
+  std::string_view pi_l_q_above_10;       // %1 Q_L
+  std::string_view pi_l_ranges;           // the summary's heading
+  // The labels of the Pi-L's values (plan/pi_l_report.hpp), table and summary.
+  std::string_view pi_l_c1_total_pf, pi_l_c_hot_pf, pi_l_l1_uh, pi_l_c2_pf, pi_l_l2_uh, pi_l_r_mid,
+      pi_l_r_oe, pi_l_q_loaded, pi_l_q_critical, pi_l_q_l_section, pi_l_eff_network_pct,
+      pi_l_eff_total_pct, pi_l_p_h1, pi_l_filter_achieved_db, pi_l_p_h2_out_mw, pi_l_i_c1_a,
+      pi_l_u_c1_rms, pi_l_i_l1_a, pi_l_u_l1_rms, pi_l_i_c2_a, pi_l_u_mid_rms, pi_l_i_l2_a,
+      pi_l_u_l2_rms, pi_l_u_load_rms, pi_l_passband_khz, pi_l_s11_band_khz, pi_l_s11_at_f,
+      pi_l_h2_db, pi_l_h3_db, pi_l_pi_h2_db, pi_l_pi_h3_db;
+  // The plot.
+  std::string_view plot_pi_l_network_at;  // %1 f, MHz
+  std::string_view plot_pi_l_refused;     // %1 the reason
+  std::string_view
+      plot_pi_l_elements;  // %1 C1, %2 L1, %3 C2, %4 L2, %5 Rm, %6 QL, %7 Q0, %8 Roe, %9 Rload
+  std::string_view plot_pi_l_s11_panel;
+  std::string_view plot_pi_l_suppression_note;  // %1 dB, %2 and %3 the plain Pi's at 2f and 3f
+  std::string_view plot_pi_l_no_curves;
+  // --- end of the Pi-L's texts. ---
+};
+
+// Every single text field of PlanTexts (the arrays of texts are in
+// visit_texts), for the test that both languages give each.
+inline constexpr std::array<std::string_view PlanTexts::*, 217> kTextFields{{
+    &PlanTexts::watt,
+    &PlanTexts::volt,
+    &PlanTexts::ohm,
+    &PlanTexts::degree,
+    &PlanTexts::picofarad,
+    &PlanTexts::megahertz,
+    &PlanTexts::decibel,
+    &PlanTexts::p_out,
+    &PlanTexts::e_supply,
+    &PlanTexts::r_load,
+    &PlanTexts::exponent,
+    &PlanTexts::angle,
+    &PlanTexts::q0,
+    &PlanTexts::u_min,
+    &PlanTexts::filter_db,
+    &PlanTexts::c_tube,
+    &PlanTexts::c_var_min,
+    &PlanTexts::from_to,
+    &PlanTexts::above_at_most,
+    &PlanTexts::at_least,
+    &PlanTexts::above,
+    &PlanTexts::program,
+    &PlanTexts::see_help,
+    &PlanTexts::missing,
+    &PlanTexts::no_value,
+    &PlanTexts::not_a_number,
+    &PlanTexts::list_hint,
+    &PlanTexts::not_finite,
+    &PlanTexts::out_of_range,
+    &PlanTexts::u_min_limit,
+    &PlanTexts::repeated,
+    &PlanTexts::unknown_option,
+    &PlanTexts::stray,
+    &PlanTexts::takes_no_value,
+    &PlanTexts::not_both,
+    &PlanTexts::no_frequency,
+    &PlanTexts::unknown_set,
+    &PlanTexts::unknown_format,
+    &PlanTexts::plot_no_name,
+    &PlanTexts::plot_one,
+    &PlanTexts::bad_arguments,
+    &PlanTexts::cannot_write_output,
+    &PlanTexts::cannot_write_file,
+    &PlanTexts::no_such_folder,
+    &PlanTexts::no_permission,
+    &PlanTexts::disk_full,
+    &PlanTexts::is_a_folder,
+    &PlanTexts::read_only,
+    &PlanTexts::other_reason,
+    &PlanTexts::help_title,
+    &PlanTexts::help_usage,
+    &PlanTexts::help_starting_values,
+    &PlanTexts::help_frequencies,
+    &PlanTexts::help_freq,
+    &PlanTexts::help_bands,
+    &PlanTexts::help_other,
+    &PlanTexts::help_raise_q,
+    &PlanTexts::help_format,
+    &PlanTexts::help_plot,
+    &PlanTexts::help_help,
+    &PlanTexts::help_footer,
+    &PlanTexts::hot_cap_below_min,
+    &PlanTexts::hot_cap_below_min_none,
+    &PlanTexts::plot_network_at,
+    &PlanTexts::plot_title,
+    &PlanTexts::plot_refused,
+    &PlanTexts::plot_no_curves,
+    &PlanTexts::plot_elements,
+    &PlanTexts::plot_response_panel,
+    &PlanTexts::plot_db,
+    &PlanTexts::plot_s11_panel,
+    &PlanTexts::plot_frequency_axis,
+    &PlanTexts::plot_mark,
+    &PlanTexts::plot_level,
+    &PlanTexts::plot_suppression,
+    &PlanTexts::plot_response_legend,
+    &PlanTexts::plot_band_1db,
+    &PlanTexts::plot_band_1db_none,
+    &PlanTexts::plot_s11_legend,
+    &PlanTexts::plot_band_s11,
+    &PlanTexts::plot_band_s11_none,
+    &PlanTexts::plot_band,
+    &PlanTexts::plot_generator,
+    &PlanTexts::plot_table_bands,
+    &PlanTexts::plot_which_is_which,
+    &PlanTexts::plot_suppression_note,
+    &PlanTexts::banner_a,
+    &PlanTexts::banner_b,
+    &PlanTexts::inputs_heading,
+    &PlanTexts::raise_q_line,
+    &PlanTexts::raise_q_yes,
+    &PlanTexts::raise_q_no,
+    &PlanTexts::frequency_heading,
+    &PlanTexts::calculation,
+    &PlanTexts::completed,
+    &PlanTexts::refused,
+    &PlanTexts::warnings_heading,
+    &PlanTexts::refused_line,
+    &PlanTexts::none,
+    &PlanTexts::critical_q,
+    &PlanTexts::summary_counts,
+    &PlanTexts::spans_heading,
+    &PlanTexts::span_c1,
+    &PlanTexts::span_c_hot,
+    &PlanTexts::span_l,
+    &PlanTexts::span_c2,
+    &PlanTexts::from,
+    &PlanTexts::to,
+    &PlanTexts::duties_heading,
+    &PlanTexts::duty_current,
+    &PlanTexts::duty_voltage,
+    &PlanTexts::duty_reactive,
+    &PlanTexts::duty_note,
+    &PlanTexts::number_word,
+    &PlanTexts::file_word,
+    &PlanTexts::range_word,
+    &PlanTexts::millimetre,
+    &PlanTexts::help_parts,
+    &PlanTexts::help_feed,
+    &PlanTexts::help_margin,
+    &PlanTexts::help_coil_diameter,
+    &PlanTexts::help_wire,
+    &PlanTexts::help_pitch,
+    &PlanTexts::help_c1_max,
+    &PlanTexts::help_c2_range,
+    &PlanTexts::help_lang,
+    &PlanTexts::help_inputs,
+    &PlanTexts::unknown_feed,
+    &PlanTexts::unknown_language,
+    &PlanTexts::group_incomplete,
+    &PlanTexts::pitch_below_wire,
+    &PlanTexts::wire_not_below_d,
+    &PlanTexts::c1_max_not_above,
+    &PlanTexts::c2_range_form,
+    &PlanTexts::c2_range_order,
+    &PlanTexts::file_key,
+    &PlanTexts::cannot_read_file,
+    &PlanTexts::no_such_file,
+    &PlanTexts::json_syntax,
+    &PlanTexts::unknown_key,
+    &PlanTexts::wrong_type,
+    &PlanTexts::expect_number,
+    &PlanTexts::expect_numbers,
+    &PlanTexts::expect_bool,
+    &PlanTexts::expect_object,
+    &PlanTexts::expect_pair,
+    &PlanTexts::expect_feed,
+    &PlanTexts::expect_network,
+    &PlanTexts::expect_lang,
+    &PlanTexts::feed_shunt,
+    &PlanTexts::feed_series,
+    &PlanTexts::parts_heading,
+    &PlanTexts::largest_rating,
+    &PlanTexts::capacitor_c1,
+    &PlanTexts::capacitor_c2,
+    &PlanTexts::capacitor_blocking,
+    &PlanTexts::coil_heading,
+    &PlanTexts::coil_whole,
+    &PlanTexts::coil_tap,
+    &PlanTexts::coil_failed,
+    &PlanTexts::coil_leaves_out,
+    &PlanTexts::tuning_unreachable,
+    &PlanTexts::help_network,
+    &PlanTexts::help_r_mid,
+    &PlanTexts::unknown_network,
+    &PlanTexts::r_mid_without_pi_l,
+    &PlanTexts::r_mid_not_above_load,
+    &PlanTexts::r_mid_not_below_roe,
+    &PlanTexts::pi_l_heading,
+    &PlanTexts::pi_l_status,
+    &PlanTexts::pi_l_completed,
+    &PlanTexts::pi_l_refused,
+    &PlanTexts::pi_l_plain_pi_heading,
+    &PlanTexts::pi_l_refused_critical_q,
+    &PlanTexts::pi_l_refused_r_mid,
+    &PlanTexts::pi_l_refused_pi_section,
+    &PlanTexts::pi_l_warnings_prefix,
+    &PlanTexts::pi_l_q_below_1,
+    &PlanTexts::pi_l_q_above_10,
+    &PlanTexts::pi_l_ranges,
+    &PlanTexts::pi_l_c1_total_pf,
+    &PlanTexts::pi_l_c_hot_pf,
+    &PlanTexts::pi_l_l1_uh,
+    &PlanTexts::pi_l_c2_pf,
+    &PlanTexts::pi_l_l2_uh,
+    &PlanTexts::pi_l_r_mid,
+    &PlanTexts::pi_l_r_oe,
+    &PlanTexts::pi_l_q_loaded,
+    &PlanTexts::pi_l_q_critical,
+    &PlanTexts::pi_l_q_l_section,
+    &PlanTexts::pi_l_eff_network_pct,
+    &PlanTexts::pi_l_eff_total_pct,
+    &PlanTexts::pi_l_p_h1,
+    &PlanTexts::pi_l_filter_achieved_db,
+    &PlanTexts::pi_l_p_h2_out_mw,
+    &PlanTexts::pi_l_i_c1_a,
+    &PlanTexts::pi_l_u_c1_rms,
+    &PlanTexts::pi_l_i_l1_a,
+    &PlanTexts::pi_l_u_l1_rms,
+    &PlanTexts::pi_l_i_c2_a,
+    &PlanTexts::pi_l_u_mid_rms,
+    &PlanTexts::pi_l_i_l2_a,
+    &PlanTexts::pi_l_u_l2_rms,
+    &PlanTexts::pi_l_u_load_rms,
+    &PlanTexts::pi_l_passband_khz,
+    &PlanTexts::pi_l_s11_band_khz,
+    &PlanTexts::pi_l_s11_at_f,
+    &PlanTexts::pi_l_h2_db,
+    &PlanTexts::pi_l_h3_db,
+    &PlanTexts::pi_l_pi_h2_db,
+    &PlanTexts::pi_l_pi_h3_db,
+    &PlanTexts::plot_pi_l_network_at,
+    &PlanTexts::plot_pi_l_refused,
+    &PlanTexts::plot_pi_l_elements,
+    &PlanTexts::plot_pi_l_s11_panel,
+    &PlanTexts::plot_pi_l_suppression_note,
+    &PlanTexts::plot_pi_l_no_curves,
+}};
+// A text field missing from kTextFields or visit_texts, or a field of
+// another type added after them, stops the build here.
+static_assert(sizeof(PlanTexts) ==
+              offsetof(PlanTexts, watt) + kTextFields.size() * sizeof(std::string_view) +
+                  sizeof(PlanTexts::inputs_left) + sizeof(PlanTexts::inputs_right) +
+                  sizeof(PlanTexts::warnings) + sizeof(PlanTexts::coil_problems) +
+                  sizeof(PlanTexts::tuning_reasons));
+
+// Calls visit(text) for every text of t: the single fields and every
+// element of the arrays of texts.
+template <class Visit>
+void visit_texts(const PlanTexts& t, Visit&& visit) {
+  for (const auto field : kTextFields) visit(t.*field);
+  for (const std::string_view s : t.inputs_left) visit(s);
+  for (const std::string_view s : t.inputs_right) visit(s);
+  for (const std::string_view s : t.warnings) visit(s);
+  for (const std::string_view s : t.coil_problems) visit(s);
+  for (const std::string_view s : t.tuning_reasons) visit(s);
+}
+
+// The pattern with %1 ... %9 replaced by the arguments in order.
+inline std::string fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+    const auto index = static_cast<std::size_t>(next - '1');
+    if (pattern[i] == '%' && next >= '1' && next <= '9' && index < args.size()) {
+      out += *(args.begin() + index);
+      ++i;
+    } else {
+      out += pattern[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace plan
