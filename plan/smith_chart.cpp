@@ -52,6 +52,7 @@ struct TextStyle {
   std::string_view anchor = "start";
   std::string_view fill = "#222";
   bool bold = false;
+  bool halo = false;  // a white outline, to stay legible over lines
 };
 
 void text(std::string& out, double x, double y, std::string_view s, const TextStyle& st = {}) {
@@ -59,6 +60,7 @@ void text(std::string& out, double x, double y, std::string_view s, const TextSt
          fixed(st.size, 1) + "\" text-anchor=\"" + std::string(st.anchor) + "\" fill=\"" +
          std::string(st.fill) + "\"";
   if (st.bold) out += " font-weight=\"bold\"";
+  if (st.halo) out += " stroke=\"white\" stroke-width=\"3\" paint-order=\"stroke\"";
   out += '>' + escape(s) + "</text>\n";
 }
 
@@ -131,7 +133,7 @@ void resistance_circles(std::string& out) {
                std::string(rim ? "#555" : kGrid) + "\" stroke-width=\"" + (rim ? "1.6" : "1") +
                "\"");
     const auto [lx, ly] = page(Complex((r - 1.0) / (r + 1.0), 0.0));
-    text(out, lx + 3.0, ly - 4.0, trimmed(r), {10.5, "start", "#666"});
+    text(out, lx - 5.0, ly + 14.0, trimmed(r), {10.5, "end", "#666", false, true});
   }
   const auto [x1, y1] = page(Complex(-1.0, 0.0));
   const auto [x2, y2] = page(Complex(1.0, 0.0));
@@ -155,7 +157,7 @@ void reactance_arcs(std::string& out) {
       const auto [lx, ly] = page(end * 1.045);
       const std::string_view anchor =
           std::abs(end.real()) < 0.3 ? "middle" : (end.real() < 0.0 ? "end" : "start");
-      text(out, lx, ly + 4.0, signed_value(x), {11.0, anchor, "#555"});
+      text(out, lx, ly + 4.0, signed_value(x), {11.0, anchor, "#555", false, true});
     }
   }
 }
@@ -335,6 +337,57 @@ void legend(std::string& out, const SmithChart& c, const SmithTexts& t) {
   out += "</g>\n";
 }
 
+// The region's border for the page: the rectangle's edges in
+// retune::region_border's order, each from kBorderPointsPerEdge even steps,
+// halved where the border moves faster than kBorderStep on the chart (the
+// loads crowd at one end of an edge and spread at the other).
+constexpr double kBorderStep = 0.01;  // in |Gamma|: 3.4 px
+constexpr int kBorderHalvings = 10;   // at most 1024 points per even step
+
+struct Edge {
+  const retune::Stage& stage;
+  double c1_from, c1_to, c2_from, c2_to;  // F
+
+  Complex load(double s) const {
+    return retune::load_for_settings(stage.tank, c1_from + s * (c1_to - c1_from),
+                                     c2_from + s * (c2_to - c2_from));
+  }
+  // The loads in (s0, s1], ohm.
+  void walk(std::vector<Complex>& out, double s0, Complex z0, double s1, Complex z1,
+            int depth) const {
+    const Complex step = reflection(z1, stage.r0) - reflection(z0, stage.r0);
+    if (depth < kBorderHalvings && std::abs(step) > kBorderStep) {
+      const double mid = 0.5 * (s0 + s1);
+      const Complex zm = load(mid);
+      walk(out, s0, z0, mid, zm, depth + 1);
+      walk(out, mid, zm, s1, z1, depth + 1);
+      return;
+    }
+    out.push_back(z1);
+  }
+};
+
+std::vector<Complex> dense_border(const retune::Stage& stage, const retune::SettingsRange& r) {
+  const std::array<Edge, 4> edges{{{stage, r.c1_min_f, r.c1_max_f, r.c2_min_f, r.c2_min_f},
+                                   {stage, r.c1_max_f, r.c1_max_f, r.c2_min_f, r.c2_max_f},
+                                   {stage, r.c1_max_f, r.c1_min_f, r.c2_max_f, r.c2_max_f},
+                                   {stage, r.c1_min_f, r.c1_min_f, r.c2_max_f, r.c2_min_f}}};
+  std::vector<Complex> border;
+  for (const Edge& e : edges) {
+    Complex z = e.load(0.0);
+    border.push_back(z);
+    for (int i = 0; i < retune::kBorderPointsPerEdge; ++i) {
+      const double s0 = static_cast<double>(i) / retune::kBorderPointsPerEdge;
+      const double s1 = static_cast<double>(i + 1) / retune::kBorderPointsPerEdge;
+      const Complex next = e.load(s1);
+      e.walk(border, s0, z, s1, next, 0);
+      z = next;
+    }
+    border.pop_back();  // the next edge's first corner
+  }
+  return border;
+}
+
 }  // namespace
 
 Complex reflection(Complex z_ohm, double r0_ohm) {
@@ -371,7 +424,7 @@ SmithChart smith_chart(const retune::Stage& stage, double swr,
     c.loads.push_back({p.z_load, p.matched()});
   }
   c.design_load_ohm = stage.r0;
-  if (settings) c.region = retune::region_border(stage.tank, *settings);
+  if (settings) c.region = dense_border(stage, *settings);
   c.title = std::move(title);
   c.subtitle = std::move(subtitle);
   return c;
