@@ -152,8 +152,9 @@ void reactance_arcs(std::string& out) {
       const auto [ex, ey] = page(end);
       const std::string r = fixed(kRadius / magnitude, 2);
       out += "<path id=\"x-" + trimmed(x) + "\" fill=\"none\" stroke=\"" + std::string(kGrid) +
-             "\" d=\"M" + fixed(ox, 2) + ',' + fixed(oy, 2) + " A" + r + ',' + r + " 0 0 " +
-             (x > 0.0 ? "1 " : "0 ") + fixed(ex, 2) + ',' + fixed(ey, 2) + "\"/>\n";
+             "\" d=\"M" + fixed(ox, 2) + ',' + fixed(oy, 2) + " A" + r + ',' + r + " 0 0 ";
+      out += x > 0.0 ? "1 " : "0 ";
+      out += fixed(ex, 2) + ',' + fixed(ey, 2) + "\"/>\n";
       const auto [lx, ly] = page(end * 1.045);
       const std::string_view anchor =
           std::abs(end.real()) < 0.3 ? "middle" : (end.real() < 0.0 ? "end" : "start");
