@@ -141,6 +141,16 @@ void resistance_circles(std::string& out) {
          "\" y2=\"" + fixed(y2, 2) + "\" stroke=\"" + std::string(kGrid) + "\"/>\n";
 }
 
+// A grid arc, the shorter way from `from` to `to` (page units), clockwise on
+// the page when `clockwise`.
+std::string arc(const std::string& id, std::pair<double, double> from, std::pair<double, double> to,
+                double radius, bool clockwise) {
+  const std::string r = fixed(radius, 2);
+  return "<path id=\"" + id + "\" fill=\"none\" stroke=\"" + std::string(kGrid) + "\" d=\"M" +
+         fixed(from.first, 2) + ',' + fixed(from.second, 2) + " A" + r + ',' + r + " 0 0 " +
+         (clockwise ? "1 " : "0 ") + fixed(to.first, 2) + ',' + fixed(to.second, 2) + "\"/>\n";
+}
+
 // Each arc runs from Gamma = 1 to the rim, where x meets r = 0; arcs of
 // constant reactance cross the rim at right angles, so the part inside is
 // always the shorter arc.
@@ -150,11 +160,7 @@ void reactance_arcs(std::string& out) {
     for (const double x : {magnitude, -magnitude}) {
       const Complex end = reflection(Complex(0.0, x), 1.0);
       const auto [ex, ey] = page(end);
-      const std::string r = fixed(kRadius / magnitude, 2);
-      out += "<path id=\"x-" + trimmed(x) + "\" fill=\"none\" stroke=\"" + std::string(kGrid) +
-             "\" d=\"M" + fixed(ox, 2) + ',' + fixed(oy, 2) + " A" + r + ',' + r + " 0 0 ";
-      out += x > 0.0 ? "1 " : "0 ";
-      out += fixed(ex, 2) + ',' + fixed(ey, 2) + "\"/>\n";
+      out += arc("x-" + trimmed(x), {ox, oy}, {ex, ey}, kRadius / magnitude, x > 0.0);
       const auto [lx, ly] = page(end * 1.045);
       const std::string_view anchor =
           std::abs(end.real()) < 0.3 ? "middle" : (end.real() < 0.0 ? "end" : "start");
