@@ -260,7 +260,26 @@ std::vector<Complex> clip_to_chart(const std::vector<Complex>& polygon) {
   return whole;
 }
 
+// The cells' images, opaque inside a translucent group so that overlaps do
+// not darken, clipped to the chart.
+void region_cells(std::string& out, const SmithChart& c) {
+  out += "<clipPath id=\"chart-clip\"><circle cx=\"" + fixed(kCentreX, 2) + "\" cy=\"" +
+         fixed(kCentreY, 2) + "\" r=\"" + fixed(kRadius, 2) + "\"/></clipPath>\n";
+  // The cells' own outline in the fill's colour closes the hairline seams
+  // that anti-aliasing leaves between neighbours.
+  out += "<g id=\"region-fill\" fill=\"" + std::string(kRegionColour) + "\" stroke=\"" +
+         std::string(kRegionColour) + "\" stroke-width=\"0.8\" stroke-linejoin=\"round\"" +
+         " opacity=\"0.16\" clip-path=\"url(#chart-clip)\">\n";
+  for (const auto& cell : c.region_cells) {
+    std::vector<Complex> gammas;
+    for (const Complex& z : cell) gammas.push_back(reflection(z, c.r0_ohm));
+    out += "<polygon points=\"" + point_list(gammas) + "\"/>\n";
+  }
+  out += "</g>\n";
+}
+
 void region(std::string& out, const SmithChart& c) {
+  if (!c.region_cells.empty()) region_cells(out, c);
   std::vector<Complex> gammas;
   for (const Complex& z : c.region) {
     const Complex g = reflection(z, c.r0_ohm);
@@ -268,8 +287,7 @@ void region(std::string& out, const SmithChart& c) {
   }
   const std::vector<Complex> clipped = gammas.size() < 3 ? gammas : clip_to_chart(gammas);
   if (clipped.size() < 3) return;
-  out += "<polygon id=\"region\" fill=\"" + std::string(kRegionColour) +
-         "\" fill-opacity=\"0.16\" stroke=\"" + std::string(kRegionBorder) +
+  out += "<polygon id=\"region\" fill=\"none\" stroke=\"" + std::string(kRegionBorder) +
          "\" stroke-width=\"1.5\" stroke-linejoin=\"round\" points=\"" + point_list(clipped) +
          "\"/>\n";
 }
@@ -374,6 +392,58 @@ struct Edge {
   }
 };
 
+// The cells over the rectangle of settings for the region's fill: a grid,
+// each cell halved both ways while its corners lie further apart on the
+// chart than kCellSpan (its straight sides would stray from the curved
+// image), down to kCellHalvings times. A cell wholly beyond the rim is left out.
+constexpr int kRegionCells = 16;   // per side at first
+constexpr int kCellHalvings = 2;   // cells of 1/64 of the rectangle's side at the finest
+constexpr double kCellSpan = 0.1;  // in |Gamma|: about 34 px
+
+struct CellGrid {
+  const retune::Stage& stage;
+  std::vector<std::array<Complex, 4>>& out;
+
+  Complex at(double c1, double c2) const { return retune::load_for_settings(stage.tank, c1, c2); }
+  void cell(double c1a, double c1b, double c2a, double c2b, int depth) const {
+    const std::array<Complex, 4> z{at(c1a, c2a), at(c1b, c2a), at(c1b, c2b), at(c1a, c2b)};
+    double span = 0.0;
+    double nearest = kFarGamma;
+    for (std::size_t i = 0; i < z.size(); ++i) {
+      const Complex g = reflection(z[i], stage.r0);
+      if (!std::isfinite(g.real()) || !std::isfinite(g.imag())) return;
+      nearest = std::min(nearest, std::abs(g));
+      span = std::max(span, std::abs(g - reflection(z[(i + 2) % 4], stage.r0)));
+    }
+    if (nearest - span > 1.0) return;
+    if (span > kCellSpan && depth < kCellHalvings) {
+      const double c1m = 0.5 * (c1a + c1b);
+      const double c2m = 0.5 * (c2a + c2b);
+      cell(c1a, c1m, c2a, c2m, depth + 1);
+      cell(c1m, c1b, c2a, c2m, depth + 1);
+      cell(c1a, c1m, c2m, c2b, depth + 1);
+      cell(c1m, c1b, c2m, c2b, depth + 1);
+      return;
+    }
+    out.push_back(z);
+  }
+};
+
+std::vector<std::array<Complex, 4>> cells(const retune::Stage& stage,
+                                          const retune::SettingsRange& r) {
+  std::vector<std::array<Complex, 4>> out;
+  const CellGrid grid{stage, out};
+  const double d1 = (r.c1_max_f - r.c1_min_f) / kRegionCells;
+  const double d2 = (r.c2_max_f - r.c2_min_f) / kRegionCells;
+  for (int i = 0; i < kRegionCells; ++i) {
+    for (int j = 0; j < kRegionCells; ++j) {
+      grid.cell(r.c1_min_f + i * d1, r.c1_min_f + (i + 1) * d1, r.c2_min_f + j * d2,
+                r.c2_min_f + (j + 1) * d2, 0);
+    }
+  }
+  return out;
+}
+
 std::vector<Complex> dense_border(const retune::Stage& stage, const retune::SettingsRange& r) {
   const std::array<Edge, 4> edges{{{stage, r.c1_min_f, r.c1_max_f, r.c2_min_f, r.c2_min_f},
                                    {stage, r.c1_max_f, r.c1_max_f, r.c2_min_f, r.c2_max_f},
@@ -431,7 +501,10 @@ SmithChart smith_chart(const retune::Stage& stage, double swr,
     c.loads.push_back({p.z_load, p.matched()});
   }
   c.design_load_ohm = stage.r0;
-  if (settings) c.region = dense_border(stage, *settings);
+  if (settings) {
+    c.region = dense_border(stage, *settings);
+    c.region_cells = cells(stage, *settings);
+  }
   c.title = std::move(title);
   c.subtitle = std::move(subtitle);
   return c;

@@ -6,6 +6,7 @@
 // design's load, and the region of loads a rectangle of capacitor settings
 // can match. Every word on the page comes from the caller's texts.
 
+#include <array>
 #include <complex>
 #include <optional>
 #include <string>
@@ -29,8 +30,13 @@ struct SmithChart {
   std::vector<SmithLoad> loads;              // in the order of the circle
   std::complex<double> design_load_ohm;      // the load the design was made for, ohm
   std::vector<std::complex<double>> region;  // the region's border, ohm; empty: none
-  std::string title;                         // the heading: frequency and network
-  std::string subtitle;                      // the line under it
+  // The region itself: the loads at the corners of each cell of a grid over
+  // the rectangle of settings. Where one load has two settings in the
+  // rectangle the map folds over and the border alone does not tell inside
+  // from outside; the union of the cells' images is the region as it is.
+  std::vector<std::array<std::complex<double>, 4>> region_cells;
+  std::string title;     // the heading: frequency and network
+  std::string subtitle;  // the line under it
 };
 
 // The words of the chart, in one language; the caller takes them from its
