@@ -95,19 +95,6 @@ constexpr std::string_view kInputs = "--inputs";
 constexpr std::string_view kNetwork = "--network";
 constexpr std::string_view kRMid = "--r-mid";
 
-// Every key the JSON "inputs" object may hold.
-std::vector<SavedKey> saved_keys() {
-  std::vector<SavedKey> keys;
-  keys.reserve(kNumberOptions.size() + kPartNumbers.size() + 5);
-  for (const NumberOption& n : kNumberOptions) keys.push_back({n.key, n.name, SavedKind::number});
-  keys.push_back({"f_mhz", kFreq, SavedKind::numbers});
-  keys.push_back({parts_key::feed, kFeed, SavedKind::word});
-  for (const PartNumber& n : kPartNumbers) keys.push_back({n.key, n.name, SavedKind::number});
-  keys.push_back({parts_key::c2_range, kC2Range, SavedKind::pair});
-  keys.push_back({network_key::network, kNetwork, SavedKind::word, &Texts::expect_network});
-  keys.push_back({network_key::r_mid, kRMid, SavedKind::number});
-  return keys;
-}
 
 std::string_view unit_of(const Texts& t, TextField unit) {
   return unit == nullptr ? std::string_view() : t.*unit;
@@ -477,6 +464,19 @@ Language read_language(const Collected& c, std::vector<std::string>& errors) {
 }
 
 }  // namespace
+
+std::vector<SavedKey> saved_keys() {
+  std::vector<SavedKey> keys;
+  keys.reserve(kNumberOptions.size() + kPartNumbers.size() + 5);
+  for (const NumberOption& n : kNumberOptions) keys.push_back({n.key, n.name, SavedKind::number});
+  keys.push_back({"f_mhz", kFreq, SavedKind::numbers});
+  keys.push_back({parts_key::feed, kFeed, SavedKind::word});
+  for (const PartNumber& n : kPartNumbers) keys.push_back({n.key, n.name, SavedKind::number});
+  keys.push_back({parts_key::c2_range, kC2Range, SavedKind::pair});
+  keys.push_back({network_key::network, kNetwork, SavedKind::word, &Texts::expect_network});
+  keys.push_back({network_key::r_mid, kRMid, SavedKind::number});
+  return keys;
+}
 
 std::string help_text(const PlanTexts& t) {
   std::string out = std::string(t.help_title) + "\n\n" + std::string(t.help_usage) + "\n\n";
