@@ -88,3 +88,17 @@ test-windows: windows
 
 clean:
 	rm -rf build
+
+# The page: valvenet-plan's engine as WebAssembly (Debian's emscripten) in
+# build/web/, to open as build/web/index.html. make test does not need it.
+.PHONY: web test-web
+web:
+	bash .ci/install-deps web
+	cmake --preset web >/dev/null
+	cmake --build --preset web -j $(JOBS)
+
+# The page in headless Chromium against the native valvenet-plan's output.
+test-web: web
+	cmake --preset $(PRESET) >/dev/null
+	cmake --build --preset $(PRESET) -j $(JOBS) --target valvenet-plan
+	/usr/bin/python3 tests/web/test_page.py build/web build/$(PRESET)/plan/valvenet-plan

@@ -128,6 +128,10 @@ std::vector<Group> form_of(const plan::PlanTexts& t) {
   std::vector<Group> groups = all_fields(t);
   for (Group& g : groups) {
     std::erase_if(g.fields, [](const Field& f) { return off_the_form(f.option); });
+    // The help's "NUMBER" stands for a value without a unit.
+    for (Field& f : g.fields) {
+      if (f.unit == t.number_word) f.unit.clear();
+    }
   }
   std::erase_if(groups, [](const Group& g) { return g.fields.empty(); });
   return groups;
