@@ -7,11 +7,13 @@
 // - shortest_text: std::to_chars of a float without a format: the fewest
 //   significant digits that read back as the same float, the nearest of
 //   them, written as printf's %f or %e would, whichever is shorter (%f on a
-//   tie). The digits come from the C library's correctly rounded printf.
+//   tie; a whole number in %f keeps all its digits). The digits come from
+//   the C library's correctly rounded printf.
 // - complete_integrals: std::comp_ellint_1 and std::comp_ellint_2 (the
-//   coil's Nagaoka factor) by the arithmetic-geometric mean, good to the
-//   last bit or two of a double: the coil's numbers may differ from a glibc
-//   build in their last digits.
+//   coil's Nagaoka factor) by the arithmetic-geometric mean, right to a
+//   few units in the last place of a double; glibc's build is further off
+//   near k = 1 (about 1e-12), so the coil's numbers may differ from it in
+//   their last digits.
 
 #include <array>
 #include <cmath>
@@ -54,18 +56,23 @@ inline Decimal rounded(float v, int n, int step) {
 inline std::string scientific_text(const Decimal& d) {
   std::string out(1, d.digits.front());
   if (d.digits.size() > 1) out += '.' + d.digits.substr(1);
-  std::array<char, 8> exp{};
+  std::array<char, 16> exp{};  // "e", a sign and an int
   std::snprintf(exp.data(), exp.size(), "e%c%02d", d.exponent < 0 ? '-' : '+',
                 std::abs(d.exponent));
   return out + exp.data();
 }
 
-inline std::string fixed_text(const Decimal& d) {
+// v as %f writes it with the digits of d; a whole number beyond d's digits
+// has all of its own digits, as %.0f writes them (123456792, not 123456790).
+inline std::string fixed_text(const Decimal& d, float v) {
   const int n = static_cast<int>(d.digits.size());
+  if (n <= d.exponent + 1) {
+    std::array<char, 64> whole{};
+    std::snprintf(whole.data(), whole.size(), "%.0f", static_cast<double>(v));
+    return whole.data();
+  }
   if (d.exponent < 0)
     return "0." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
-  if (n <= d.exponent + 1)
-    return d.digits + std::string(static_cast<std::size_t>(d.exponent + 1 - n), '0');
   const auto point = static_cast<std::size_t>(d.exponent + 1);
   return d.digits.substr(0, point) + '.' + d.digits.substr(point);
 }
@@ -101,7 +108,7 @@ inline std::string shortest_text(float v) {
   const std::string sign = std::signbit(v) ? "-" : "";
   if (v == 0.0f) return sign + "0";
   const Decimal d = shortest(std::fabs(v));
-  const std::string fixed = fixed_text(d);
+  const std::string fixed = fixed_text(d, std::fabs(v));
   const std::string sci = scientific_text(d);
   return sign + (sci.size() < fixed.size() ? sci : fixed);
 }

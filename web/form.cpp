@@ -49,15 +49,33 @@ Field entry_of(std::string_view line) {
   return f;
 }
 
-// The description's first line is the label (without the ";" that joins the
-// range to it), the others the hint.
-void add_text(Field& f, std::string_view line) {
-  if (f.label.empty()) {
-    f.label = std::string(line);
-    if (ends_with(f.label, ";")) f.label.pop_back();
-  } else {
-    f.hint += (f.hint.empty() ? "" : " ") + std::string(line);
+// The label is the description up to its first line that ends a clause
+// (";" joins the range to it, ":" opens a list), or all of a description
+// of two lines, or else its first line; the hint is the rest.
+constexpr std::size_t kShortDescription = 2;  // lines
+
+bool ends_clause(std::string_view line) {
+  return ends_with(line, ";") || ends_with(line, ":");
+}
+
+std::string joined(const std::vector<std::string>& lines, std::size_t from, std::size_t to) {
+  std::string out;
+  for (std::size_t i = from; i < to; ++i) out += (out.empty() ? "" : " ") + lines[i];
+  return out;
+}
+
+void set_texts(Field& f, const std::vector<std::string>& lines) {
+  const auto clause = std::find_if(lines.begin(), lines.end(), ends_clause);
+  std::size_t label_lines = 1;
+  if (clause != lines.end()) {
+    label_lines = static_cast<std::size_t>(clause - lines.begin()) + 1;
+  } else if (lines.size() <= kShortDescription) {
+    label_lines = lines.size();
   }
+  label_lines = std::min(label_lines, lines.size());
+  f.label = joined(lines, 0, label_lines);
+  if (ends_with(f.label, ";")) f.label.pop_back();
+  f.hint = joined(lines, label_lines, lines.size());
 }
 
 std::string heading_of(std::string_view line) {
@@ -70,19 +88,26 @@ std::vector<Group> parse_help(const std::string& help) {
   std::istringstream in(help);
   std::string line;
   Field* current = nullptr;
+  std::vector<std::string> text;
+  const auto finish = [&] {
+    if (current != nullptr) set_texts(*current, text);
+    current = nullptr;
+    text.clear();
+  };
   while (std::getline(in, line)) {
+    if (starts_with(line, kTextIndent) && current != nullptr) {
+      text.push_back(line.substr(kTextIndent.size()));
+      continue;
+    }
+    finish();
     if (starts_with(line, kEntryIndent) && !groups.empty()) {
       groups.back().fields.push_back(entry_of(line));
       current = &groups.back().fields.back();
-    } else if (starts_with(line, kTextIndent) && current != nullptr) {
-      add_text(*current, line.substr(kTextIndent.size()));
     } else if (!line.empty() && line.front() != ' ') {
       groups.push_back({heading_of(line), {}});
-      current = nullptr;
-    } else {
-      current = nullptr;
     }
   }
+  finish();
   std::erase_if(groups, [](const Group& g) { return g.fields.empty(); });
   return groups;
 }
