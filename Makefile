@@ -54,8 +54,8 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run-fuzzers $(FUZZ_BUILD)
 
-# A .deb of both programs and their manual pages, left in build/$(PRESET)/.
-package: deps
+# A .deb of the programs, their manual pages and the page, left in build/$(PRESET)/.
+package: deps web
 	$(MAKE) build REQUIRE_ALL=ON
 	cd build/$(PRESET) && cpack -G DEB
 
@@ -71,7 +71,7 @@ lint:
 # Windows: the .exe files cross-built with mingw-w64 and packed with a README
 # in Russian as build/windows/valvenet-<version>-windows-x86_64.zip.
 .PHONY: windows test-windows
-windows:
+windows: web
 	bash .ci/install-deps windows
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j $(JOBS) --target windows_zip
