@@ -49,15 +49,9 @@ Field entry_of(std::string_view line) {
   return f;
 }
 
-// The label is the description up to its first line that ends a clause
-// (";" joins the range to it, ":" opens a list), or all of a description
-// of two lines, or else its first line; the hint is the rest.
-constexpr std::size_t kShortDescription = 2;  // lines
-
-bool ends_clause(std::string_view line) {
-  return ends_with(line, ";") || ends_with(line, ":");
-}
-
+// The help joins the range to a description with ";" at the end of a line.
+// The label is the description before its last such line end; without one,
+// the text before its first ";", or all of it. The hint is the rest.
 std::string joined(const std::vector<std::string>& lines, std::size_t from, std::size_t to) {
   std::string out;
   for (std::size_t i = from; i < to; ++i) out += (out.empty() ? "" : " ") + lines[i];
@@ -65,17 +59,20 @@ std::string joined(const std::vector<std::string>& lines, std::size_t from, std:
 }
 
 void set_texts(Field& f, const std::vector<std::string>& lines) {
-  const auto clause = std::find_if(lines.begin(), lines.end(), ends_clause);
-  std::size_t label_lines = 1;
-  if (clause != lines.end()) {
-    label_lines = static_cast<std::size_t>(clause - lines.begin()) + 1;
-  } else if (lines.size() <= kShortDescription) {
-    label_lines = lines.size();
+  const auto last = std::find_if(lines.rbegin(), lines.rend(),
+                                 [](const std::string& l) { return ends_with(l, ";"); });
+  if (last != lines.rend()) {
+    const auto label_lines = static_cast<std::size_t>(lines.rend() - last);
+    f.label = joined(lines, 0, label_lines);
+    f.label.pop_back();
+    f.hint = joined(lines, label_lines, lines.size());
+    return;
   }
-  label_lines = std::min(label_lines, lines.size());
-  f.label = joined(lines, 0, label_lines);
-  if (ends_with(f.label, ";")) f.label.pop_back();
-  f.hint = joined(lines, label_lines, lines.size());
+  const std::string text = joined(lines, 0, lines.size());
+  const std::size_t semicolon = text.find(';');
+  f.label = text.substr(0, semicolon);
+  if (semicolon != std::string::npos)
+    f.hint = text.substr(text.find_first_not_of(' ', semicolon + 1));
 }
 
 std::string heading_of(std::string_view line) {
