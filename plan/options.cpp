@@ -95,7 +95,6 @@ constexpr std::string_view kInputs = "--inputs";
 constexpr std::string_view kNetwork = "--network";
 constexpr std::string_view kRMid = "--r-mid";
 
-
 std::string_view unit_of(const Texts& t, TextField unit) {
   return unit == nullptr ? std::string_view() : t.*unit;
 }
