@@ -62,7 +62,7 @@ package: deps web
 # clang-format over every source, then clang-tidy (.clang-tidy) over every
 # source of the build; any finding fails.
 LINT_BUILD ?= build/lint
-LINT_DIRS = bench|console|fuzz|main|matching|network|plan|printer|pulse|spectrum|tests|text
+LINT_DIRS = bench|console|fuzz|main|matching|network|plan|printer|pulse|spectrum|tests|text|web
 lint:
 	git ls-files -co --exclude-standard '*.cpp' '*.hpp' | xargs clang-format --dry-run -Werror
 	cmake --preset lint -B $(LINT_BUILD) >/dev/null
