@@ -54,15 +54,15 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run-fuzzers $(FUZZ_BUILD)
 
-# A .deb of both programs and their manual pages, left in build/$(PRESET)/.
-package: deps
+# A .deb of the programs, their manual pages and the page, left in build/$(PRESET)/.
+package: deps web
 	$(MAKE) build REQUIRE_ALL=ON
 	cd build/$(PRESET) && cpack -G DEB
 
 # clang-format over every source, then clang-tidy (.clang-tidy) over every
 # source of the build; any finding fails.
 LINT_BUILD ?= build/lint
-LINT_DIRS = bench|console|fuzz|main|matching|network|parts|plan|printer|pulse|spectrum|tests|text
+LINT_DIRS = bench|console|fuzz|main|matching|network|parts|plan|printer|pulse|spectrum|tests|text|web
 lint:
 	git ls-files -co --exclude-standard '*.cpp' '*.hpp' | xargs clang-format --dry-run -Werror
 	cmake --preset lint -B $(LINT_BUILD) >/dev/null
@@ -71,7 +71,7 @@ lint:
 # Windows: the .exe files cross-built with mingw-w64 and packed with a README
 # in Russian as build/windows/valvenet-<version>-windows-x86_64.zip.
 .PHONY: windows test-windows
-windows:
+windows: web
 	bash .ci/install-deps windows
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j $(JOBS) --target windows_zip
@@ -88,3 +88,17 @@ test-windows: windows
 
 clean:
 	rm -rf build
+
+# The page: valvenet-plan's engine as WebAssembly (Debian's emscripten) in
+# build/web/, to open as build/web/index.html. make test does not need it.
+.PHONY: web test-web
+web:
+	bash .ci/install-deps web
+	cmake --preset web >/dev/null
+	cmake --build --preset web -j $(JOBS)
+
+# The page in headless Chromium against the native valvenet-plan's output.
+test-web: web
+	cmake --preset $(PRESET) >/dev/null
+	cmake --build --preset $(PRESET) -j $(JOBS) --target valvenet-plan
+	/usr/bin/python3 tests/web/test_page.py build/web build/$(PRESET)/plan/valvenet-plan

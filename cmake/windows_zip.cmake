@@ -16,10 +16,19 @@ foreach(_program IN LISTS _programs)
   list(APPEND _files $<TARGET_FILE:${_program}>)
 endforeach()
 
+# The page (make web builds it first), opened there by a double click on
+# web/index.html.
+set(_page_copy "")
+if(EXISTS ${VALVENET_WEB_OUT}/index.html)
+  set(_page_copy COMMAND ${CMAKE_COMMAND} -E copy_directory ${VALVENET_WEB_OUT}
+                 ${VALVENET_ZIP_STAGE}/${VALVENET_ZIP_NAME}/web)
+endif()
+
 add_custom_command(OUTPUT ${VALVENET_ZIP}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${VALVENET_ZIP_STAGE} ${VALVENET_ZIP}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${VALVENET_ZIP_STAGE}/${VALVENET_ZIP_NAME}
   COMMAND ${CMAKE_COMMAND} -E copy ${_files} ${VALVENET_ZIP_STAGE}/${VALVENET_ZIP_NAME}
+  ${_page_copy}
   COMMAND ${CMAKE_COMMAND} -E chdir ${VALVENET_ZIP_STAGE}
           ${CMAKE_COMMAND} -E tar cf ${VALVENET_ZIP} --format=zip ${VALVENET_ZIP_NAME}
   DEPENDS ${_programs} ${CMAKE_BINARY_DIR}/README.txt

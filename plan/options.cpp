@@ -21,23 +21,6 @@ namespace range = starting_values::dialog_range;
 using Texts = PlanTexts;
 using O = OptionId;
 
-// Every key the JSON "inputs" object may hold.
-std::vector<SavedKey> saved_keys() {
-  std::vector<SavedKey> keys;
-  for (const OptionSpec& o : option_table()) {
-    if (o.inputs_place < 0) continue;
-    SavedKey k{o.key, o.name, SavedKind::number};
-    if (o.kind == OptionKind::numbers) k.kind = SavedKind::numbers;
-    if (o.kind == OptionKind::pair) k.kind = SavedKind::pair;
-    if (o.kind == OptionKind::word) {
-      k.kind = SavedKind::word;
-      k.words = o.expected_words;
-    }
-    keys.push_back(k);
-  }
-  return keys;
-}
-
 // The number of a command-line value: a comma inside it is the decimal
 // comma, as in the dialog.
 std::optional<float> read_number(std::string_view given) {
@@ -409,6 +392,23 @@ bool read_inputs_file(const Texts& t, Collected& c, std::vector<std::string>& er
 }
 
 }  // namespace
+
+// Every key the JSON "inputs" object may hold.
+std::vector<SavedKey> saved_keys() {
+  std::vector<SavedKey> keys;
+  for (const OptionSpec& o : option_table()) {
+    if (o.inputs_place < 0) continue;
+    SavedKey k{o.key, o.name, SavedKind::number};
+    if (o.kind == OptionKind::numbers) k.kind = SavedKind::numbers;
+    if (o.kind == OptionKind::pair) k.kind = SavedKind::pair;
+    if (o.kind == OptionKind::word) {
+      k.kind = SavedKind::word;
+      k.words = o.expected_words;
+    }
+    keys.push_back(k);
+  }
+  return keys;
+}
 
 std::string help_text(const PlanTexts& t) {
   std::string out = std::string(t.help_title) + "\n\n" + std::string(t.help_usage) + "\n\n";

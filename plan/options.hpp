@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "plan/saved.hpp"
 #include "plan/settings.hpp"
 #include "plan/texts.hpp"
 
@@ -36,6 +37,10 @@ struct Parsed {
 
 // args : the arguments after the program name, as typed
 Parsed parse_options(const std::vector<std::string>& args);
+
+// Every key the JSON "inputs" object may hold, with the option it stands
+// for: what --inputs reads, and what a page reads a saved file with.
+std::vector<SavedKey> saved_keys();
 
 // The text of --help.
 std::string help_text(const PlanTexts& t = kRussianTexts);

@@ -41,7 +41,7 @@ constexpr int cp866_byte(char32_t c) {
 
 // Converts UTF-8 text to code page 866; a character without a form there
 // (or a malformed sequence) becomes '?'.
-constexpr std::string utf8_to_cp866(std::string_view utf8) {
+inline std::string utf8_to_cp866(std::string_view utf8) {
   std::string out;
   for (std::size_t at = 0; at < utf8.size();) {
     const Decoded d = decode_utf8(utf8, at);
