@@ -109,6 +109,28 @@ TEST(PiLDesign, TheSearchStopsAtTheFirstLoadedQThatMeetsTheSuppression) {
   }
 }
 
+// A suppression beyond the tank's reach: the search ends, as the Pi's, at the
+// first loaded Q past the efficiency or loaded-Q limit, and the design is
+// completed with what that pass reaches rather than refused further on.
+TEST(PiLDesign, AnUnreachableSuppressionStopsAtTheFirstStepPastALimit) {
+  constexpr float kUnreachableDb = 70.0f;  // beyond any Pi-L of the example stage at Q0 200
+  for (const Case& c : {Case{1.9f, 300.0f, kUnreachableDb}, Case{14.2f, 300.0f, kUnreachableDb},
+                        Case{14.2f, 1000.0f, kUnreachableDb}}) {
+    SCOPED_TRACE(testing::Message() << c.f_mhz << " MHz, Rm " << c.r_mid);
+    const stage::StageInputs in = inputs(c);
+    const design::PiLDesign d = design::run_pi_l_design(in, c.r_mid, false);
+    ASSERT_EQ(d.outcome, design::PiLOutcome::completed);
+    const design::PiLResults& r = d.results;
+    EXPECT_LT(r.filter_achieved_db, in.filter_db);
+    EXPECT_TRUE(design::past_limits(r.eff_network_pct / 100.0f, r.q_loaded, in.q_unloaded));
+    const pi_l::Operating op{d.u_in_rms, in.p_out,      in.f_hz,  c.r_mid,
+                             in.r_load,  in.q_unloaded, in.c_tube};
+    const pi_l::Pass below = pi_l::pass(op, r.q_loaded - design::kQStep);
+    EXPECT_FALSE(design::past_limits(static_cast<float>(below.efficiency), below.design.q_pi,
+                                     in.q_unloaded));
+  }
+}
+
 TEST(PiLDesign, RefusalsAndTheLSectionsQWarning) {
   struct Refusal {
     float r_mid, p_out, q0;  // ohm, W, Q0
