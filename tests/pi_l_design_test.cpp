@@ -58,7 +58,11 @@ TEST(PiLDesign, TheNetworkOfTheSearchIsWhatNodalAnalysisGives) {
     const double r_oe = wide(r.r_oe);
 
     const Complex z_in = nodal(n, f, 1.0, 0.0)[0];
-    EXPECT_LE(std::abs((z_in - r_oe) / (z_in + r_oe)), 0.01);
+    // The designs match to 4e-8..1e-5 (the most at a high loaded Q, where
+    // the float Pi section's rounding counts most); an L-section whose loss
+    // is left out leaves 1e-3..4e-2.
+    constexpr double kMatchedS11 = 1e-4;
+    EXPECT_LE(std::abs((z_in - r_oe) / (z_in + r_oe)), kMatchedS11);
 
     const double g = 1.0 / (10.0 * r_oe);  // the generator behind 10 R_oe, as a Norton source
     const auto load_at = [&](double freq) { return std::abs(nodal(n, freq, g, g)[2]); };
