@@ -118,6 +118,19 @@ int read_file(const std::string& path, std::string& text) {
   return file.bad() ? (errno != 0 ? errno : EIO) : 0;
 }
 
+// The document parser, remembering where it stopped: a number too large for
+// a float stops it as a syntax error does, but its exception has no place.
+struct StoppingParser : nlohmann::detail::json_sax_dom_parser<Json> {
+  using json_sax_dom_parser::json_sax_dom_parser;
+  std::size_t stopped_at = 0;  // offset of the last byte read
+
+  template <class Exception>
+  bool parse_error(std::size_t read, const std::string& token, const Exception& e) {
+    stopped_at = read == 0 ? 0 : read - 1;
+    return json_sax_dom_parser::parse_error(read, token, e);
+  }
+};
+
 }  // namespace
 
 std::string file_error(int error, const PlanTexts& t, bool reading) {
@@ -147,10 +160,11 @@ Saved read_saved(const std::string& path, const std::vector<SavedKey>& keys, con
     return saved;
   }
   Json doc;
+  StoppingParser parser(doc);
   try {
-    doc = Json::parse(text);
-  } catch (const Json::parse_error& e) {
-    const auto [line, column] = line_and_column(text, e.byte == 0 ? 0 : e.byte - 1);
+    Json::sax_parse(text, &parser);
+  } catch (const Json::exception&) {
+    const auto [line, column] = line_and_column(text, parser.stopped_at);
     saved.errors.push_back(
         fill(t.json_syntax, {path, std::to_string(line), std::to_string(column)}));
     return saved;

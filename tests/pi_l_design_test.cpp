@@ -58,7 +58,11 @@ TEST(PiLDesign, TheNetworkOfTheSearchIsWhatNodalAnalysisGives) {
     const double r_oe = wide(r.r_oe);
 
     const Complex z_in = nodal(n, f, 1.0, 0.0)[0];
-    EXPECT_LE(std::abs((z_in - r_oe) / (z_in + r_oe)), 0.01);
+    // The designs match to 4e-8..1e-5 (the most at a high loaded Q, where
+    // the float Pi section's rounding counts most); an L-section whose loss
+    // is left out leaves 1e-3..4e-2.
+    constexpr double kMatchedS11 = 1e-4;
+    EXPECT_LE(std::abs((z_in - r_oe) / (z_in + r_oe)), kMatchedS11);
 
     const double g = 1.0 / (10.0 * r_oe);  // the generator behind 10 R_oe, as a Norton source
     const auto load_at = [&](double freq) { return std::abs(nodal(n, freq, g, g)[2]); };
@@ -106,6 +110,28 @@ TEST(PiLDesign, TheSearchStopsAtTheFirstLoadedQThatMeetsTheSuppression) {
                 in.filter_db);
     }
     EXPECT_EQ(d.hot_cap_warning, r.c1_total_pf < 20.0f ? 1 : 0);
+  }
+}
+
+// A suppression beyond the tank's reach: the search ends, as the Pi's, at the
+// first loaded Q past the efficiency or loaded-Q limit, and the design is
+// completed with what that pass reaches rather than refused further on.
+TEST(PiLDesign, AnUnreachableSuppressionStopsAtTheFirstStepPastALimit) {
+  constexpr float kUnreachableDb = 70.0f;  // beyond any Pi-L of the example stage at Q0 200
+  for (const Case& c : {Case{1.9f, 300.0f, kUnreachableDb}, Case{14.2f, 300.0f, kUnreachableDb},
+                        Case{14.2f, 1000.0f, kUnreachableDb}}) {
+    SCOPED_TRACE(testing::Message() << c.f_mhz << " MHz, Rm " << c.r_mid);
+    const stage::StageInputs in = inputs(c);
+    const design::PiLDesign d = design::run_pi_l_design(in, c.r_mid, false);
+    ASSERT_EQ(d.outcome, design::PiLOutcome::completed);
+    const design::PiLResults& r = d.results;
+    EXPECT_LT(r.filter_achieved_db, in.filter_db);
+    EXPECT_TRUE(design::past_limits(r.eff_network_pct / 100.0f, r.q_loaded, in.q_unloaded));
+    const pi_l::Operating op{d.u_in_rms, in.p_out,      in.f_hz,  c.r_mid,
+                             in.r_load,  in.q_unloaded, in.c_tube};
+    const pi_l::Pass below = pi_l::pass(op, r.q_loaded - design::kQStep);
+    EXPECT_FALSE(design::past_limits(static_cast<float>(below.efficiency), below.design.q_pi,
+                                     in.q_unloaded));
   }
 }
 

@@ -297,6 +297,10 @@ TEST(PlanParts, BadInputsFilesNameTheFileAndTheKey) {
            {"{\n  \"inputs\": {\n    \"p_out\" 400\n",
             {},
             {path + ": ошибка в записи JSON, строка 3, столбец"}},
+           // Too large for a float: refused where it stands, not a crash.
+           {replaced("\"p_out\": 400.0", "\"p_out\": 1e39"),
+            {},
+            {path + ": ошибка в записи JSON, строка 3, столбец 17"}},
            {replaced("\"p_out\"", "\"colour\""), {}, {path + ": неизвестный ключ inputs.colour"}},
            {replaced("\"raise_q\"", "\"raise\""), {}, {path + ": неизвестный ключ raise"}},
            {replaced("\"p_out\": 400.0", "\"p_out\": 9999"),
