@@ -306,4 +306,13 @@ std::string expected_text(const PlanTexts& t, const OptionSpec& o) {
   return placeholder_text(t, o);
 }
 
+// The heading of each group of --help.
+TextField group_heading(OptionGroup g) {
+  constexpr std::array<TextField, 4> kHeadings{&PlanTexts::help_starting_values,
+                                               &PlanTexts::help_frequencies, &PlanTexts::help_parts,
+                                               &PlanTexts::help_other};
+  static_assert(kHeadings.size() == static_cast<std::size_t>(OptionGroup::other) + 1);
+  return kHeadings[static_cast<std::size_t>(g)];
+}
+
 }  // namespace plan

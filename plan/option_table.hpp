@@ -103,6 +103,10 @@ struct OptionSpec {
   int inputs_place;  // the place of the key in "inputs"; -1 when not kept
 };
 
+// The heading of each group of --help.
+// g : any group
+TextField group_heading(OptionGroup g);
+
 // The whole table, indexed by OptionId.
 std::span<const OptionSpec> option_table();
 const OptionSpec& option(OptionId id);

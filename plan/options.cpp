@@ -371,15 +371,6 @@ Language read_language(const Collected& c, std::vector<std::string>& errors) {
   return l ? kLanguages[*l] : Language::ru;
 }
 
-// The heading of each group of --help.
-TextField group_heading(OptionGroup g) {
-  constexpr std::array<TextField, 4> kHeadings{&Texts::help_starting_values,
-                                               &Texts::help_frequencies, &Texts::help_parts,
-                                               &Texts::help_other};
-  static_assert(kHeadings.size() == static_cast<std::size_t>(OptionGroup::other) + 1);
-  return kHeadings[static_cast<std::size_t>(g)];
-}
-
 // Reads the file of --inputs into c.saved; false when it cannot be read.
 bool read_inputs_file(const Texts& t, Collected& c, std::vector<std::string>& errors) {
   if (!c.typed(O::inputs)) return true;

@@ -95,12 +95,12 @@ TEST(WebForm, EveryOptionOfTheHelpIsAFieldOfItsKind) {
   const std::vector<Expected> table{
       {"p-out", web::Kind::value, {}, "Вт", "W"},
       {"exponent", web::Kind::value, {}, "", ""},
-      {"c2-range", web::Kind::value, {}, "МИН:МАКС", "MIN:MAX"},
+      {"c2-range", web::Kind::value, {}, "МИН:МАКС пФ", "MIN:MAX pF"},
       {"freq", web::Kind::values, {}, "МГц", "MHz"},
-      {"bands", web::Kind::flag, {"ham"}, "ham", "ham"},
+      {"bands", web::Kind::flag, {"ham"}, "", ""},
       {"raise-q", web::Kind::flag, {}, "", ""},
-      {"feed", web::Kind::choice, {"shunt", "series"}, "shunt|series", "shunt|series"},
-      {"network", web::Kind::choice, {"pi", "pi-l"}, "pi|pi-l", "pi|pi-l"},
+      {"feed", web::Kind::choice, {"shunt", "series"}, "", ""},
+      {"network", web::Kind::choice, {"pi", "pi-l"}, "", ""},
   };
   const auto ru = web::form_of(plan::kRussianTexts);
   const auto en = web::form_of(plan::kEnglishTexts);

@@ -1,9 +1,9 @@
 #pragma once
 
-// The page's form, read from valvenet-plan's own description of its options
-// (the text of --help): every option a design takes, in the order and the
-// groups of the help, with its label, its range and what kind of field it
-// needs. Nothing of it is written twice.
+// The page's form, read from valvenet-plan's own table of its options:
+// every option a design takes, in the order and the groups of --help, with
+// its label, its range and what kind of field it needs. Nothing of it is
+// written twice.
 
 #include <string>
 #include <string_view>
@@ -45,9 +45,8 @@ inline constexpr std::string_view kInputsOption = "--inputs";
 inline constexpr std::string_view kHelpOption = "--help";
 inline constexpr std::string_view kLangOption = "--lang";
 
-// The groups of the form in the language of t, the fields' kinds read from
-// the Russian help (whose units are never plain Latin words, unlike the
-// choices). The language switch is left out: see language_field.
+// The groups of the form in the language of t. The language switch is left
+// out: see language_field.
 std::vector<Group> form_of(const plan::PlanTexts& t);
 
 // The field of --lang, in the language of t.
