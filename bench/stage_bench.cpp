@@ -7,6 +7,8 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "main/design.hpp"
@@ -18,6 +20,9 @@
 #include "pulse/ishsignal.hpp"
 #include "pulse/nml1.hpp"
 #include "spectrum/spectrum.hpp"
+#ifdef VALVENET_BENCH_PLAN
+#include "plan/app.hpp"
+#endif
 
 namespace {
 
@@ -163,7 +168,33 @@ void BM_RetuneCircle(benchmark::State& state) {
 }
 BENCHMARK(BM_RetuneCircle)->Unit(benchmark::kMicrosecond);
 
+#ifdef VALVENET_BENCH_PLAN
+// A ten-band plan with the coil and the variables, as valvenet-plan runs it
+// into a string; with_swr adds --swr 3 (the circle of 72 loads per band).
+void time_plan(benchmark::State& state, bool with_swr) {
+  std::vector<std::string> args{
+      "--p-out",     "400",     "--e-supply",      "2500", "--r-load", "50",
+      "--exponent",  "1.5",     "--angle",         "80",   "--q0",     "200",
+      "--u-min",     "250",     "--filter-db",     "45",   "--c-tube", "12",
+      "--c-var-min", "8",       "--bands",         "ham",  "--wire",   "2",
+      "--pitch",     "4",       "--coil-diameter", "50",   "--c1-max", "250",
+      "--c2-range",  "20:1000", "--format",        "json"};
+  if (with_swr) args.insert(args.end(), {"--swr", "3"});
+  for (auto _ : state) {
+    std::ostringstream out;
+    std::ostringstream err;
+    benchmark::DoNotOptimize(plan::run(args, out, err));
+    benchmark::DoNotOptimize(out.str().size());
+  }
+}
+#endif
+
 void register_design_benchmarks() {
+#ifdef VALVENET_BENCH_PLAN
+  benchmark::RegisterBenchmark("BM_Plan/TenBands", time_plan, false)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("BM_Plan/TenBands/Swr3", time_plan, true)
+      ->Unit(benchmark::kMillisecond);
+#endif
   struct Frequency {
     const char* name;
     float f_hz;
