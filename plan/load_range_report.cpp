@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <utility>
 
 #include "parts/coil.hpp"
 #include "plan/number_text.hpp"
@@ -386,7 +387,7 @@ Json network_json(const PlanReport& report, const NetworkLoadRange& n, bool pi_l
   for (std::size_t k = 0; k < n.range.points.size(); ++k) {
     points.push_back(point_json(n, k, pi_l, report.parts_options.coil.has_value()));
   }
-  j["points"] = points;
+  j["points"] = std::move(points);
   for (const LoadRangeEntry& e : kLoadRangeEntries) {
     if (!load_range_shows(e, pi_l, has_variables(report))) continue;
     const Extreme v = e.value(n.range);

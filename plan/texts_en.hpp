@@ -363,7 +363,7 @@ inline constexpr PlanTexts kEnglishTexts{
     .lr_none = "no load matched",
     .lr_filter_warning = "Filtering below %1 dB at SWR %2: %3 of the matched loads, lowest %4 dB",
     .lr_summary_heading = "Over all frequencies and loads at SWR %1:",
-    .lr_summary_line = "%1 %2 (%3 MHz, %4)",
+    .lr_summary_line = "%1: %2 (%3 MHz, %4)",
     .lr_matched_count = "Loads matched",
     .lr_c_hot_pf_min = "C hot, lowest",
     .lr_c_hot_pf_max = "C hot, highest",

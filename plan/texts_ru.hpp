@@ -355,7 +355,7 @@ inline constexpr PlanTexts kRussianTexts{
     .lr_filter_warning =
         "Фильтрация ниже %1 дБ при КСВ %2: %3 согласуемых нагрузок, наименьшая %4 дБ",
     .lr_summary_heading = "По всем частотам и нагрузкам при КСВ %1:",
-    .lr_summary_line = "%1 %2 (%3 МГц, %4)",
+    .lr_summary_line = "%1: %2 (%3 МГц, %4)",
     .lr_matched_count = "Согласуемых нагрузок",
     .lr_c_hot_pf_min = "C гор., наименьшая",
     .lr_c_hot_pf_max = "C гор., наибольшая",
