@@ -7,6 +7,8 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "main/design.hpp"
@@ -18,6 +20,9 @@
 #include "pulse/ishsignal.hpp"
 #include "pulse/nml1.hpp"
 #include "spectrum/spectrum.hpp"
+#ifdef VALVENET_BENCH_PLAN
+#include "plan/app.hpp"
+#endif
 
 namespace {
 
@@ -163,7 +168,39 @@ void BM_RetuneCircle(benchmark::State& state) {
 }
 BENCHMARK(BM_RetuneCircle)->Unit(benchmark::kMicrosecond);
 
+#ifdef VALVENET_BENCH_PLAN
+// A ten-band plan with the coil and the variables, as valvenet-plan runs it
+// into a string in a format; with_swr adds --swr 3 (the circle of 72 loads
+// per band). The JSON with the circle holds every load's values, some twenty
+// times the numbers of the JSON without it, so its writing dominates there.
+void time_plan(benchmark::State& state, bool with_swr, const char* format) {
+  std::vector<std::string> args{
+      "--p-out",     "400",     "--e-supply",      "2500", "--r-load", "50",
+      "--exponent",  "1.5",     "--angle",         "80",   "--q0",     "200",
+      "--u-min",     "250",     "--filter-db",     "45",   "--c-tube", "12",
+      "--c-var-min", "8",       "--bands",         "ham",  "--wire",   "2",
+      "--pitch",     "4",       "--coil-diameter", "50",   "--c1-max", "250",
+      "--c2-range",  "20:1000", "--format",        format};
+  if (with_swr) args.insert(args.end(), {"--swr", "3"});
+  for (auto _ : state) {
+    std::ostringstream out;
+    std::ostringstream err;
+    benchmark::DoNotOptimize(plan::run(args, out, err));
+    benchmark::DoNotOptimize(out.str().size());
+  }
+}
+#endif
+
 void register_design_benchmarks() {
+#ifdef VALVENET_BENCH_PLAN
+  for (const char* format : {"table", "json"}) {
+    for (const bool swr : {false, true}) {
+      const std::string name = std::string("BM_Plan/TenBands/") + format + (swr ? "/Swr3" : "");
+      benchmark::RegisterBenchmark(name.c_str(), time_plan, swr, format)
+          ->Unit(benchmark::kMillisecond);
+    }
+  }
+#endif
   struct Frequency {
     const char* name;
     float f_hz;

@@ -48,6 +48,7 @@ PlanReport make_report(const Options& o) {
     }
     report.pi_l_parts_summary = summarise_parts(report.designs, report.pi_l_parts, o.parts);
   }
+  add_load_ranges(report, o);
   return report;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "matching/retune.hpp"
 #include "plan/number_text.hpp"
 
 namespace plan {
@@ -21,6 +22,10 @@ using G = OptionGroup;
 constexpr Range kAngleShown{range::cutoff_deg.low, range::cutoff_deg.low_included, 180.0f};
 // --r-mid before its tests against the load and the anode resistance.
 constexpr Range kRMidRange{0.0f, false};  // ohm
+// --swr: a circle of loads needs an SWR above 1; above 10 the circle's loads
+// lie so far from R0 that no tank of the plan matches them.
+constexpr Range kSwrRange{static_cast<float>(retune::kSwrAbove), false,
+                          static_cast<float>(retune::kSwrMax)};
 
 constexpr std::array<std::string_view, 1> kBandSets{"ham"};
 constexpr std::array<std::string_view, 2> kFeeds{"shunt", "series"};
@@ -222,6 +227,28 @@ const std::array<OptionSpec, kOptionCount> kOptions{{
      },
      19},
     other(O::help, "--help", K::flag, G::other, {}, &T::help_help, {}, nullptr, 0),
+    {O::swr,
+     "--swr",
+     "swr",
+     K::number,
+     G::other,
+     nullptr,
+     {nullptr, "S", {}},
+     &T::help_swr,
+     &kSwrRange,
+     nullptr,
+     true,
+     {},
+     nullptr,
+     nullptr,
+     nullptr,
+     1,
+     [](const Settings& s) {
+       if (!s.swr) return std::optional<Kept>();
+       return one(*s.swr);
+     },
+     21},
+    other(O::smith, "--smith", K::path, G::other, {&T::file_word, {}, ".svg"}, &T::help_smith),
 }};
 
 bool table_in_order() {

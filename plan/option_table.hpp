@@ -50,6 +50,8 @@ enum class OptionId {
   network,
   r_mid,
   help,
+  swr,
+  smith,
   count
 };
 inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(OptionId::count);

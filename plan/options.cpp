@@ -218,6 +218,24 @@ void read_choices(const Texts& t, const Collected& c, Options& o, bool frequenci
   }
 }
 
+// --swr and --smith (one frequency, as --plot).
+void read_load_circle(const Texts& t, const Collected& c, Options& o, bool frequencies_valid,
+                      std::vector<std::string>& errors) {
+  if (const std::optional<float> s = number_of(t, c, option(O::swr), errors)) o.swr = *s;
+  const Given g = c.given(O::smith);
+  if (g.count == 0) return;
+  if (g.count > 1) {
+    errors.push_back(fill(t.repeated, {g.label}));
+  } else if (g.values.empty() || g.values.front().empty()) {
+    errors.push_back(std::string(t.smith_no_name));
+  } else {
+    o.smith_path = g.values.front();
+    if (frequencies_valid && o.f_mhz.size() != 1) {
+      errors.push_back(fill(t.smith_one, {std::to_string(o.f_mhz.size())}));
+    }
+  }
+}
+
 // Rm of the Pi-L: above the load, below the highest anode resistance any
 // design of these starting values can have (U^2 / P); each test only when
 // the values it compares with are themselves valid.
@@ -450,6 +468,7 @@ Parsed parse_options(const std::vector<std::string>& args) {
   read_choices(t, c, parsed.options, frequencies_valid, errors);
   read_parts(t, c, parsed.options, errors);
   read_network(t, c, parsed.options, inputs_valid, errors);
+  read_load_circle(t, c, parsed.options, frequencies_valid, errors);
   parsed.kind = errors.empty() ? Parsed::Kind::run : Parsed::Kind::error;
   return parsed;
 }

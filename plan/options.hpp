@@ -18,7 +18,8 @@ enum class Format { table, csv, json };
 // The settings of the run and how it is written out.
 struct Options : Settings {
   Format format = Format::table;
-  std::string plot_path;  // empty: no plot
+  std::string plot_path;   // empty: no plot
+  std::string smith_path;  // --smith: empty for none
 };
 
 // The amateur bands of --bands ham, MHz.

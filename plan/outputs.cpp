@@ -522,6 +522,7 @@ std::string table_report(const PlanReport& report, std::size_t width) {
   grid_section(out, report, width);
   out += '\n';
   pi_l_grid_section(out, report, width);
+  out += load_range_table(report);
   warnings_section(out, report);
   out += '\n';
   summary_section(out, report);
@@ -579,7 +580,7 @@ std::string csv_report(const PlanReport& report) {
       out += csv_parts(pi_l_parts, parts_at(report, k, true), tuning);
     out += '\n';
   }
-  return out;
+  return load_range_csv(report, std::move(out));
 }
 
 namespace {
@@ -660,6 +661,7 @@ Settings settings_of(const PlanReport& report) {
   s.r_mid = report.r_mid;
   s.parts = report.parts_options;
   s.language = report.language;
+  s.swr = report.swr;
   return s;
 }
 
@@ -755,6 +757,7 @@ Json json_document(const PlanReport& report) {
     summary["pi_l_parts"] = pi_l;
   }
   doc["summary"] = summary;
+  load_range_json(doc, report);
   return doc;
 }
 

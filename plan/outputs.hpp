@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "plan/json.hpp"
+#include "plan/load_range_report.hpp"
 #include "plan/number_text.hpp"
 #include "plan/parts.hpp"
 #include "plan/stage_design.hpp"
@@ -35,6 +36,9 @@ struct PlanReport {
   // The same for the Pi-L of each design (with --network pi-l).
   std::vector<std::optional<Parts>> pi_l_parts;
   PartsSummary pi_l_parts_summary;
+  // With --swr: the SWR and the circles of each design, one per design.
+  std::optional<float> swr;
+  std::vector<DesignLoadRange> load_ranges;
 };
 
 // The texts of the warnings of a completed design, as the console report

@@ -3,6 +3,7 @@
 // What a run of valvenet-plan designs, whatever way it is written out: the
 // values the options give and --inputs reads back.
 
+#include <optional>
 #include <vector>
 
 #include "plan/parts.hpp"
@@ -20,6 +21,7 @@ struct Settings {
   float r_mid = kDefaultRMid;  // ohm, of the Pi-L
   PartsOptions parts;
   Language language = Language::ru;
+  std::optional<float> swr;  // --swr: the loads of the SWR circle, retune::kSwrAbove..kSwrMax
 };
 
 }  // namespace plan

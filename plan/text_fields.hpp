@@ -173,11 +173,41 @@ struct PlanTexts {
   std::string_view plot_pi_l_suppression_note;  // %1 dB, %2 and %3 the plain Pi's at 2f and 3f
   std::string_view plot_pi_l_no_curves;
   // --- end of the Pi-L's texts. ---
+  // --- The loads of an SWR circle (--swr, --smith). ---
+  std::string_view help_swr;
+  std::string_view help_smith;
+  std::string_view smith_no_name;
+  std::string_view smith_one;
+  std::string_view ampere;
+  std::string_view percent;
+  std::string_view lr_heading;
+  std::string_view lr_pi_l_heading;
+  std::string_view lr_none;
+  std::string_view lr_filter_warning;
+  std::string_view lr_summary_heading;
+  std::string_view lr_summary_line;
+  std::string_view lr_matched_count;
+  std::string_view lr_c_hot_pf_min;
+  std::string_view lr_c_hot_pf_max;
+  std::string_view lr_c2_pf_min;
+  std::string_view lr_c2_pf_max;
+  std::string_view lr_i_l_a_max;
+  std::string_view lr_i_l2_a_max;
+  std::string_view lr_i_c1_a_max;
+  std::string_view lr_i_c2_a_max;
+  std::string_view lr_u_c2_peak_v_max;
+  std::string_view lr_u_load_peak_v_max;
+  std::string_view lr_eff_network_pct_min;
+  std::string_view lr_filter_db_min;
+  std::string_view lr_c2_rating_v;
+  std::string_view lr_c1_padder_pf;
+  std::string_view lr_c2_padder_pf;
+  std::string_view lr_reachable_count;
 };
 
 // Every single text field of PlanTexts (the arrays of texts are in
 // visit_texts), for the test that both languages give each.
-inline constexpr std::array<std::string_view PlanTexts::*, 217> kTextFields{{
+inline constexpr std::array<std::string_view PlanTexts::*, 246> kTextFields{{
     &PlanTexts::watt,
     &PlanTexts::volt,
     &PlanTexts::ohm,
@@ -395,6 +425,35 @@ inline constexpr std::array<std::string_view PlanTexts::*, 217> kTextFields{{
     &PlanTexts::plot_pi_l_s11_panel,
     &PlanTexts::plot_pi_l_suppression_note,
     &PlanTexts::plot_pi_l_no_curves,
+    &PlanTexts::help_swr,
+    &PlanTexts::help_smith,
+    &PlanTexts::smith_no_name,
+    &PlanTexts::smith_one,
+    &PlanTexts::ampere,
+    &PlanTexts::percent,
+    &PlanTexts::lr_heading,
+    &PlanTexts::lr_pi_l_heading,
+    &PlanTexts::lr_none,
+    &PlanTexts::lr_filter_warning,
+    &PlanTexts::lr_summary_heading,
+    &PlanTexts::lr_summary_line,
+    &PlanTexts::lr_matched_count,
+    &PlanTexts::lr_c_hot_pf_min,
+    &PlanTexts::lr_c_hot_pf_max,
+    &PlanTexts::lr_c2_pf_min,
+    &PlanTexts::lr_c2_pf_max,
+    &PlanTexts::lr_i_l_a_max,
+    &PlanTexts::lr_i_l2_a_max,
+    &PlanTexts::lr_i_c1_a_max,
+    &PlanTexts::lr_i_c2_a_max,
+    &PlanTexts::lr_u_c2_peak_v_max,
+    &PlanTexts::lr_u_load_peak_v_max,
+    &PlanTexts::lr_eff_network_pct_min,
+    &PlanTexts::lr_filter_db_min,
+    &PlanTexts::lr_c2_rating_v,
+    &PlanTexts::lr_c1_padder_pf,
+    &PlanTexts::lr_c2_padder_pf,
+    &PlanTexts::lr_reachable_count,
 }};
 // A text field missing from kTextFields or visit_texts, or a field of
 // another type added after them, stops the build here.

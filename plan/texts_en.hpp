@@ -348,6 +348,39 @@ inline constexpr PlanTexts kEnglishTexts{
         "filtering: %1 dB; Pi network: 2f %2 dB, 3f %3 dB.",
     .plot_pi_l_no_curves = "No plot: the Pi-L network was not designed.",
     // --- end of the Pi-L's texts. ---
+    .help_swr =
+        "The antenna's SWR: every design is re-tuned for 72 loads on the SWR circle "
+        "around\n--r-load (C1 and C2 set anew, the coil and its tap kept, Roe kept, the load at "
+        "2f\ntaken as --r-load, capacitors lossless): the loads matched, what C hot and C2 "
+        "must\nreach, the currents, the C2 voltage and its rating, the filtering",
+    .help_smith = "The Smith chart of the loads of --swr (one frequency only)",
+    .smith_no_name = "--smith needs a file name",
+    .smith_one = "--smith draws one frequency, %1 are given",
+    .ampere = "A",
+    .percent = "%",
+    .lr_heading = "%1 MHz: %2 loads at SWR %3 around %4 ohm",
+    .lr_pi_l_heading = "Pi-L, %1 MHz: %2 loads at SWR %3 around %4 ohm",
+    .lr_none = "no load matched",
+    .lr_filter_warning = "Filtering below %1 dB at SWR %2: %3 of the matched loads, lowest %4 dB",
+    .lr_summary_heading = "Over all frequencies and loads at SWR %1:",
+    .lr_summary_line = "%1: %2 (%3 MHz, %4)",
+    .lr_matched_count = "Loads matched",
+    .lr_c_hot_pf_min = "C hot, lowest",
+    .lr_c_hot_pf_max = "C hot, highest",
+    .lr_c2_pf_min = "C2, lowest",
+    .lr_c2_pf_max = "C2, highest",
+    .lr_i_l_a_max = "I in L (L1), largest",
+    .lr_i_l2_a_max = "I in L2, largest",
+    .lr_i_c1_a_max = "I in C1, largest",
+    .lr_i_c2_a_max = "I in C2, largest",
+    .lr_u_c2_peak_v_max = "Peak U across C2, largest",
+    .lr_u_load_peak_v_max = "Peak U across the load, largest",
+    .lr_eff_network_pct_min = "Network efficiency, lowest",
+    .lr_filter_db_min = "Filtering of the 2nd harmonic, lowest",
+    .lr_c2_rating_v = "C2 voltage rating at the worst load",
+    .lr_c1_padder_pf = "Padder across C1 for the circle",
+    .lr_c2_padder_pf = "Padder across C2 for the circle",
+    .lr_reachable_count = "Loads the variables reach",
 };
 
 // The English label of each result of the reports (the Russian ones are
