@@ -7,6 +7,7 @@
 #include "plan/outputs.hpp"
 #include "plan/plot.hpp"
 #include "plan/saved.hpp"
+#include "plan/smith_page.hpp"
 #include "plan/stage_design.hpp"
 #include "plan/summary.hpp"
 #include "plan/texts.hpp"
@@ -85,13 +86,16 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     err << t.program << t.cannot_write_output << '\n';
     status = 1;
   }
-  if (!o.plot_path.empty()) {
-    const std::string why = write_file(o.plot_path, plot_svg(report.designs.front(), t), t);
+  const auto picture = [&](const std::string& path, const std::string& svg) {
+    if (path.empty()) return;
+    const std::string why = write_file(path, svg, t);
     if (!why.empty()) {
-      err << t.program << fill(t.cannot_write_file, {o.plot_path, why}) << '\n';
+      err << t.program << fill(t.cannot_write_file, {path, why}) << '\n';
       status = 1;
     }
-  }
+  };
+  if (!o.plot_path.empty()) picture(o.plot_path, plot_svg(report.designs.front(), t));
+  if (!o.smith_path.empty()) picture(o.smith_path, smith_page(report, t));
   return status;
 }
 

@@ -233,6 +233,7 @@ void read_load_circle(const Texts& t, const Collected& c, Options& o, bool frequ
     if (frequencies_valid && o.f_mhz.size() != 1) {
       errors.push_back(fill(t.smith_one, {std::to_string(o.f_mhz.size())}));
     }
+    if (c.given(O::swr).count == 0) errors.emplace_back(t.smith_needs_swr);
   }
 }
 

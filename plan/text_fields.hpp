@@ -203,11 +203,25 @@ struct PlanTexts {
   std::string_view lr_c1_padder_pf;
   std::string_view lr_c2_padder_pf;
   std::string_view lr_reachable_count;
+
+  // --- The Smith chart of --smith. ---
+  std::string_view smith_needs_swr;
+  std::string_view smith_title_pi;
+  std::string_view smith_title_pi_l;
+  std::string_view smith_subtitle;
+  std::string_view smith_refused;
+  std::string_view smith_matched;
+  std::string_view smith_not_matched;
+  std::string_view smith_design_load;
+  std::string_view smith_swr;
+  std::string_view smith_region;
+  std::string_view smith_resistance;
+  std::string_view smith_reactance;
 };
 
 // Every single text field of PlanTexts (the arrays of texts are in
 // visit_texts), for the test that both languages give each.
-inline constexpr std::array<std::string_view PlanTexts::*, 246> kTextFields{{
+inline constexpr std::array<std::string_view PlanTexts::*, 258> kTextFields{{
     &PlanTexts::watt,
     &PlanTexts::volt,
     &PlanTexts::ohm,
@@ -454,6 +468,18 @@ inline constexpr std::array<std::string_view PlanTexts::*, 246> kTextFields{{
     &PlanTexts::lr_c1_padder_pf,
     &PlanTexts::lr_c2_padder_pf,
     &PlanTexts::lr_reachable_count,
+    &PlanTexts::smith_needs_swr,
+    &PlanTexts::smith_title_pi,
+    &PlanTexts::smith_title_pi_l,
+    &PlanTexts::smith_subtitle,
+    &PlanTexts::smith_refused,
+    &PlanTexts::smith_matched,
+    &PlanTexts::smith_not_matched,
+    &PlanTexts::smith_design_load,
+    &PlanTexts::smith_swr,
+    &PlanTexts::smith_region,
+    &PlanTexts::smith_resistance,
+    &PlanTexts::smith_reactance,
 }};
 // A text field missing from kTextFields or visit_texts, or a field of
 // another type added after them, stops the build here.

@@ -381,6 +381,18 @@ inline constexpr PlanTexts kEnglishTexts{
     .lr_c1_padder_pf = "Padder across C1 for the circle",
     .lr_c2_padder_pf = "Padder across C2 for the circle",
     .lr_reachable_count = "Loads the variables reach",
+    .smith_needs_swr = "--smith draws the loads of an SWR circle: --swr is needed too",
+    .smith_title_pi = "Smith chart of the Pi-network, %1 MHz",
+    .smith_title_pi_l = "Smith chart of the Pi-L network, %1 MHz",
+    .smith_subtitle = "SWR %1 around %2 ohm; Roe = %3 ohm; %4 of %5 loads matched",
+    .smith_refused = "No design at this frequency: no loads to show",
+    .smith_matched = "matched",
+    .smith_not_matched = "not matched",
+    .smith_design_load = "design load",
+    .smith_swr = "SWR",
+    .smith_region = "reached by C1 and C2",
+    .smith_resistance = "resistance: r = R / R0",
+    .smith_reactance = "reactance: x = X / R0",
 };
 
 // The English label of each result of the reports (the Russian ones are

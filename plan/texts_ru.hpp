@@ -373,6 +373,18 @@ inline constexpr PlanTexts kRussianTexts{
     .lr_c1_padder_pf = "Добавочный к С1 для окружности",
     .lr_c2_padder_pf = "Добавочный к С2 для окружности",
     .lr_reachable_count = "Нагрузок в пределах КПЕ",
+    .smith_needs_swr = "--smith рисует нагрузки окружности КСВ: нужен и --swr",
+    .smith_title_pi = "Диаграмма Смита П-контура, %1 МГц",
+    .smith_title_pi_l = "Диаграмма Смита П-L-контура, %1 МГц",
+    .smith_subtitle = "КСВ %1 вокруг %2 Ом; Roe = %3 Ом; согласуется %4 из %5 нагрузок",
+    .smith_refused = "Расчет на этой частоте не выполнен: нагрузок нет",
+    .smith_matched = "согласуется",
+    .smith_not_matched = "не согласуется",
+    .smith_design_load = "нагрузка расчета",
+    .smith_swr = "КСВ",
+    .smith_region = "доступно С1 и С2",
+    .smith_resistance = "активное: r = R / R0",
+    .smith_reactance = "реактивное: x = X / R0",
 };
 
 }  // namespace plan

@@ -23,7 +23,7 @@
 #include "main/starting_values.hpp"
 #include "matching/retune.hpp"
 #include "plan/smith_chart.hpp"
-#include "plan/smith_texts.hpp"
+#include "plan/smith_page.hpp"
 
 namespace {
 
@@ -137,9 +137,10 @@ TEST(PlanSmith, MarkersAndRegionSitWhereTheirLoadsMap) {
     double swr;
   };
   int kinds[2] = {0, 0};  // loads not matched, matched, over the cases
-  for (const Case& c : {Case{false, &plan::kRussianSmithTexts, false, 3.0},
-                        Case{true, &plan::kEnglishSmithTexts, true, 3.0},
-                        Case{false, &plan::kEnglishSmithTexts, true, 8.0}}) {
+  const plan::SmithTexts ru = plan::smith_texts(plan::kRussianTexts);
+  const plan::SmithTexts en = plan::smith_texts(plan::kEnglishTexts);
+  for (const Case& c :
+       {Case{false, &ru, false, 3.0}, Case{true, &en, true, 3.0}, Case{false, &en, true, 8.0}}) {
     SCOPED_TRACE(c.pi_l ? "pi-l" : "pi");
     const retune::Stage s = stage_at(c.pi_l, 14.2f);
     const double tube = s.tank.c_tube_f;
@@ -237,7 +238,7 @@ TEST(PlanSmith, TheRegionIsClippedToTheChart) {
     chart.swr = 2.0;
     chart.design_load_ohm = kR0;
     for (const Complex& g : c.gammas) chart.region.push_back(kR0 * (1.0 + g) / (1.0 - g));
-    const Doc doc = parse(plan::smith_svg(chart, plan::kEnglishSmithTexts));
+    const Doc doc = parse(plan::smith_svg(chart, plan::smith_texts(plan::kEnglishTexts)));
     ASSERT_TRUE(doc);
     const Frame f = frame_of(doc);
     const std::vector<Complex> region = region_points(doc);

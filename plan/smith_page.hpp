@@ -1,0 +1,21 @@
+#pragma once
+
+// The page of --smith: the Smith chart of the one frequency's design, of its
+// Pi-L with --network pi-l, in the report's language.
+
+#include <string>
+
+#include "plan/outputs.hpp"
+#include "plan/smith_chart.hpp"
+#include "plan/texts.hpp"
+
+namespace plan {
+
+// The chart's words in the language of t.
+SmithTexts smith_texts(const PlanTexts& t);
+
+// The whole SVG document; a page that says so when the design was refused.
+// report : one frequency, made with --swr;  t : the texts of its language
+std::string smith_page(const PlanReport& report, const PlanTexts& t);
+
+}  // namespace plan
