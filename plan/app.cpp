@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fstream>
 
+#include "plan/coil_calculator.hpp"
 #include "plan/options.hpp"
 #include "plan/outputs.hpp"
 #include "plan/plot.hpp"
@@ -52,6 +53,9 @@ PlanReport make_report(const Options& o) {
 }
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (!args.empty() && args.front() == "coil") {
+    return run_coil(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+  }
   const Parsed parsed = parse_options(args);
   const PlanTexts& t = plan_texts(parsed.language);
   if (parsed.kind == Parsed::Kind::help) {

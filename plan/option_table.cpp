@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "parts/coil.hpp"
 #include "plan/number_text.hpp"
 
 namespace plan {
@@ -21,6 +22,9 @@ using G = OptionGroup;
 constexpr Range kAngleShown{range::cutoff_deg.low, range::cutoff_deg.low_included, 180.0f};
 // --r-mid before its tests against the load and the anode resistance.
 constexpr Range kRMidRange{0.0f, false};  // ohm
+// The turns of the coil calculator: the coil model's own limits.
+constexpr Range kTurnsRange{static_cast<float>(coil::kMinTurns), true,
+                            static_cast<float>(coil::kMaxTurns)};
 
 constexpr std::array<std::string_view, 1> kBandSets{"ham"};
 constexpr std::array<std::string_view, 2> kFeeds{"shunt", "series"};
@@ -222,6 +226,24 @@ const std::array<OptionSpec, kOptionCount> kOptions{{
      },
      19},
     other(O::help, "--help", K::flag, G::other, {}, &T::help_help, {}, nullptr, 0),
+    {O::turns,
+     "--turns",
+     "turns",
+     K::number,
+     G::coil_calculator,
+     nullptr,
+     {nullptr, "N", {}},
+     &T::help_turns,
+     &kTurnsRange,
+     nullptr,
+     true,
+     {},
+     nullptr,
+     nullptr,
+     nullptr,
+     1,
+     nullptr,
+     -1},
 }};
 
 bool table_in_order() {
