@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "plan/coil_calculator.hpp"
+#include "plan/coil_parts.hpp"
 #include "plan/options.hpp"
 #include "plan/outputs.hpp"
 #include "plan/plot.hpp"
@@ -41,12 +42,14 @@ PlanReport make_report(const Options& o) {
   report.summary = summarise(report.designs);
   report.parts_options = o.parts;
   for (const Design& d : report.designs) report.parts.push_back(parts_of(d, o.inputs, o.parts));
+  add_coil_loss(report.designs, report.parts, o.parts, false);
   report.parts_summary = summarise_parts(report.designs, report.parts, o.parts);
   if (o.network == Network::pi_l) {
     for (const Design& d : report.designs) {
       report.pi_l_parts.push_back(d.pi_l ? pi_l_parts_of(d.pi_l->design, o.inputs, o.parts)
                                          : std::nullopt);
     }
+    add_coil_loss(report.designs, report.pi_l_parts, o.parts, true);
     report.pi_l_parts_summary = summarise_parts(report.designs, report.pi_l_parts, o.parts);
   }
   return report;

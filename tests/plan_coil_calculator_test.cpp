@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "plan/app.hpp"
 #include "plan/coil_calculator.hpp"
 #include "plan_fixtures.hpp"
 
@@ -119,6 +120,44 @@ TEST(PlanCoilCalculator, BadValuesGetTheProgramsMessagesAndStatus2) {
     EXPECT_NE(help.out.find(plan::option(id).name), std::string::npos);
   }
   EXPECT_EQ(help.out.find("--p-out"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// With the coil options each band's coil (the Pi-L's L1 and L2 each) is
+// coil_loss::evaluate's of the turns in use at that band.
+TEST(PlanCoilCalculator, EachBandsCoilIsEvaluatedAtItsTurnsAndFrequency) {
+  for (const std::string network : {"pi", "pi-l"}) {
+    SCOPED_TRACE(network);
+    const plan::Parsed parsed = plan::parse_options(
+        {"--p-out",     "400",    "--e-supply",  "2500",    "--r-load", "50",
+         "--exponent",  "1.5",    "--angle",     "75",      "--q0",     "200",
+         "--u-min",     "200",    "--filter-db", "40",      "--c-tube", "10",
+         "--c-var-min", "10",     "--freq",      "3.6",     "28.5",     "--coil-diameter",
+         "60",          "--wire", "2",           "--pitch", "4",        "--network",
+         network});
+    ASSERT_EQ(parsed.kind, plan::Parsed::Kind::run);
+    const plan::PlanReport r = plan::make_report(parsed.options);
+    const coil::Geometry g = plan::geometry(*parsed.options.parts.coil);
+    const auto& all = network == "pi" ? r.parts : r.pi_l_parts;
+    for (std::size_t k = 0; k < r.designs.size(); ++k) {
+      const plan::Parts& p = *all.at(k);
+      const double f_hz = static_cast<double>(r.designs[k].f_mhz) * 1e6;
+      const coil_loss::Values v = coil_loss::evaluate(p.coil->coil->turns, g, f_hz);
+      EXPECT_EQ(p.coil_at_f->q_apparent, v.q_apparent);
+      EXPECT_EQ(p.coil_at_f->srf_hz, v.srf_hz);
+      if (network == "pi") {
+        const double q_l = r.designs[k].record.results.q_loaded;
+        EXPECT_DOUBLE_EQ(*p.coil_eff_network_pct, 100.0 * (1.0 - q_l / v.q_apparent));
+        EXPECT_FALSE(p.l2_coil_at_f);
+      } else {
+        EXPECT_EQ(p.l2_coil_at_f->q, coil_loss::evaluate(p.l2_coil->coil->turns, g, f_hz).q);
+        EXPECT_FALSE(p.coil_eff_network_pct);
+      }
+    }
+  }
 }
 
 }  // namespace
