@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <fstream>
 
+#include "plan/coil_calculator.hpp"
+#include "plan/coil_parts.hpp"
 #include "plan/options.hpp"
 #include "plan/outputs.hpp"
 #include "plan/plot.hpp"
@@ -41,12 +43,14 @@ PlanReport make_report(const Options& o) {
   report.summary = summarise(report.designs);
   report.parts_options = o.parts;
   for (const Design& d : report.designs) report.parts.push_back(parts_of(d, o.inputs, o.parts));
+  add_coil_loss(report.designs, report.parts, o.parts, false);
   report.parts_summary = summarise_parts(report.designs, report.parts, o.parts);
   if (o.network == Network::pi_l) {
     for (const Design& d : report.designs) {
       report.pi_l_parts.push_back(d.pi_l ? pi_l_parts_of(d.pi_l->design, o.inputs, o.parts)
                                          : std::nullopt);
     }
+    add_coil_loss(report.designs, report.pi_l_parts, o.parts, true);
     report.pi_l_parts_summary = summarise_parts(report.designs, report.pi_l_parts, o.parts);
   }
   add_load_ranges(report, o);
@@ -54,6 +58,9 @@ PlanReport make_report(const Options& o) {
 }
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (!args.empty() && args.front() == "coil") {
+    return run_coil(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+  }
   const Parsed parsed = parse_options(args);
   const PlanTexts& t = plan_texts(parsed.language);
   if (parsed.kind == Parsed::Kind::help) {

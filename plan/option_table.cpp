@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "matching/retune.hpp"
+#include "parts/coil.hpp"
 #include "plan/number_text.hpp"
 
 namespace plan {
@@ -26,6 +27,9 @@ constexpr Range kRMidRange{0.0f, false};  // ohm
 // lie so far from R0 that no tank of the plan matches them.
 constexpr Range kSwrRange{static_cast<float>(retune::kSwrAbove), false,
                           static_cast<float>(retune::kSwrMax)};
+// The turns of the coil calculator: the coil model's own limits.
+constexpr Range kTurnsRange{static_cast<float>(coil::kMinTurns), true,
+                            static_cast<float>(coil::kMaxTurns)};
 
 constexpr std::array<std::string_view, 1> kBandSets{"ham"};
 constexpr std::array<std::string_view, 2> kFeeds{"shunt", "series"};
@@ -249,6 +253,24 @@ const std::array<OptionSpec, kOptionCount> kOptions{{
      },
      21},
     other(O::smith, "--smith", K::path, G::other, {&T::file_word, {}, ".svg"}, &T::help_smith),
+    {O::turns,
+     "--turns",
+     "turns",
+     K::number,
+     G::coil_calculator,
+     nullptr,
+     {nullptr, "N", {}},
+     &T::help_turns,
+     &kTurnsRange,
+     nullptr,
+     true,
+     {},
+     nullptr,
+     nullptr,
+     nullptr,
+     1,
+     nullptr,
+     -1},
 }};
 
 bool table_in_order() {
@@ -335,10 +357,10 @@ std::string expected_text(const PlanTexts& t, const OptionSpec& o) {
 
 // The heading of each group of --help.
 TextField group_heading(OptionGroup g) {
-  constexpr std::array<TextField, 4> kHeadings{&PlanTexts::help_starting_values,
-                                               &PlanTexts::help_frequencies, &PlanTexts::help_parts,
-                                               &PlanTexts::help_other};
-  static_assert(kHeadings.size() == static_cast<std::size_t>(OptionGroup::other) + 1);
+  constexpr std::array<TextField, 5> kHeadings{
+      &PlanTexts::help_starting_values, &PlanTexts::help_frequencies, &PlanTexts::help_parts,
+      &PlanTexts::help_other, &PlanTexts::help_coil_calculator};
+  static_assert(kHeadings.size() == static_cast<std::size_t>(OptionGroup::coil_calculator) + 1);
   return kHeadings[static_cast<std::size_t>(g)];
 }
 

@@ -52,6 +52,7 @@ enum class OptionId {
   help,
   swr,
   smith,
+  turns,  // the coil calculator's (valvenet-plan coil)
   count
 };
 inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(OptionId::count);
@@ -67,7 +68,7 @@ enum class OptionKind {
 };
 
 // The groups of --help.
-enum class OptionGroup { starting_values, frequencies, parts, other };
+enum class OptionGroup { starting_values, frequencies, parts, other, coil_calculator };
 
 // The placeholder of an option's value in --help: a text of the language
 // (or literal) followed by suffix; the choices joined by "|" when both are empty.

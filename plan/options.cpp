@@ -7,10 +7,10 @@
 #include <map>
 #include <optional>
 
-#include "console/tochka.hpp"
 #include "main/pi_l_design.hpp"
 #include "main/starting_values.hpp"
 #include "plan/option_table.hpp"
+#include "plan/option_values.hpp"
 #include "plan/saved.hpp"
 
 namespace plan {
@@ -20,44 +20,6 @@ namespace {
 namespace range = starting_values::dialog_range;
 using Texts = PlanTexts;
 using O = OptionId;
-
-// The number of a command-line value: a comma inside it is the decimal
-// comma, as in the dialog.
-std::optional<float> read_number(std::string_view given) {
-  std::string text(given);
-  if (const std::size_t comma = text.find(','); comma != std::string::npos) text[comma] = '.';
-  return tochka::parse_real_token(text);
-}
-
-// The value of one option, or an error naming it (label), its range and
-// what was given.
-std::optional<float> checked(const Texts& t, std::string_view label, std::string_view given,
-                             const OptionSpec& o, std::vector<std::string>& errors) {
-  const std::string expected = describe(t, shown_range(o), unit_of(t, o));
-  const std::optional<float> value = read_number(given);
-  if (!value) {
-    errors.push_back(fill(t.not_a_number, {label, given, expected}));
-    // The old form of a list, 1.85,3.6: say how a list is written now.
-    if (o.id == O::freq && given.find(',') != std::string_view::npos) {
-      errors.back() += std::string(t.list_hint);
-    }
-  } else if (!std::isfinite(*value)) {
-    errors.push_back(fill(t.not_finite, {label, given, expected}));
-  } else if (!o.range->accepts(*value)) {
-    errors.push_back(fill(t.out_of_range, {label, given, expected}));
-  } else {
-    return value;
-  }
-  return std::nullopt;
-}
-
-// What one option was given, from the command line or else from the file
-// of --inputs; label names it in messages.
-struct Given {
-  std::size_t count = 0;  // times given; 0: not given
-  std::vector<std::string> values;
-  std::string label;
-};
 
 // What the argument library collected; every check is the program's own,
 // so that every message is in the program's language and names the option.
@@ -98,20 +60,6 @@ void declare(CLI::App& app, Collected& c) {
                          ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     }
   }
-}
-
-// The one value of an option that takes one: nullopt (and an error) when it
-// is given more than once or without its value.
-std::optional<std::string> single(const Texts& t, const Given& g, std::string_view expected,
-                                  std::vector<std::string>& errors) {
-  if (g.count > 1) {
-    errors.push_back(fill(t.repeated, {g.label}));
-  } else if (g.values.empty() || g.values.front().empty()) {
-    errors.push_back(fill(t.no_value, {g.label, expected}));
-  } else {
-    return g.values.front();
-  }
-  return std::nullopt;
 }
 
 // The place among its choices of a word option's value, when it was given;
@@ -315,16 +263,7 @@ void read_coil(const Texts& t, const Collected& c, const PartValues& v, Options&
   const auto at = [&](O id) { return v[static_cast<std::size_t>(id)]; };
   const bool coil = whole_group(t, c, {O::coil_diameter, O::wire, O::pitch}, errors);
   if (!coil || !at(O::coil_diameter) || !at(O::wire) || !at(O::pitch)) return;
-  const float d = *at(O::coil_diameter);
-  const float wire = *at(O::wire);
-  const float pitch = *at(O::pitch);
-  if (!(pitch >= wire)) {
-    errors.push_back(fill(t.pitch_below_wire, {number_text(t, pitch), number_text(t, wire)}));
-  } else if (!(wire < d)) {
-    errors.push_back(fill(t.wire_not_below_d, {number_text(t, wire), number_text(t, d)}));
-  } else {
-    o.parts.coil = CoilOptions{d, wire, pitch};
-  }
+  o.parts.coil = coil_sizes(t, *at(O::coil_diameter), *at(O::wire), *at(O::pitch), errors);
 }
 
 void read_capacitors(const Texts& t, const Collected& c, const PartValues& v, Options& o,
@@ -368,18 +307,6 @@ void read_leftovers(const Texts& t, const std::vector<std::string>& remaining,
       errors.push_back(fill(t.stray, {arg}));
     }
   }
-}
-
-void help_entry(std::string& out, std::string_view option, std::string_view value,
-                std::string_view what) {
-  out += "  " + std::string(option);
-  if (!value.empty()) out += ' ' + std::string(value);
-  out += "\n      ";
-  for (const char ch : what) {
-    out += ch;
-    if (ch == '\n') out += "      ";
-  }
-  out += '\n';
 }
 
 // The language of --lang (from the command line, else from the file of
@@ -470,6 +397,7 @@ Parsed parse_options(const std::vector<std::string>& args) {
   read_parts(t, c, parsed.options, errors);
   read_network(t, c, parsed.options, inputs_valid, errors);
   read_load_circle(t, c, parsed.options, frequencies_valid, errors);
+  if (c.typed(O::turns)) errors.emplace_back(t.turns_only_coil);
   parsed.kind = errors.empty() ? Parsed::Kind::run : Parsed::Kind::error;
   return parsed;
 }

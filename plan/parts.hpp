@@ -13,6 +13,7 @@
 #include "main/pi_l_design.hpp"
 #include "main/starting_values.hpp"
 #include "parts/coil.hpp"
+#include "parts/coil_loss.hpp"
 #include "parts/ratings.hpp"
 #include "parts/tuning.hpp"
 #include "plan/stage_design.hpp"
@@ -72,6 +73,10 @@ struct Parts {
   std::optional<coil::Solved> coil;       // with the coil options
   std::optional<coil::Solved> l2_coil;    // the Pi-L's L2, with the coil options
   std::optional<tuning::Setting> c1, c2;  // with the capacitor options
+  // The coil's own loss and resonance at the band, of the turns in use
+  // (plan/coil_parts.hpp): the coil (L or L1), the Pi-L's L2.
+  std::optional<coil_loss::Values> coil_at_f, l2_coil_at_f;
+  std::optional<double> coil_eff_network_pct;  // 1 - Q_L / Q_apparent, %; the plain Pi's
 };
 
 // The groups of values, each an object of a design in JSON.
@@ -80,6 +85,13 @@ enum class PartGroup { ratings, coil, tuning, l2_coil };
 // A value of a solved coil: turns, winding length in mm, conductor length in m.
 enum class CoilValue { turns, length_mm, conductor_m };
 std::optional<double> coil_value(const std::optional<coil::Solved>& solved, CoilValue v);
+
+// A value of the coil's own loss at the band, when it has one.
+template <class Of>
+std::optional<double> coil_loss_value(const std::optional<coil_loss::Values>& v, Of of) {
+  if (!v) return std::nullopt;
+  return of(*v);
+}
 
 // One value of the parts: its JSON key in its group, CSV column, table
 // labels, decimals in the table, whether the summary gives its largest.
@@ -94,7 +106,7 @@ struct PartLine {
   std::optional<double> (*value)(const Parts&);
 };
 
-inline constexpr std::array<PartLine, 15> kPartLines{{
+inline constexpr std::array<PartLine, 26> kPartLines{{
     {PartGroup::ratings, "c1_peak_v", "c1_peak_v", "Пиковое U на С1, В", "Peak U across C1, V", 0,
      false, [](const Parts& p) -> std::optional<double> { return p.ratings.c1_peak_v; }},
     {PartGroup::ratings, "c1_rating_v", "c1_rating_v", "Номинал С1 по напряжению, В",
@@ -146,6 +158,62 @@ inline constexpr std::array<PartLine, 15> kPartLines{{
     {PartGroup::l2_coil, "conductor_m", "l2_coil_conductor_m", "Длина провода L2, м",
      "L2 conductor length, m", 2, false,
      [](const Parts& p) { return coil_value(p.l2_coil, CoilValue::conductor_m); }},
+    {PartGroup::coil, "q", "coil_q", "Добротность катушки", "Coil Q", 0, false,
+     [](const Parts& p) {
+       return coil_loss_value(p.coil_at_f, [](const coil_loss::Values& v) { return v.q; });
+     }},
+    {PartGroup::coil, "q_apparent", "coil_q_apparent", "Кажущаяся Q катушки", "Coil apparent Q", 0,
+     false,
+     [](const Parts& p) {
+       return coil_loss_value(p.coil_at_f, [](const coil_loss::Values& v) { return v.q_apparent; });
+     }},
+    {PartGroup::coil, "r_ohm", "coil_r_ohm", "Сопротивление потерь катушки, Ом",
+     "Coil loss resistance, ohm", 4, false,
+     [](const Parts& p) {
+       return coil_loss_value(p.coil_at_f, [](const coil_loss::Values& v) { return v.r_ohm; });
+     }},
+    {PartGroup::coil, "c_self_pf", "coil_c_self_pf", "Собственная ёмкость катушки, пФ",
+     "Coil self-capacitance, pF", 2, false,
+     [](const Parts& p) {
+       return coil_loss_value(p.coil_at_f,
+                              [](const coil_loss::Values& v) { return v.c_self_f * 1e12; });
+     }},
+    {PartGroup::coil, "srf_mhz", "coil_srf_mhz", "Собственный резонанс катушки, МГц",
+     "Coil self-resonance, MHz", 2, false,
+     [](const Parts& p) {
+       return coil_loss_value(p.coil_at_f,
+                              [](const coil_loss::Values& v) { return v.srf_hz * 1e-6; });
+     }},
+    {PartGroup::l2_coil, "q", "l2_coil_q", "Добротность катушки L2", "L2 coil Q", 0, false,
+     [](const Parts& p) {
+       return coil_loss_value(p.l2_coil_at_f, [](const coil_loss::Values& v) { return v.q; });
+     }},
+    {PartGroup::l2_coil, "q_apparent", "l2_coil_q_apparent", "Кажущаяся Q катушки L2",
+     "L2 coil apparent Q", 0, false,
+     [](const Parts& p) {
+       return coil_loss_value(p.l2_coil_at_f,
+                              [](const coil_loss::Values& v) { return v.q_apparent; });
+     }},
+    {PartGroup::l2_coil, "r_ohm", "l2_coil_r_ohm", "Сопротивление потерь катушки L2, Ом",
+     "L2 coil loss resistance, ohm", 4, false,
+     [](const Parts& p) {
+       return coil_loss_value(p.l2_coil_at_f, [](const coil_loss::Values& v) { return v.r_ohm; });
+     }},
+    {PartGroup::l2_coil, "c_self_pf", "l2_coil_c_self_pf", "Собственная ёмкость катушки L2, пФ",
+     "L2 coil self-capacitance, pF", 2, false,
+     [](const Parts& p) {
+       return coil_loss_value(p.l2_coil_at_f,
+                              [](const coil_loss::Values& v) { return v.c_self_f * 1e12; });
+     }},
+    {PartGroup::l2_coil, "srf_mhz", "l2_coil_srf_mhz", "Собственный резонанс катушки L2, МГц",
+     "L2 coil self-resonance, MHz", 2, false,
+     [](const Parts& p) {
+       return coil_loss_value(p.l2_coil_at_f,
+                              [](const coil_loss::Values& v) { return v.srf_hz * 1e-6; });
+     }},
+    {PartGroup::coil, "eff_network_pct", "coil_eff_network_pct", "КПД контура с этой катушкой, %",
+     "Network efficiency with this coil, %", 2, false,
+     [](const Parts& p) { return p.coil_eff_network_pct; }},
 }};
 
 // Whether a run with these options shows a group at all.

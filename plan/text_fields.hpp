@@ -217,11 +217,27 @@ struct PlanTexts {
   std::string_view smith_region;
   std::string_view smith_resistance;
   std::string_view smith_reactance;
+
+  // --- The coil calculator (valvenet-plan coil): texts of its own. ---
+  std::string_view help_turns;            // --turns in --help
+  std::string_view help_coil_calculator;  // the heading of its group in the program's --help
+  std::string_view turns_only_coil;       // --turns given to a design
+  std::string_view coil_see_help;         // the last line after the calculator's errors
+  std::string_view coil_help_title, coil_help_usage, coil_help_format, coil_help_footer;
+  std::string_view microhenry, metre;
+  std::string_view coil_calc_heading;  // %1 D, %2 wire, %3 pitch, mm, %4 turns
+  std::string_view coil_calc_at;       // %1 f, MHz
+  // The labels of the values, before their units.
+  std::string_view coil_l, coil_winding, coil_wire_length, coil_r_dc, coil_r_ac, coil_phi, coil_r,
+      coil_q, coil_q_apparent, coil_c_self, coil_srf;
+  std::string_view coil_near_resonance;    // %1 f_srf, MHz
+  std::string_view coil_skin_undeveloped;  // beside the Q
+  // --- end of the coil calculator's texts. ---
 };
 
 // Every single text field of PlanTexts (the arrays of texts are in
 // visit_texts), for the test that both languages give each.
-inline constexpr std::array<std::string_view PlanTexts::*, 258> kTextFields{{
+inline constexpr std::array<std::string_view PlanTexts::*, 283> kTextFields{{
     &PlanTexts::watt,
     &PlanTexts::volt,
     &PlanTexts::ohm,
@@ -480,6 +496,31 @@ inline constexpr std::array<std::string_view PlanTexts::*, 258> kTextFields{{
     &PlanTexts::smith_region,
     &PlanTexts::smith_resistance,
     &PlanTexts::smith_reactance,
+    &PlanTexts::help_turns,
+    &PlanTexts::help_coil_calculator,
+    &PlanTexts::turns_only_coil,
+    &PlanTexts::coil_see_help,
+    &PlanTexts::coil_help_title,
+    &PlanTexts::coil_help_usage,
+    &PlanTexts::coil_help_format,
+    &PlanTexts::coil_help_footer,
+    &PlanTexts::microhenry,
+    &PlanTexts::metre,
+    &PlanTexts::coil_calc_heading,
+    &PlanTexts::coil_calc_at,
+    &PlanTexts::coil_l,
+    &PlanTexts::coil_winding,
+    &PlanTexts::coil_wire_length,
+    &PlanTexts::coil_r_dc,
+    &PlanTexts::coil_r_ac,
+    &PlanTexts::coil_phi,
+    &PlanTexts::coil_r,
+    &PlanTexts::coil_q,
+    &PlanTexts::coil_q_apparent,
+    &PlanTexts::coil_c_self,
+    &PlanTexts::coil_srf,
+    &PlanTexts::coil_near_resonance,
+    &PlanTexts::coil_skin_undeveloped,
 }};
 // A text field missing from kTextFields or visit_texts, or a field of
 // another type added after them, stops the build here.
