@@ -102,7 +102,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
   };
   if (!o.plot_path.empty()) picture(o.plot_path, plot_svg(report.designs.front(), t));
-  if (!o.smith_path.empty()) picture(o.smith_path, smith_page(report, t));
+  if (!o.smith_path.empty()) picture(o.smith_path, smith_page(report, 0, t));
   return status;
 }
 

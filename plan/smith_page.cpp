@@ -39,12 +39,12 @@ SmithTexts smith_texts(const PlanTexts& t) {
           t.ohm};
 }
 
-std::string smith_page(const PlanReport& report, const PlanTexts& t) {
-  const Design& d = report.designs.front();
+std::string smith_page(const PlanReport& report, std::size_t index, const PlanTexts& t) {
+  const Design& d = report.designs.at(index);
   const bool pi_l = report.network == Network::pi_l;
   const std::string f = fixed_text(d.f_mhz, 3);
   const std::string title = fill(pi_l ? t.smith_title_pi_l : t.smith_title_pi, {f});
-  const DesignLoadRange& ranges = report.load_ranges.front();
+  const DesignLoadRange& ranges = report.load_ranges.at(index);
   const std::optional<NetworkLoadRange>& range = pi_l ? ranges.pi_l : ranges.pi;
   const double swr = static_cast<double>(report.swr.value_or(0.0f));
   if (!range) {

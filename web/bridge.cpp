@@ -30,6 +30,10 @@ std::string plot(int index) {
   return index >= 0 ? session().plot(static_cast<std::size_t>(index)) : std::string();
 }
 
+std::string smith(int index) {
+  return index >= 0 ? session().smith(static_cast<std::size_t>(index)) : std::string();
+}
+
 // name : the file's own name; any folder part is dropped, so nothing is
 // written outside kOpenedFolder.
 std::string open_inputs(const std::string& name, const std::string& bytes,
@@ -54,5 +58,6 @@ EMSCRIPTEN_BINDINGS(valvenet) {
   emscripten::function("form", &form);
   emscripten::function("compute", &compute);
   emscripten::function("plot", &plot);
+  emscripten::function("smith", &smith);
   emscripten::function("openInputs", &open_inputs);
 }

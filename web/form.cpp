@@ -51,8 +51,8 @@ Field field_of(const plan::PlanTexts& t, const plan::OptionSpec& o) {
 }
 
 bool off_the_form(std::string_view option) {
-  return option == kFormatOption || option == kPlotOption || option == kInputsOption ||
-         option == kHelpOption || option == kLangOption;
+  return option == kFormatOption || option == kPlotOption || option == kSmithOption ||
+         option == kInputsOption || option == kHelpOption || option == kLangOption;
 }
 
 // Every option of the table in the groups of --help, the ones off the form kept.
@@ -60,6 +60,8 @@ std::vector<Group> all_fields(const plan::PlanTexts& t) {
   std::vector<Group> groups;
   std::optional<plan::OptionGroup> group;
   for (const plan::OptionSpec& o : plan::option_table()) {
+    // The coil calculator's own options belong to valvenet-plan coil.
+    if (o.group == plan::OptionGroup::coil_calculator) continue;
     if (o.group != group) {
       std::string heading(t.*plan::group_heading(o.group));
       if (!heading.empty() && heading.back() == ':') heading.pop_back();

@@ -41,6 +41,7 @@ struct Group {
 // and the language is the page's own switch.
 inline constexpr std::string_view kFormatOption = "--format";
 inline constexpr std::string_view kPlotOption = "--plot";
+inline constexpr std::string_view kSmithOption = "--smith";
 inline constexpr std::string_view kInputsOption = "--inputs";
 inline constexpr std::string_view kHelpOption = "--help";
 inline constexpr std::string_view kLangOption = "--lang";

@@ -240,6 +240,7 @@
 
   function showPlot() {
     $("plot").innerHTML = last ? engine.plot(plotIndex) : "";
+    $("smith").innerHTML = last ? engine.smith(plotIndex) : "";
   }
 
   function showResult(result) {

@@ -7,6 +7,7 @@
 #include "plan/options.hpp"
 #include "plan/plot.hpp"
 #include "plan/saved.hpp"
+#include "plan/smith_page.hpp"
 #include "web/form.hpp"
 #include "web/texts_en.hpp"
 #include "web/texts_ru.hpp"
@@ -124,6 +125,11 @@ std::string Session::compute(const std::string& args_json, std::size_t width) {
 std::string Session::plot(std::size_t index) const {
   if (!last_ || index >= last_->designs.size()) return {};
   return plan::plot_svg(last_->designs[index], plan::plan_texts(last_->language));
+}
+
+std::string Session::smith(std::size_t index) const {
+  if (!last_ || !last_->swr || index >= last_->designs.size()) return {};
+  return plan::smith_page(*last_, index, plan::plan_texts(last_->language));
 }
 
 std::string open_inputs_json(const std::string& path, std::string_view lang) {

@@ -42,6 +42,10 @@ class Session {
   // "" when there is none.
   std::string plot(std::size_t index) const;
 
+  // The Smith chart of the design at index of the last good recompute; ""
+  // when there is none or the recompute had no SWR.
+  std::string smith(std::size_t index) const;
+
  private:
   std::optional<plan::PlanReport> last_;
 };
