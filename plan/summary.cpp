@@ -14,43 +14,9 @@ namespace {
 // stage design gives (up to 1e35 with three decimals).
 constexpr int kCompareWidth = 40;
 
-// Keeps the values of one quantity as the designs are visited; the
-// extremes are decided at the end, by the printed form.
-class Extremes {
- public:
-  explicit Extremes(int decimals) : decimals_(decimals) {}
-  void visit(float value, float f_mhz) {
-    if (!std::isnan(value)) seen_.push_back({value, f_mhz});
-  }
-  Span span() const { return {extreme(false), extreme(true)}; }
-  AtFrequency max() const { return extreme(true); }
-
- private:
-  std::string printed(float v) const { return numform::fixed(v, kCompareWidth, decimals_); }
-
-  // The largest (or smallest) value, named at the lowest frequency among
-  // the designs that print the same.
-  AtFrequency extreme(bool largest) const {
-    AtFrequency best;
-    if (seen_.empty()) return best;
-    best = seen_.front();
-    for (const AtFrequency& a : seen_) {
-      if (largest ? a.value > best.value : a.value < best.value) best.value = a.value;
-    }
-    const std::string shown = printed(best.value);
-    bool named = false;
-    for (const AtFrequency& a : seen_) {
-      if (printed(a.value) == shown && (!named || a.f_mhz < best.f_mhz)) {
-        best.f_mhz = a.f_mhz;
-        named = true;
-      }
-    }
-    return best;
-  }
-
-  int decimals_;
-  std::vector<AtFrequency> seen_;
-};
+std::string printed(float v, int decimals) {
+  return numform::fixed(v, kCompareWidth, decimals);
+}
 
 struct DutyExtremes {
   Extremes current{kCurrentDecimals}, voltage{kVoltageDecimals}, reactive{kReactiveDecimals};
@@ -87,6 +53,28 @@ std::optional<PiLSpans> pi_l_spans(const std::vector<Design>& designs) {
 }
 
 }  // namespace
+
+void Extremes::visit(float value, float f_mhz) {
+  if (!std::isnan(value)) seen_.push_back({value, f_mhz});
+}
+
+AtFrequency Extremes::extreme(bool largest) const {
+  AtFrequency best;
+  if (seen_.empty()) return best;
+  best = seen_.front();
+  for (const AtFrequency& a : seen_) {
+    if (largest ? a.value > best.value : a.value < best.value) best.value = a.value;
+  }
+  const std::string shown = printed(best.value, decimals_);
+  bool named = false;
+  for (const AtFrequency& a : seen_) {
+    if (printed(a.value, decimals_) == shown && (!named || a.f_mhz < best.f_mhz)) {
+      best.f_mhz = a.f_mhz;
+      named = true;
+    }
+  }
+  return best;
+}
 
 Summary summarise(const std::vector<Design>& designs) {
   Summary s;

@@ -30,6 +30,27 @@ struct Span {
   AtFrequency max;
 };
 
+// Keeps the values of one quantity as the designs are visited; the
+// extremes are decided at the end by the printed form: the largest (or
+// smallest) value, named at the lowest frequency among the designs that
+// print the same.
+class Extremes {
+ public:
+  // decimals : those the value is printed with, 0..17
+  explicit Extremes(int decimals) : decimals_(decimals) {}
+  // A value that is not a number is left out.
+  void visit(float value, float f_mhz);
+  bool empty() const { return seen_.empty(); }
+  Span span() const { return {extreme(false), extreme(true)}; }
+  AtFrequency max() const { return extreme(true); }
+
+ private:
+  AtFrequency extreme(bool largest) const;
+
+  int decimals_;
+  std::vector<AtFrequency> seen_;
+};
+
 // The largest RMS current, RMS voltage and reactive power of one element.
 // The voltage is Q / I of the same solution: |V| across a capacitor and
 // omega * L * |I| across the coil.
