@@ -18,7 +18,7 @@ struct PlanReport {
   bool raise_q = false;
   std::vector<Design> designs;
   Summary summary;
-  Network network = Network::pi;  // with pi_l every design has its Pi-L column
+  TankKind network = TankKind::pi;  // with pi_l every design has its Pi-L column
   float r_mid = kDefaultRMid;     // ohm, of the Pi-L
   Language language = Language::ru;
   // From values to parts: the options, one entry per design (none for a

@@ -71,7 +71,7 @@ std::int32_t pi_l_hot_cap(const Design& d) {
 TankOutputs plain_pi(const PlanReport& report) {
   const PlanTexts& t = texts_of(report);
   TankOutputs tank;
-  if (report.network == Network::pi_l) tank.heading = t.pi_l_plain_pi_heading;
+  if (report.network == TankKind::pi_l) tank.heading = t.pi_l_plain_pi_heading;
   tank.status_label = t.calculation;
   const auto& lines = results::lines(text::Encoding::utf8);
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -115,7 +115,7 @@ TankOutputs pi_l(const PlanReport& report) {
                  pi_l_reason,    pi_l_warnings,      pi_l_hot_cap};
   tank.key_prefix = "pi_l_";
   tank.json_key = "pi_l";
-  tank.network_column = network_name(Network::pi_l);
+  tank.network_column = network_name(TankKind::pi_l);
   tank.has_l2 = true;
   tank.parts = &report.pi_l_parts;
   tank.parts_summary = &report.pi_l_parts_summary;
@@ -131,7 +131,7 @@ const PlanTexts& texts_of(const PlanReport& report) {
 std::vector<TankOutputs> tank_outputs(const PlanReport& report) {
   std::vector<TankOutputs> out;
   out.push_back(plain_pi(report));
-  if (report.network == Network::pi_l) out.push_back(pi_l(report));
+  if (report.network == TankKind::pi_l) out.push_back(pi_l(report));
   return out;
 }
 
