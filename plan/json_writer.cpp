@@ -39,12 +39,13 @@ Json duty_json(const Duty& d) {
   return j;
 }
 
-Json pi_l_spans_json(const PiLSpans& s) {
+// The ranges of a network's elements, by key.
+Json spans_json(const TankOutputs& tank) {
   Json j = Json::object();
-  j["c1_total_pf"] = span_json(s.c1_total_pf);
-  j["l1_uh"] = span_json(s.l1_uh);
-  j["c2_pf"] = span_json(s.c2_pf);
-  j["l2_uh"] = span_json(s.l2_uh);
+  const Spans& spans = **tank.spans;
+  for (std::size_t i = 0; i < spans.size() && i < tank.span_values->size(); ++i) {
+    j[std::string((*tank.span_values)[i].key)] = span_json(spans[i]);
+  }
   return j;
 }
 
@@ -199,12 +200,7 @@ Json json_document(const PlanReport& report) {
   summary["completed"] = s.completed;
   summary["refused"] = s.refused;
   if (s.spans && s.duties) {
-    Json spans = Json::object();
-    spans["c1_total_pf"] = span_json(s.spans->c1_total_pf);
-    spans["c_hot_pf"] = span_json(s.spans->c_hot_pf);
-    spans["l_uh"] = span_json(s.spans->l_uh);
-    spans["c2_pf"] = span_json(s.spans->c2_pf);
-    summary["ranges"] = spans;
+    summary["ranges"] = spans_json(tanks.front());
     Json duties = Json::object();
     duties["c1"] = duty_json(s.duties->c1);
     duties["l"] = duty_json(s.duties->coil);
@@ -217,7 +213,9 @@ Json json_document(const PlanReport& report) {
     summary["ranges"] = nullptr;
     summary["maxima"] = nullptr;
   }
-  if (s.pi_l_spans) summary["pi_l_ranges"] = pi_l_spans_json(*s.pi_l_spans);
+  for (std::size_t n = 1; n < tanks.size(); ++n) {
+    if (*tanks[n].spans) summary[std::string(tanks[n].key_prefix) + "ranges"] = spans_json(tanks[n]);
+  }
   for (const TankOutputs& tank : tanks) {
     if (tank.parts->empty()) continue;
     if (tank.json_key.empty()) {

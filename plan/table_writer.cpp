@@ -170,25 +170,23 @@ std::string hot_cap_line(const PlanTexts& t, const Summary& s) {
   return fill(t.hot_cap_below_min, {list + ' ' + std::string(t.megahertz)});
 }
 
-void summary_section(std::string& out, const PlanReport& report) {
-  const PlanTexts& t = texts_of(report);
-  const Summary& s = report.summary;
-  out +=
-      ' ' + fill(t.summary_counts, {std::to_string(s.completed), std::to_string(s.refused)}) + '\n';
-  if (!s.spans || !s.duties) return;
-  const ElementSpans& e = *s.spans;
-  const auto span_line = [&](std::string_view label, const Span& span) {
-    out += ' ' + pad_right(label, 32) + ' ' + std::string(t.from) + ' ' +
-           at_text(t, span.min, 11, kSpanDecimals) + "  " + std::string(t.to) + ' ' +
-           at_text(t, span.max, 11, kSpanDecimals) + '\n';
-  };
-  out += ' ' + std::string(t.spans_heading) + '\n';
-  span_line(t.span_c1, e.c1_total_pf);
-  span_line(t.span_c_hot, e.c_hot_pf);
-  span_line(t.span_l, e.l_uh);
-  span_line(t.span_c2, e.c2_pf);
+// The ranges of a network's elements, under its heading; none when no
+// design of it completed.
+void span_block(std::string& out, const PlanTexts& t, const TankOutputs& tank) {
+  if (!*tank.spans) return;
+  const Spans& spans = **tank.spans;
+  constexpr std::size_t kSpanLabel = 32;  // the label column of the ranges
+  constexpr int kSpanField = 11;          // the f11.3 form of the values
+  out += ' ' + std::string(tank.span_heading) + '\n';
+  for (std::size_t i = 0; i < spans.size() && i < tank.span_values->size(); ++i) {
+    out += ' ' + pad_right(t.*(*tank.span_values)[i].label, kSpanLabel) + ' ' +
+           std::string(t.from) + ' ' + at_text(t, spans[i].min, kSpanField, kSpanDecimals) + "  " +
+           std::string(t.to) + ' ' + at_text(t, spans[i].max, kSpanField, kSpanDecimals) + '\n';
+  }
+}
 
-  const ElementDuties& u = *s.duties;
+// The heaviest duty of each element of the plain Pi.
+void duty_block(std::string& out, const PlanTexts& t, const ElementDuties& u) {
   out += ' ' + std::string(t.duties_heading) + '\n';
   out += ' ' + pad_right("", 10) + pad_right(t.duty_current, 24) + pad_right(t.duty_voltage, 24) +
          std::string(t.duty_reactive) + '\n';
@@ -201,25 +199,22 @@ void summary_section(std::string& out, const PlanReport& report) {
   duty_line("L", u.coil);
   duty_line(t.capacitor_c2, u.c2);
   out += ' ' + std::string(t.duty_note) + '\n';
-  out += ' ' + hot_cap_line(t, s) + '\n';
 }
 
-// The ranges of the Pi-L's four elements, with the labels of the Pi-L's values.
-void pi_l_summary_section(std::string& out, const PlanReport& report) {
-  const Summary& s = report.summary;
-  if (!s.pi_l_spans) return;
+// The counts, then the plain Pi's ranges, duties and hot capacitance, then
+// the ranges of each other network.
+void summary_section(std::string& out, const PlanReport& report,
+                     const std::vector<TankOutputs>& tanks) {
   const PlanTexts& t = texts_of(report);
-  const PiLSpans& e = *s.pi_l_spans;
-  out += ' ' + std::string(t.pi_l_ranges) + '\n';
-  const auto span_line = [&](std::string_view label, const Span& span) {
-    out += ' ' + pad_right(label, 32) + ' ' + std::string(t.from) + ' ' +
-           at_text(t, span.min, 11, kSpanDecimals) + "  " + std::string(t.to) + ' ' +
-           at_text(t, span.max, 11, kSpanDecimals) + '\n';
-  };
-  span_line(t.pi_l_c1_total_pf, e.c1_total_pf);
-  span_line(t.pi_l_l1_uh, e.l1_uh);
-  span_line(t.pi_l_c2_pf, e.c2_pf);
-  span_line(t.pi_l_l2_uh, e.l2_uh);
+  const Summary& s = report.summary;
+  out +=
+      ' ' + fill(t.summary_counts, {std::to_string(s.completed), std::to_string(s.refused)}) + '\n';
+  if (s.spans && s.duties) {
+    span_block(out, t, tanks.front());
+    duty_block(out, t, *s.duties);
+    out += ' ' + hot_cap_line(t, s) + '\n';
+  }
+  for (std::size_t n = 1; n < tanks.size(); ++n) span_block(out, t, tanks[n]);
 }
 
 // A length for a person: mm with the given decimals, trimmed.
@@ -306,8 +301,7 @@ std::string table_report(const PlanReport& report, std::size_t width) {
   for (const TankOutputs& tank : tanks) grid_section(out, report, tank, width);
   warnings_section(out, report, tanks);
   out += '\n';
-  summary_section(out, report);
-  pi_l_summary_section(out, report);
+  summary_section(out, report, tanks);
   for (const TankOutputs& tank : tanks) {
     if (tank.parts->empty()) continue;
     out += '\n';

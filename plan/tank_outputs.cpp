@@ -89,6 +89,9 @@ TankOutputs plain_pi(const PlanReport& report) {
   tank.coil_note = true;
   tank.parts = &report.parts;
   tank.parts_summary = &report.parts_summary;
+  tank.span_heading = t.spans_heading;
+  tank.span_values = &kPiSpans;
+  tank.spans = &report.summary.spans;
   return tank;
 }
 
@@ -119,6 +122,9 @@ TankOutputs pi_l(const PlanReport& report) {
   tank.has_l2 = true;
   tank.parts = &report.pi_l_parts;
   tank.parts_summary = &report.pi_l_parts_summary;
+  tank.span_heading = t.pi_l_ranges;
+  tank.span_values = &kPiLSpans;
+  tank.spans = &report.summary.pi_l_spans;
   return tank;
 }
 

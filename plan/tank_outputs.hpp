@@ -55,6 +55,11 @@ struct TankOutputs {
   bool has_l2 = false;              // its parts include the coil L2
   const std::vector<std::optional<Parts>>* parts = nullptr;  // one per design, or none
   const PartsSummary* parts_summary = nullptr;
+  // The ranges of its elements in the summary, under span_heading; JSON
+  // "ranges" after its key prefix.
+  std::string_view span_heading;
+  const std::vector<SpanValue>* span_values = nullptr;
+  const std::optional<Spans>* spans = nullptr;
 };
 
 // The networks of a report: the plain Pi, then with --network pi-l the Pi-L.
