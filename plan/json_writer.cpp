@@ -214,7 +214,8 @@ Json json_document(const PlanReport& report) {
     summary["maxima"] = nullptr;
   }
   for (std::size_t n = 1; n < tanks.size(); ++n) {
-    if (*tanks[n].spans) summary[std::string(tanks[n].key_prefix) + "ranges"] = spans_json(tanks[n]);
+    if (*tanks[n].spans)
+      summary[std::string(tanks[n].key_prefix) + "ranges"] = spans_json(tanks[n]);
   }
   for (const TankOutputs& tank : tanks) {
     if (tank.parts->empty()) continue;

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-
 namespace plan {
 
 namespace {
@@ -150,7 +149,8 @@ PartsSummary summarise_parts(const std::vector<Design>& designs,
     s.tap_f_mhz.push_back(f);
   }
   for (std::size_t i = 0; i < kPartLines.size(); ++i) {
-    if (kPartLines[i].summary_name != nullptr && !largest[i].empty()) s.largest[i] = largest[i].max();
+    if (kPartLines[i].summary_name != nullptr && !largest[i].empty())
+      s.largest[i] = largest[i].max();
   }
   if (options.coil && !inductances_h.empty()) {
     s.coil = coil::tapped(inductances_h, geometry(*options.coil));

@@ -19,7 +19,7 @@ struct PlanReport {
   std::vector<Design> designs;
   Summary summary;
   TankKind network = TankKind::pi;  // with pi_l every design has its Pi-L column
-  float r_mid = kDefaultRMid;     // ohm, of the Pi-L
+  float r_mid = kDefaultRMid;       // ohm, of the Pi-L
   Language language = Language::ru;
   // From values to parts: the options, one entry per design (none for a
   // refused one) and the summary over the designs.

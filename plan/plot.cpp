@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "main/design.hpp"
-#include "plan/svg.hpp"
 #include "plan/pi_l_report.hpp"
+#include "plan/svg.hpp"
 #include "plan/texts.hpp"
 #include "spectrum/response.hpp"
 

@@ -67,7 +67,8 @@ const std::vector<SpanValue> kPiSpans{
      [](const Design& d) { return pi_result(d, &stage::StageResults::c1_total_pf); }},
     {"c_hot_pf", &PlanTexts::span_c_hot,
      [](const Design& d) { return pi_result(d, &stage::StageResults::c_hot_pf); }},
-    {"l_uh", &PlanTexts::span_l, [](const Design& d) { return pi_result(d, &stage::StageResults::l_uh); }},
+    {"l_uh", &PlanTexts::span_l,
+     [](const Design& d) { return pi_result(d, &stage::StageResults::l_uh); }},
     {"c2_pf", &PlanTexts::span_c2,
      [](const Design& d) { return pi_result(d, &stage::StageResults::c2_pf); }},
 };

@@ -70,8 +70,8 @@ std::size_t label_width(const PlanReport& report, const TankOutputs& tank) {
 
 // A row of the grid: its label, then one cell per design of [first, last).
 template <typename Cell>
-void grid_row(std::string& out, std::string_view label, std::size_t label_width,
-              std::size_t first, std::size_t last, const Cell& cell) {
+void grid_row(std::string& out, std::string_view label, std::size_t label_width, std::size_t first,
+              std::size_t last, const Cell& cell) {
   out += ' ' + pad_right(label, label_width) + "  ";
   for (std::size_t col = first; col < last; ++col) out += cell(col);
   out += '\n';

@@ -76,15 +76,14 @@ TankOutputs plain_pi(const PlanReport& report) {
   const auto& lines = results::lines(text::Encoding::utf8);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const results::Line& line = lines[i];
-    tank.lines.push_back(
-        {line.key, line.coeff != nullptr ? "pulse_coeffs" : "results", result_label(t, i),
-         [&line](const Design& d) -> std::optional<float> {
-           if (!d.completed()) return std::nullopt;
-           return results::value(line, d.record.results, d.record.pulse_coeffs);
-         }});
+    tank.lines.push_back({line.key, line.coeff != nullptr ? "pulse_coeffs" : "results",
+                          result_label(t, i), [&line](const Design& d) -> std::optional<float> {
+                            if (!d.completed()) return std::nullopt;
+                            return results::value(line, d.record.results, d.record.pulse_coeffs);
+                          }});
   }
-  tank.design = {pi_completed,   pi_status_key, pi_status_text, pi_refusal_line,
-                 nullptr,        pi_warnings,   pi_hot_cap};
+  tank.design = {pi_completed, pi_status_key, pi_status_text, pi_refusal_line,
+                 nullptr,      pi_warnings,   pi_hot_cap};
   tank.csv_hot_cap = true;
   tank.coil_note = true;
   tank.parts = &report.parts;
@@ -108,9 +107,8 @@ TankOutputs pi_l(const PlanReport& report) {
                           [&line](const Design& d) -> std::optional<float> {
                             if (!d.pi_l) return std::nullopt;
                             const float v = pi_l_value(line, *d.pi_l);
-                            const bool known = line.beside != nullptr
-                                                   ? !std::isnan(v)
-                                                   : d.pi_l->design.completed();
+                            const bool known = line.beside != nullptr ? !std::isnan(v)
+                                                                      : d.pi_l->design.completed();
                             return known ? std::optional<float>(v) : std::nullopt;
                           }});
   }

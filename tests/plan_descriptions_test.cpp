@@ -16,13 +16,43 @@ namespace {
 
 // Both networks with all their parts, one band refused by neither.
 plan::PlanReport report_in(std::string_view language) {
-  const plan::Parsed parsed = plan::parse_options(
-      {"--p-out",  "400",  "--e-supply",   "2500",  "--r-load",        "50",  "--exponent",
-       "1.5",      "--angle", "80",        "--q0",  "200",             "--u-min", "250",
-       "--filter-db", "45", "--c-tube",    "12",    "--c-var-min",     "8",   "--freq",
-       "3.6",      "14.15", "--network",   "pi-l",  "--coil-diameter", "50",  "--wire",
-       "2",        "--pitch", "4",         "--c1-max", "250",          "--c2-range", "20:1000",
-       "--lang",   std::string(language)});
+  const plan::Parsed parsed = plan::parse_options({"--p-out",
+                                                   "400",
+                                                   "--e-supply",
+                                                   "2500",
+                                                   "--r-load",
+                                                   "50",
+                                                   "--exponent",
+                                                   "1.5",
+                                                   "--angle",
+                                                   "80",
+                                                   "--q0",
+                                                   "200",
+                                                   "--u-min",
+                                                   "250",
+                                                   "--filter-db",
+                                                   "45",
+                                                   "--c-tube",
+                                                   "12",
+                                                   "--c-var-min",
+                                                   "8",
+                                                   "--freq",
+                                                   "3.6",
+                                                   "14.15",
+                                                   "--network",
+                                                   "pi-l",
+                                                   "--coil-diameter",
+                                                   "50",
+                                                   "--wire",
+                                                   "2",
+                                                   "--pitch",
+                                                   "4",
+                                                   "--c1-max",
+                                                   "250",
+                                                   "--c2-range",
+                                                   "20:1000",
+                                                   "--lang",
+                                                   std::string(language)});
   EXPECT_EQ(parsed.kind, plan::Parsed::Kind::run);
   return plan::make_report(parsed.options);
 }
@@ -43,8 +73,7 @@ TEST(PlanDescriptions, EveryLineOfEveryNetworkIsInEveryFormatOnce) {
     ASSERT_EQ(tanks.size(), 2u);
     const std::string whole = plan::table_report(report, plan::kWidestTable);
     // The grids: up to the warnings, after which the summary names values again.
-    const std::string table =
-        whole.substr(0, whole.find(plan::texts_of(report).warnings_heading));
+    const std::string table = whole.substr(0, whole.find(plan::texts_of(report).warnings_heading));
     const std::string csv = plan::csv_report(report);
     const std::string header = "," + csv.substr(0, csv.find('\n')) + ",";
     const plan::Json doc = plan::json_document(report);

@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "plan/app.hpp"
+#include "plan/number_text.hpp"
 #include "plan/option_table.hpp"
 #include "plan/options.hpp"
-#include "plan/number_text.hpp"
 #include "plan/outputs.hpp"
-#include "plan/tank_outputs.hpp"
 #include "plan/summary.hpp"
+#include "plan/tank_outputs.hpp"
 #include "plan_fixtures.hpp"
 #include "printer/numform.hpp"
 #include "printer/results.hpp"
