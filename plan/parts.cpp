@@ -137,6 +137,7 @@ PartsSummary summarise_parts(const std::vector<Design>& designs,
   PartsSummary s;
   std::vector<double> inductances_h;
   std::vector<Extremes> largest;
+  largest.reserve(kPartLines.size());
   for (const PartLine& line : kPartLines) largest.emplace_back(line.decimals);
   for (std::size_t k = 0; k < designs.size() && k < parts.size(); ++k) {
     if (!parts[k]) continue;

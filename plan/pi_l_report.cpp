@@ -70,6 +70,7 @@ const std::array<PiLLine, kPiLLineCount> kPiLLines{{
 }};
 
 float pi_l_value(const PiLLine& line, const PiLColumn& column) {
+  if (line.computed != nullptr) return line.computed(column);
   return line.beside != nullptr ? column.*line.beside : column.design.results.*line.result;
 }
 

@@ -20,6 +20,8 @@ struct PiLLine {
   std::string_view PlanTexts::*label;  // in the table
   float design::PiLResults::*result;   // the Pi-L's value, or nullptr
   float PiLColumn::*beside;            // the plain Pi's value beside it, or nullptr
+  // A value computed from the column, when neither of the above; NaN: not known.
+  float (*computed)(const PiLColumn&) = nullptr;
 };
 
 inline constexpr std::size_t kPiLLineCount = 31;

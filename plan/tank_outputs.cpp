@@ -82,6 +82,13 @@ TankOutputs plain_pi(const PlanReport& report) {
                             return results::value(line, d.record.results, d.record.pulse_coeffs);
                           }});
   }
+  for (const PlanLine& line : kPiPlanLines) {
+    tank.lines.push_back({line.key, "results", std::string(t.*line.label),
+                          [&line](const Design& d) -> std::optional<float> {
+                            if (!d.completed()) return std::nullopt;
+                            return line.value(d);
+                          }});
+  }
   tank.design = {pi_completed, pi_status_key, pi_status_text, pi_refusal_line,
                  nullptr,      pi_warnings,   pi_hot_cap};
   tank.csv_hot_cap = true;
@@ -127,6 +134,9 @@ TankOutputs pi_l(const PlanReport& report) {
 }
 
 }  // namespace
+
+// None yet: every value of the plain Pi is one of the file report's.
+const std::vector<PlanLine> kPiPlanLines{};
 
 const PlanTexts& texts_of(const PlanReport& report) {
   return plan_texts(report.language);

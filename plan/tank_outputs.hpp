@@ -3,8 +3,8 @@
 // The description of one network's outputs: its lines of values, its
 // status, warnings and parts. The plain Pi and the Pi-L each give one; the
 // table, CSV and JSON writers walk them the same way, so a value added to
-// both networks is one line in each network's list (results::kLines,
-// kPiLLines), a part one entry of kPartLines, and a new block of lines one
+// both networks is one line in each network's list (kPiPlanLines after
+// results::kLines, kPiLLines), a part one entry of kPartLines, and a new block of lines one
 // more description.
 
 #include <cstddef>
@@ -28,6 +28,16 @@ struct ValueLine {
   std::string label;       // in the table, in the report's language
   std::function<std::optional<float>(const Design&)> value;  // nullopt: not known there
 };
+
+// A value of the plain Pi that valvenet-plan shows after the file report's
+// (results::kLines): its key in the JSON "results", its label, its value
+// in a completed design.
+struct PlanLine {
+  std::string_view key;
+  std::string_view PlanTexts::*label;
+  float (*value)(const Design&);
+};
+extern const std::vector<PlanLine> kPiPlanLines;
 
 // What a network gives for one design.
 struct TankDesign {
