@@ -69,8 +69,8 @@ const std::array<PiLLine, kPiLLineCount> kPiLLines{{
     {"pi_h3_db", &T::pi_l_pi_h3_db, nullptr, &C::pi_h3_db},
 }};
 
-float pi_l_value(const PiLLine& line, const PiLColumn& column) {
-  if (line.computed != nullptr) return line.computed(column);
+float pi_l_value(const PiLLine& line, const PiLColumn& column, float f_mhz) {
+  if (line.computed != nullptr) return line.computed(column, f_mhz);
   return line.beside != nullptr ? column.*line.beside : column.design.results.*line.result;
 }
 

@@ -20,16 +20,17 @@ struct PiLLine {
   std::string_view PlanTexts::*label;  // in the table
   float design::PiLResults::*result;   // the Pi-L's value, or nullptr
   float PiLColumn::*beside;            // the plain Pi's value beside it, or nullptr
-  // A value computed from the column, when neither of the above; NaN: not known.
-  float (*computed)(const PiLColumn&) = nullptr;
+  // A value computed from the column at its frequency (MHz), when neither
+  // of the above; NaN: not known.
+  float (*computed)(const PiLColumn&, float f_mhz) = nullptr;
 };
 
 inline constexpr std::size_t kPiLLineCount = 31;
 extern const std::array<PiLLine, kPiLLineCount> kPiLLines;
 
-// The value of a line for a column; a plain-Pi value is there whatever
-// became of the Pi-L.
-float pi_l_value(const PiLLine& line, const PiLColumn& column);
+// The value of a line for a column at f_mhz, MHz; a plain-Pi value is
+// there whatever became of the Pi-L.
+float pi_l_value(const PiLLine& line, const PiLColumn& column, float f_mhz);
 
 // Why the Pi-L of a column was refused, in the language of t; empty
 // when it was completed.

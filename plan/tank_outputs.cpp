@@ -113,7 +113,7 @@ TankOutputs pi_l(const PlanReport& report) {
     tank.lines.push_back({line.key, "", std::string(t.*line.label),
                           [&line](const Design& d) -> std::optional<float> {
                             if (!d.pi_l) return std::nullopt;
-                            const float v = pi_l_value(line, *d.pi_l);
+                            const float v = pi_l_value(line, *d.pi_l, d.f_mhz);
                             const bool known = line.beside != nullptr ? !std::isnan(v)
                                                                       : d.pi_l->design.completed();
                             return known ? std::optional<float>(v) : std::nullopt;
