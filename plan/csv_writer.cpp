@@ -55,12 +55,12 @@ std::string header(const TankColumns& c) {
   const TankOutputs& tank = *c.tank;
   const std::string prefix(tank.key_prefix);
   std::string out;
-  if (!tank.network_column.empty()) out += ",network";
-  out += ',' + prefix + "status";
+  if (!tank.network_column.empty()) out += ',' + std::string(output_key::network);
+  out += ',' + prefix + std::string(output_key::status);
   for (const ValueLine* line : c.lines) out += ',' + prefix + std::string(line->key);
-  if (tank.csv_hot_cap) out += ",hot_cap_warning";
+  if (tank.csv_hot_cap) out += ',' + std::string(output_key::hot_cap_warning);
   for (const PartLine* line : c.parts) out += ',' + prefix + std::string(line->csv);
-  if (c.tuning) out += ',' + prefix + "tuning_reason";
+  if (c.tuning) out += ',' + prefix + std::string(output_key::tuning_reason);
   return out;
 }
 
@@ -92,7 +92,7 @@ std::string cells(const TankColumns& c, const Design& d, std::size_t k) {
 std::string csv_report(const PlanReport& report) {
   const std::vector<TankOutputs> tanks = tank_outputs(report);
   const std::vector<TankColumns> columns = columns_of(report, tanks);
-  std::string out = "f_mhz";
+  std::string out(output_key::f_mhz);
   for (const TankColumns& c : columns) out += header(c);
   out += '\n';
   for (std::size_t k = 0; k < report.designs.size(); ++k) {

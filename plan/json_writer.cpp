@@ -52,10 +52,10 @@ Json spans_json(const TankOutputs& tank) {
 // What a network gives for a design: its status, its reason when it has
 // one, its values (grouped, or each null where not known), its warnings.
 void tank_json(Json& j, const PlanTexts& t, const TankOutputs& tank, const Design& d) {
-  j["status"] = std::string(tank.design.status_key(d));
+  j[std::string(output_key::status)] = std::string(tank.design.status_key(d));
   if (tank.design.reason != nullptr) {
     const std::string why = tank.design.reason(t, d);
-    j["reason"] = why.empty() ? Json(nullptr) : Json(why);
+    j[std::string(output_key::reason)] = why.empty() ? Json(nullptr) : Json(why);
   }
   const bool completed = tank.design.completed(d);
   for (const ValueLine& line : tank.lines) {
@@ -68,10 +68,10 @@ void tank_json(Json& j, const PlanTexts& t, const TankOutputs& tank, const Desig
       j[std::string(line.group)][std::string(line.key)] = v ? Json(*v) : Json(nullptr);
     }
   }
-  j["hot_cap_warning"] = tank.design.hot_cap_warning(d);
+  j[std::string(output_key::hot_cap_warning)] = tank.design.hot_cap_warning(d);
   Json warnings = Json::array();
   for (const std::string& w : tank.design.warnings(t, d)) warnings.push_back(w);
-  j["warnings"] = warnings;
+  j[std::string(output_key::warnings)] = warnings;
 }
 
 // The groups of parts of design k of a network: null for a refused one.
@@ -167,7 +167,7 @@ Json design_json(const PlanReport& report, const std::vector<TankOutputs>& tanks
   const PlanTexts& t = texts_of(report);
   const Design& d = report.designs[k];
   Json j = Json::object();
-  j["f_mhz"] = d.f_mhz;
+  j[std::string(output_key::f_mhz)] = d.f_mhz;
   const TankOutputs& own = tanks.front();
   tank_json(j, t, own, d);
   for (std::size_t n = 1; n < tanks.size(); ++n) {
@@ -186,7 +186,7 @@ Json json_document(const PlanReport& report) {
   Json doc = Json::object();
   doc["inputs"] = inputs_json(report);
   doc["raise_q"] = report.raise_q;
-  doc["network"] = network_name(report.network);
+  doc[std::string(output_key::network)] = network_name(report.network);
 
   const std::vector<TankOutputs> tanks = tank_outputs(report);
   Json designs = Json::array();
@@ -200,7 +200,7 @@ Json json_document(const PlanReport& report) {
   summary["completed"] = s.completed;
   summary["refused"] = s.refused;
   if (s.spans && s.duties) {
-    summary["ranges"] = spans_json(tanks.front());
+    summary[std::string(output_key::ranges)] = spans_json(tanks.front());
     Json duties = Json::object();
     duties["c1"] = duty_json(s.duties->c1);
     duties["l"] = duty_json(s.duties->coil);
@@ -210,12 +210,13 @@ Json json_document(const PlanReport& report) {
     for (const float f : s.hot_cap_below_min_f_mhz) hot.push_back(f);
     summary["hot_cap_below_min_f_mhz"] = hot;
   } else {
-    summary["ranges"] = nullptr;
+    summary[std::string(output_key::ranges)] = nullptr;
     summary["maxima"] = nullptr;
   }
   for (std::size_t n = 1; n < tanks.size(); ++n) {
     if (*tanks[n].spans)
-      summary[std::string(tanks[n].key_prefix) + "ranges"] = spans_json(tanks[n]);
+      summary[std::string(tanks[n].key_prefix) + std::string(output_key::ranges)] =
+          spans_json(tanks[n]);
   }
   for (const TankOutputs& tank : tanks) {
     if (tank.parts->empty()) continue;

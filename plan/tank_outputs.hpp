@@ -29,6 +29,19 @@ struct ValueLine {
   std::function<std::optional<float>(const Design&)> value;  // nullopt: not known there
 };
 
+// The names the CSV's columns and the JSON's keys share, spelt once; each
+// network's CSV columns after its key prefix.
+namespace output_key {
+inline constexpr std::string_view f_mhz = "f_mhz";
+inline constexpr std::string_view status = "status";
+inline constexpr std::string_view hot_cap_warning = "hot_cap_warning";
+inline constexpr std::string_view network = "network";
+inline constexpr std::string_view tuning_reason = "tuning_reason";
+inline constexpr std::string_view reason = "reason";
+inline constexpr std::string_view warnings = "warnings";
+inline constexpr std::string_view ranges = "ranges";
+}  // namespace output_key
+
 // A value of the plain Pi that valvenet-plan shows after the file report's
 // (results::kLines): its key in the JSON "results", its label, its value
 // in a completed design.
