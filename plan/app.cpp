@@ -39,13 +39,13 @@ PlanReport make_report(const Options& o) {
   report.designs = design_all(o.inputs, o.f_mhz, o.raise_q);
   report.network = o.network;
   report.r_mid = o.r_mid;
-  if (o.network == Network::pi_l) add_pi_l(report.designs, o.r_mid, o.raise_q);
+  if (o.network == TankKind::pi_l) add_pi_l(report.designs, o.r_mid, o.raise_q);
   report.summary = summarise(report.designs);
   report.parts_options = o.parts;
   for (const Design& d : report.designs) report.parts.push_back(parts_of(d, o.inputs, o.parts));
   add_coil_loss(report.designs, report.parts, o.parts, false);
   report.parts_summary = summarise_parts(report.designs, report.parts, o.parts);
-  if (o.network == Network::pi_l) {
+  if (o.network == TankKind::pi_l) {
     for (const Design& d : report.designs) {
       report.pi_l_parts.push_back(d.pi_l ? pi_l_parts_of(d.pi_l->design, o.inputs, o.parts)
                                          : std::nullopt);

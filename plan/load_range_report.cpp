@@ -348,7 +348,7 @@ std::string load_range_csv(const PlanReport& report, std::string csv) {
     const std::size_t end = csv.find('\n', begin);
     out.append(csv, begin, end - begin);
     for (const bool pi_l : {false, true}) {
-      if (pi_l && report.network != Network::pi_l) continue;
+      if (pi_l && report.network != TankKind::pi_l) continue;
       out += line == 0 ? csv_cells(report, nullptr, pi_l, true)
                        : csv_cells(report, network_of(report, line - 1, pi_l), pi_l, false);
     }
@@ -449,7 +449,7 @@ void load_range_json(Json& doc, const PlanReport& report) {
     }
   }
   Json summary = summary_json(report, false);
-  if (report.network == Network::pi_l) summary["pi_l"] = summary_json(report, true);
+  if (report.network == TankKind::pi_l) summary["pi_l"] = summary_json(report, true);
   doc["summary"]["load_range"] = summary;
 }
 

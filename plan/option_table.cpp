@@ -226,7 +226,7 @@ const std::array<OptionSpec, kOptionCount> kOptions{{
      nullptr,
      1,
      [](const Settings& s) {
-       if (s.network != Network::pi_l) return std::optional<Kept>();
+       if (s.network != TankKind::pi_l) return std::optional<Kept>();
        return one(s.r_mid);
      },
      19},

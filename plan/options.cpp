@@ -204,11 +204,11 @@ void check_r_mid(const Texts& t, const Options& o, bool inputs_valid,
 // An Rm kept in a file is left unread when the network is the plain Pi.
 void read_network(const Texts& t, const Collected& c, Options& o, bool inputs_valid,
                   std::vector<std::string>& errors) {
-  constexpr std::array<Network, 2> kNetworks{Network::pi, Network::pi_l};
+  constexpr std::array<TankKind, 2> kNetworks{TankKind::pi, TankKind::pi_l};
   if (const std::optional<std::size_t> n = choice(t, c, O::network, errors)) {
     o.network = kNetworks[*n];
   }
-  if (o.network != Network::pi_l) {
+  if (o.network != TankKind::pi_l) {
     if (c.typed(O::r_mid)) errors.push_back(std::string(t.r_mid_without_pi_l));
     return;
   }

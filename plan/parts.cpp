@@ -4,8 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "printer/numform.hpp"
-
 namespace plan {
 
 namespace {
@@ -13,8 +11,6 @@ namespace {
 constexpr double kMetresPerMm = 1e-3;
 constexpr double kMmPerMetre = 1e3;
 constexpr double kHenriesPerMicrohenry = 1e-6;
-// The widest field of the number form, to compare values as printed.
-constexpr int kCompareWidth = 40;
 
 bool padded(const std::optional<tuning::Setting>& s) {
   return s && s->reason == tuning::Reason::padded;
@@ -53,7 +49,7 @@ Parts parts_for(const TankValues& v, const TypedInputs& typed, const PartsOption
 
 }  // namespace
 
-bool shows(PartGroup group, const PartsOptions& options, bool pi_l) {
+bool shows(PartGroup group, const PartsOptions& options, bool has_l2) {
   switch (group) {
     case PartGroup::ratings:
       return true;
@@ -62,7 +58,7 @@ bool shows(PartGroup group, const PartsOptions& options, bool pi_l) {
     case PartGroup::tuning:
       return options.capacitors.has_value();
     case PartGroup::l2_coil:
-      return pi_l && options.coil.has_value();
+      return has_l2 && options.coil.has_value();
   }
   return false;
 }
@@ -140,26 +136,22 @@ PartsSummary summarise_parts(const std::vector<Design>& designs,
                              const PartsOptions& options) {
   PartsSummary s;
   std::vector<double> inductances_h;
+  std::vector<Extremes> largest;
+  largest.reserve(kPartLines.size());
+  for (const PartLine& line : kPartLines) largest.emplace_back(line.decimals);
   for (std::size_t k = 0; k < designs.size() && k < parts.size(); ++k) {
     if (!parts[k]) continue;
     const float f = designs[k].f_mhz;
     for (std::size_t i = 0; i < kPartLines.size(); ++i) {
-      const PartLine& line = kPartLines[i];
-      const std::optional<double> v = line.value(*parts[k]);
-      if (!line.summary_max || !v || std::isnan(*v)) continue;
-      const auto x = static_cast<float>(*v);
-      std::optional<AtFrequency>& best = s.largest[i];
-      const auto shown = [&](float y) { return numform::fixed(y, kCompareWidth, line.decimals); };
-      // The largest, named at the lowest frequency among those printed the same.
-      if (!best || x > best->value) {
-        const bool same = best && shown(x) == shown(best->value);
-        best = AtFrequency{x, same ? std::min(best->f_mhz, f) : f};
-      } else if (shown(x) == shown(best->value) && f < best->f_mhz) {
-        best->f_mhz = f;
-      }
+      const std::optional<double> v = kPartLines[i].value(*parts[k]);
+      if (v) largest[i].visit(static_cast<float>(*v), f);
     }
     inductances_h.push_back(parts[k]->coil_h);
     s.tap_f_mhz.push_back(f);
+  }
+  for (std::size_t i = 0; i < kPartLines.size(); ++i) {
+    if (kPartLines[i].summary_name != nullptr && !largest[i].empty())
+      s.largest[i] = largest[i].max();
   }
   if (options.coil && !inductances_h.empty()) {
     s.coil = coil::tapped(inductances_h, geometry(*options.coil));

@@ -12,11 +12,13 @@
 
 namespace plan {
 
-enum class Network { pi, pi_l };
+// The tank valvenet-plan designs (--network): the plain Pi, or the Pi-L
+// beside it.
+enum class TankKind { pi, pi_l };
 
 // The report's name of a network, and the word of --network: "pi" or "pi-l".
-inline std::string_view network_name(Network n) {
-  return n == Network::pi_l ? "pi-l" : "pi";
+inline std::string_view network_name(TankKind n) {
+  return n == TankKind::pi_l ? "pi-l" : "pi";
 }
 
 // The default intermediate resistance of --r-mid, ohm: a few times a 50-ohm

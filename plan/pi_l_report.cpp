@@ -1,7 +1,6 @@
 #include "plan/pi_l_report.hpp"
 
 #include <array>
-#include <cmath>
 
 #include "plan/number_text.hpp"
 
@@ -18,11 +17,9 @@ std::string message_number(float v, int decimals) {
   return fixed_text(static_cast<double>(v), decimals);
 }
 
-bool known(const PiLLine& line, const PiLColumn& column) {
-  return line.beside != nullptr ? !std::isnan(column.*line.beside) : column.design.completed();
-}
+}  // namespace
 
-const char* status_name(design::PiLOutcome o) {
+std::string_view pi_l_status_key(design::PiLOutcome o) {
   switch (o) {
     case design::PiLOutcome::completed:
       return "completed";
@@ -35,8 +32,6 @@ const char* status_name(design::PiLOutcome o) {
   }
   return "refused";
 }
-
-}  // namespace
 
 // In the order of the table: the elements, the Pi-L's figures, the element
 // duties, the bands, and the discriminations with the plain Pi's beside them.
@@ -74,7 +69,8 @@ const std::array<PiLLine, kPiLLineCount> kPiLLines{{
     {"pi_h3_db", &T::pi_l_pi_h3_db, nullptr, &C::pi_h3_db},
 }};
 
-float pi_l_value(const PiLLine& line, const PiLColumn& column) {
+float pi_l_value(const PiLLine& line, const PiLColumn& column, float f_mhz) {
+  if (line.computed != nullptr) return line.computed(column, f_mhz);
   return line.beside != nullptr ? column.*line.beside : column.design.results.*line.result;
 }
 
@@ -103,36 +99,6 @@ std::vector<std::string> pi_l_warning_texts(const PiLColumn& column, const PlanT
     out.push_back(fill(t.pi_l_q_below_1, {q_l}));
   } else if (column.design.l_section_q == warnings::LSectionQ::above_10) {
     out.push_back(fill(t.pi_l_q_above_10, {q_l}));
-  }
-  return out;
-}
-
-Json pi_l_json(const PiLColumn& column, const PlanTexts& t) {
-  Json j = Json::object();
-  j["status"] = status_name(column.design.outcome);
-  const std::string why = pi_l_refusal(column, t);
-  j["reason"] = why.empty() ? Json(nullptr) : Json(why);
-  for (const PiLLine& line : kPiLLines) {
-    j[std::string(line.key)] = known(line, column) ? Json(pi_l_value(line, column)) : Json(nullptr);
-  }
-  j["hot_cap_warning"] = column.design.hot_cap_warning;
-  Json warnings = Json::array();
-  for (const std::string& w : pi_l_warning_texts(column, t)) warnings.push_back(w);
-  j["warnings"] = warnings;
-  return j;
-}
-
-std::string pi_l_csv_header() {
-  std::string out = ",network,pi_l_status";
-  for (const PiLLine& line : kPiLLines) out += ",pi_l_" + std::string(line.key);
-  return out;
-}
-
-std::string pi_l_csv_row(const PiLColumn& column) {
-  std::string out = ",pi-l," + std::string(status_name(column.design.outcome));
-  for (const PiLLine& line : kPiLLines) {
-    out += ',';
-    if (known(line, column)) out += float_text(pi_l_value(line, column));
   }
   return out;
 }

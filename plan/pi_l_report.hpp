@@ -1,15 +1,15 @@
 #pragma once
 
 // The description of the Pi-L's values: for every value of a Pi-L design,
-// its CSV and JSON key and its label. The table, the CSV, the JSON and the
-// summary walk it, so a new value is one entry here.
+// its CSV and JSON key and its label. plan/tank_outputs.cpp gives it to
+// the writers as the Pi-L's lines, so a new value is one entry here.
 
 #include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "plan/outputs.hpp"
 #include "plan/pi_l_column.hpp"
 #include "plan/texts.hpp"
 
@@ -20,14 +20,17 @@ struct PiLLine {
   std::string_view PlanTexts::*label;  // in the table
   float design::PiLResults::*result;   // the Pi-L's value, or nullptr
   float PiLColumn::*beside;            // the plain Pi's value beside it, or nullptr
+  // A value computed from the column at its frequency (MHz), when neither
+  // of the above; NaN: not known.
+  float (*computed)(const PiLColumn&, float f_mhz) = nullptr;
 };
 
 inline constexpr std::size_t kPiLLineCount = 31;
 extern const std::array<PiLLine, kPiLLineCount> kPiLLines;
 
-// The value of a line for a column; a plain-Pi value is there whatever
-// became of the Pi-L.
-float pi_l_value(const PiLLine& line, const PiLColumn& column);
+// The value of a line for a column at f_mhz, MHz; a plain-Pi value is
+// there whatever became of the Pi-L.
+float pi_l_value(const PiLLine& line, const PiLColumn& column, float f_mhz);
 
 // Why the Pi-L of a column was refused, in the language of t; empty
 // when it was completed.
@@ -36,13 +39,7 @@ std::string pi_l_refusal(const PiLColumn& column, const PlanTexts& t);
 // The Pi-L's warnings of a completed design, in the language of t.
 std::vector<std::string> pi_l_warning_texts(const PiLColumn& column, const PlanTexts& t);
 
-// The "pi_l" object of a design in the JSON: status, reason (null when
-// completed), every value (null when it is not known), warnings.
-Json pi_l_json(const PiLColumn& column, const PlanTexts& t);
-
-// The CSV's Pi-L columns: the header's part (with its leading comma) and
-// one row's part.
-std::string pi_l_csv_header();
-std::string pi_l_csv_row(const PiLColumn& column);
+// The CSV's and JSON's word for the outcome of a Pi-L design.
+std::string_view pi_l_status_key(design::PiLOutcome outcome);
 
 }  // namespace plan

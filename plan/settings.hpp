@@ -17,7 +17,7 @@ struct Settings {
   TypedInputs inputs;
   std::vector<float> f_mhz;  // in the order given
   bool raise_q = false;
-  Network network = Network::pi;
+  TankKind network = TankKind::pi;
   float r_mid = kDefaultRMid;  // ohm, of the Pi-L
   PartsOptions parts;
   Language language = Language::ru;

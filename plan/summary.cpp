@@ -14,43 +14,9 @@ namespace {
 // stage design gives (up to 1e35 with three decimals).
 constexpr int kCompareWidth = 40;
 
-// Keeps the values of one quantity as the designs are visited; the
-// extremes are decided at the end, by the printed form.
-class Extremes {
- public:
-  explicit Extremes(int decimals) : decimals_(decimals) {}
-  void visit(float value, float f_mhz) {
-    if (!std::isnan(value)) seen_.push_back({value, f_mhz});
-  }
-  Span span() const { return {extreme(false), extreme(true)}; }
-  AtFrequency max() const { return extreme(true); }
-
- private:
-  std::string printed(float v) const { return numform::fixed(v, kCompareWidth, decimals_); }
-
-  // The largest (or smallest) value, named at the lowest frequency among
-  // the designs that print the same.
-  AtFrequency extreme(bool largest) const {
-    AtFrequency best;
-    if (seen_.empty()) return best;
-    best = seen_.front();
-    for (const AtFrequency& a : seen_) {
-      if (largest ? a.value > best.value : a.value < best.value) best.value = a.value;
-    }
-    const std::string shown = printed(best.value);
-    bool named = false;
-    for (const AtFrequency& a : seen_) {
-      if (printed(a.value) == shown && (!named || a.f_mhz < best.f_mhz)) {
-        best.f_mhz = a.f_mhz;
-        named = true;
-      }
-    }
-    return best;
-  }
-
-  int decimals_;
-  std::vector<AtFrequency> seen_;
-};
+std::string printed(float v, int decimals) {
+  return numform::fixed(v, kCompareWidth, decimals);
+}
 
 struct DutyExtremes {
   Extremes current{kCurrentDecimals}, voltage{kVoltageDecimals}, reactive{kReactiveDecimals};
@@ -69,28 +35,86 @@ bool hot_cap_below_min(const stage::StageRecord& record) {
   return in.c_tube + in.c_var_min > design::final_network(record).c1;
 }
 
-// The Pi-L's element ranges, when any Pi-L design completed.
-std::optional<PiLSpans> pi_l_spans(const std::vector<Design>& designs) {
-  Extremes c1{kSpanDecimals}, l1{kSpanDecimals}, c2{kSpanDecimals}, l2{kSpanDecimals};
+// The ranges of a list's elements over the designs that pass.
+template <typename Pass>
+std::optional<Spans> spans_over(const std::vector<Design>& designs,
+                                const std::vector<SpanValue>& list, const Pass& pass) {
+  std::vector<Extremes> seen(list.size(), Extremes(kSpanDecimals));
   bool any = false;
   for (const Design& d : designs) {
-    if (!d.pi_l || !d.pi_l->design.completed()) continue;
-    const design::PiLResults& r = d.pi_l->design.results;
-    c1.visit(r.c1_total_pf, d.f_mhz);
-    l1.visit(r.l1_uh, d.f_mhz);
-    c2.visit(r.c2_pf, d.f_mhz);
-    l2.visit(r.l2_uh, d.f_mhz);
+    if (!pass(d)) continue;
+    for (std::size_t i = 0; i < list.size(); ++i) seen[i].visit(list[i].value(d), d.f_mhz);
     any = true;
   }
   if (!any) return std::nullopt;
-  return PiLSpans{c1.span(), l1.span(), c2.span(), l2.span()};
+  Spans out;
+  for (const Extremes& e : seen) out.push_back(e.span());
+  return out;
+}
+
+float pi_result(const Design& d, float stage::StageResults::*r) {
+  return d.record.results.*r;
+}
+
+float pi_l_result(const Design& d, float design::PiLResults::*r) {
+  return d.pi_l->design.results.*r;
 }
 
 }  // namespace
 
+const std::vector<SpanValue> kPiSpans{
+    {"c1_total_pf", &PlanTexts::span_c1,
+     [](const Design& d) { return pi_result(d, &stage::StageResults::c1_total_pf); }},
+    {"c_hot_pf", &PlanTexts::span_c_hot,
+     [](const Design& d) { return pi_result(d, &stage::StageResults::c_hot_pf); }},
+    {"l_uh", &PlanTexts::span_l,
+     [](const Design& d) { return pi_result(d, &stage::StageResults::l_uh); }},
+    {"c2_pf", &PlanTexts::span_c2,
+     [](const Design& d) { return pi_result(d, &stage::StageResults::c2_pf); }},
+};
+
+const std::vector<SpanValue> kPiLSpans{
+    {"c1_total_pf", &PlanTexts::pi_l_c1_total_pf,
+     [](const Design& d) { return pi_l_result(d, &design::PiLResults::c1_total_pf); }},
+    {"l1_uh", &PlanTexts::pi_l_l1_uh,
+     [](const Design& d) { return pi_l_result(d, &design::PiLResults::l1_uh); }},
+    {"c2_pf", &PlanTexts::pi_l_c2_pf,
+     [](const Design& d) { return pi_l_result(d, &design::PiLResults::c2_pf); }},
+    {"l2_uh", &PlanTexts::pi_l_l2_uh,
+     [](const Design& d) { return pi_l_result(d, &design::PiLResults::l2_uh); }},
+};
+
+const Span& span_of(const Spans& spans, const std::vector<SpanValue>& list, std::string_view key) {
+  for (std::size_t i = 0; i < list.size() && i < spans.size(); ++i) {
+    if (list[i].key == key) return spans[i];
+  }
+  return spans.at(list.size());  // no such key: out of range
+}
+
+void Extremes::visit(float value, float f_mhz) {
+  if (!std::isnan(value)) seen_.push_back({value, f_mhz});
+}
+
+AtFrequency Extremes::extreme(bool largest) const {
+  AtFrequency best;
+  if (seen_.empty()) return best;
+  best = seen_.front();
+  for (const AtFrequency& a : seen_) {
+    if (largest ? a.value > best.value : a.value < best.value) best.value = a.value;
+  }
+  const std::string shown = printed(best.value, decimals_);
+  bool named = false;
+  for (const AtFrequency& a : seen_) {
+    if (printed(a.value, decimals_) == shown && (!named || a.f_mhz < best.f_mhz)) {
+      best.f_mhz = a.f_mhz;
+      named = true;
+    }
+  }
+  return best;
+}
+
 Summary summarise(const std::vector<Design>& designs) {
   Summary s;
-  Extremes c1{kSpanDecimals}, c_hot{kSpanDecimals}, l{kSpanDecimals}, c2{kSpanDecimals};
   DutyExtremes d_c1, d_coil, d_c2;
   for (const Design& d : designs) {
     if (!d.completed()) {
@@ -99,20 +123,17 @@ Summary summarise(const std::vector<Design>& designs) {
     }
     ++s.completed;
     const stage::StageResults& r = d.record.results;
-    c1.visit(r.c1_total_pf, d.f_mhz);
-    c_hot.visit(r.c_hot_pf, d.f_mhz);
-    l.visit(r.l_uh, d.f_mhz);
-    c2.visit(r.c2_pf, d.f_mhz);
     d_c1.visit(r.i_c1_a, r.q_c1_var, d.f_mhz);
     d_coil.visit(r.i_coil_a, r.q_l_var, d.f_mhz);
     d_c2.visit(r.i_c2_a, r.q_c2_var, d.f_mhz);
     if (hot_cap_below_min(d.record)) s.hot_cap_below_min_f_mhz.push_back(d.f_mhz);
   }
   if (s.completed > 0) {
-    s.spans = ElementSpans{c1.span(), c_hot.span(), l.span(), c2.span()};
     s.duties = ElementDuties{d_c1.duty(), d_coil.duty(), d_c2.duty()};
   }
-  s.pi_l_spans = pi_l_spans(designs);
+  s.spans = spans_over(designs, kPiSpans, [](const Design& d) { return d.completed(); });
+  s.pi_l_spans = spans_over(designs, kPiLSpans,
+                            [](const Design& d) { return d.pi_l && d.pi_l->design.completed(); });
   return s;
 }
 

@@ -7,6 +7,7 @@
 // are the console programs' (text/, printer/results.hpp), referred to, not
 // copied. A pattern's %1, %2, ... are filled by fill().
 
+#include <cstddef>
 #include <string>
 
 #include "plan/text_fields.hpp"
@@ -23,13 +24,12 @@ inline const PlanTexts& plan_texts(Language language = Language::ru) {
 
 // The label of a result in the table: the file report's numbered label
 // (without its tabs and "= "), in the language of the texts.
-inline std::string result_label(const PlanTexts& t, const results::Line& line) {
-  std::string label = results::file_label(line);
-  if (t.language == Language::en) {
-    for (const EnglishLabel& e : kEnglishResultLabels) {
-      if (e.key == line.key) label = results::numbered(line.file_number, e.label);
-    }
-  }
+// i : the line's index in results::kLines, < results::kLineCount
+inline std::string result_label(const PlanTexts& t, std::size_t i) {
+  const results::Line& line = results::kLines<text::Encoding::utf8>.at(i);
+  std::string label = t.language == Language::en
+                          ? results::numbered(line.file_number, kEnglishResultLabels.at(i).label)
+                          : results::file_label(line);
   if (!label.empty() && label.front() == ' ') label.erase(0, 1);
   while (!label.empty() && (label.back() == ' ' || label.back() == '\t' || label.back() == '=')) {
     label.pop_back();

@@ -183,13 +183,16 @@ TEST(PlanSummary, RangesAndLargestDutiesWithTheirFrequencies) {
   EXPECT_EQ(s.refused, 1);
   ASSERT_TRUE(s.spans && s.duties);
   // C1, L and C2 fall with the frequency.
-  EXPECT_EQ(s.spans->c1_total_pf.max.value, designs[0].record.results.c1_total_pf);
-  EXPECT_EQ(s.spans->c1_total_pf.max.f_mhz, 1.85f);
-  EXPECT_EQ(s.spans->c1_total_pf.min.value, designs[2].record.results.c1_total_pf);
-  EXPECT_EQ(s.spans->c1_total_pf.min.f_mhz, 28.5f);
-  EXPECT_EQ(s.spans->l_uh.min.f_mhz, 28.5f);
-  EXPECT_EQ(s.spans->c2_pf.max.f_mhz, 1.85f);
-  EXPECT_EQ(s.spans->c_hot_pf.min.value, designs[2].record.results.c_hot_pf);
+  EXPECT_EQ(plan::span_of(*s.spans, plan::kPiSpans, "c1_total_pf").max.value,
+            designs[0].record.results.c1_total_pf);
+  EXPECT_EQ(plan::span_of(*s.spans, plan::kPiSpans, "c1_total_pf").max.f_mhz, 1.85f);
+  EXPECT_EQ(plan::span_of(*s.spans, plan::kPiSpans, "c1_total_pf").min.value,
+            designs[2].record.results.c1_total_pf);
+  EXPECT_EQ(plan::span_of(*s.spans, plan::kPiSpans, "c1_total_pf").min.f_mhz, 28.5f);
+  EXPECT_EQ(plan::span_of(*s.spans, plan::kPiSpans, "l_uh").min.f_mhz, 28.5f);
+  EXPECT_EQ(plan::span_of(*s.spans, plan::kPiSpans, "c2_pf").max.f_mhz, 1.85f);
+  EXPECT_EQ(plan::span_of(*s.spans, plan::kPiSpans, "c_hot_pf").min.value,
+            designs[2].record.results.c_hot_pf);
   float most = 0.0f;
   float at = 0.0f;
   for (std::size_t i = 0; i < 3; ++i) {
@@ -232,8 +235,9 @@ TEST(PlanSummary, AnExtremeSharedWithinPrintRoundingNamesTheLowestFrequency) {
       {s.duties->c1.current_a, 7.2881f, 7.1f},            // shared to 3 decimals
       {s.duties->c1.reactive_var, 1000.0f, 28.5f},        // 1000.0 and 999.9 differ
       {s.duties->c1.voltage_v, 1000.0f / 7.2881f, 7.1f},  // 137.2 twice
-      {s.spans->c2_pf.min, 100.0001f, 1.85f},             // 100.000 three times
-      {s.spans->c2_pf.max, 100.0004f, 1.85f},
+      {plan::span_of(*s.spans, plan::kPiSpans, "c2_pf").min, 100.0001f,
+       1.85f},  // 100.000 three times
+      {plan::span_of(*s.spans, plan::kPiSpans, "c2_pf").max, 100.0004f, 1.85f},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.got.value, c.value);

@@ -13,10 +13,12 @@
 #include <vector>
 
 #include "plan/app.hpp"
+#include "plan/number_text.hpp"
 #include "plan/option_table.hpp"
 #include "plan/options.hpp"
 #include "plan/outputs.hpp"
 #include "plan/summary.hpp"
+#include "plan/tank_outputs.hpp"
 #include "plan_fixtures.hpp"
 #include "printer/numform.hpp"
 #include "printer/results.hpp"
@@ -172,7 +174,7 @@ TEST(PlanOutput, JsonReadsBackToTheRecordsFloats) {
   const plan::Json& s = doc["summary"];
   EXPECT_EQ(s["completed"].get<int>(), r.summary.completed);
   EXPECT_EQ(s["refused"].get<int>(), 1);
-  const plan::Span& c1 = r.summary.spans->c1_total_pf;
+  const plan::Span& c1 = plan::span_of(*r.summary.spans, plan::kPiSpans, "c1_total_pf");
   EXPECT_TRUE(same_bits(s["ranges"]["c1_total_pf"]["min"].get<float>(), c1.min.value));
   EXPECT_TRUE(same_bits(s["ranges"]["c1_total_pf"]["max_f_mhz"].get<float>(), c1.max.f_mhz));
   for (const char* name : {"c_hot_pf", "l_uh", "c2_pf"}) EXPECT_TRUE(s["ranges"].contains(name));

@@ -70,7 +70,7 @@ TEST(PlanPiL, OptionsRefuseWhatCannotBeDesignedNamingTheOptionAndTheValues) {
     a.insert(a.end(), {"--network", "pi-l"});
     return a;
   }());
-  EXPECT_EQ(defaults.options.network, plan::Network::pi_l);
+  EXPECT_EQ(defaults.options.network, plan::TankKind::pi_l);
   EXPECT_EQ(defaults.options.r_mid, 300.0f);
   EXPECT_EQ(run({"--r-mid", "40", "--network", "pi-l"}).status, 2);
 }

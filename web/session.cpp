@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "plan/app.hpp"
+#include "plan/number_text.hpp"
 #include "plan/options.hpp"
 #include "plan/plot.hpp"
 #include "plan/saved.hpp"
