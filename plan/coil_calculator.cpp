@@ -44,7 +44,7 @@ bool is_value(const CoilLine& line) {
 }
 
 void table_block(std::string& out, const CoilAt& c, const PlanTexts& t) {
-  out += "\n " + fill(t.coil_calc_at, {fixed_text(c.f_mhz, 3)}) + '\n';
+  out += "\n " + fill(t.coil_calc_at, {fixed_text(static_cast<double>(c.f_mhz), 3)}) + '\n';
   for (const CoilLine& line : kCoilLines) {
     if (!is_value(line)) continue;
     const std::string label = line_label(t, line);

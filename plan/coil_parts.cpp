@@ -28,7 +28,7 @@ void add_coil_loss(const std::vector<Design>& designs, std::vector<std::optional
     // The plain Pi's network efficiency, 1 - Q_L / Q0, with the coil's own
     // apparent Q as Q0; none where the coil is no inductor (Q_apparent <= 0).
     if (!pi_l && p.coil_at_f && p.coil_at_f->q_apparent > 0.0) {
-      const double q_loaded = designs[k].record.results.q_loaded;
+      const auto q_loaded = static_cast<double>(designs[k].record.results.q_loaded);
       p.coil_eff_network_pct = (1.0 - q_loaded / p.coil_at_f->q_apparent) * kPercent;
     }
   }

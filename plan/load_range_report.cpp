@@ -139,10 +139,12 @@ NetworkLoadRange network_range(const retune::Stage& stage, const LoadRangeAsk& a
 
 // The ask of one network: the variables with that network's nominal padders.
 LoadRangeAsk ask_of(const Settings& s, const std::optional<Parts>& parts) {
-  LoadRangeAsk ask{*s.swr, s.inputs.filter_db, s.parts.margin, std::nullopt};
+  LoadRangeAsk ask{static_cast<double>(*s.swr), static_cast<double>(s.inputs.filter_db),
+                   static_cast<double>(s.parts.margin), std::nullopt};
   if (!s.parts.capacitors) return ask;
   const CapacitorOptions& c = *s.parts.capacitors;
-  Variables v{s.inputs.c_var_min, c.c1_max_pf, c.c2_min_pf, c.c2_max_pf, 0.0, 0.0};
+  const auto d = [](float x) { return static_cast<double>(x); };
+  Variables v{d(s.inputs.c_var_min), d(c.c1_max_pf), d(c.c2_min_pf), d(c.c2_max_pf), 0.0, 0.0};
   if (parts && parts->c1) v.c1_nominal_padder_pf = parts->c1->padder_pf;
   if (parts && parts->c2) v.c2_nominal_padder_pf = parts->c2->padder_pf;
   ask.variables = v;
@@ -216,8 +218,8 @@ void table_block(std::string& out, const PlanReport& report, const Design& d,
   const LoadRange& r = n.range;
   out += ' ' +
          fill(pi_l ? t.lr_pi_l_heading : t.lr_heading,
-              {trimmed_fixed(d.f_mhz, 3), std::to_string(r.points.size()), float_text(*report.swr),
-               float_text(report.inputs.r_load)}) +
+              {trimmed_fixed(static_cast<double>(d.f_mhz), 3), std::to_string(r.points.size()),
+               float_text(*report.swr), float_text(report.inputs.r_load)}) +
          '\n';
   std::size_t width = 0;
   for (const LoadRangeEntry& e : kLoadRangeEntries) {
@@ -283,9 +285,10 @@ void table_summary(std::string& out, const PlanReport& report, bool pi_l) {
     if (l.at.load < 0) continue;
     const LoadPoint& p = point_at(report, l, pi_l);
     out += "   " +
-           fill(t.lr_summary_line, {label_of(t, e), trimmed_fixed(l.at.value, e.decimals),
-                                    trimmed_fixed(report.designs[l.design].f_mhz, 3),
-                                    load_text(t, p.r_ohm, p.x_ohm)}) +
+           fill(t.lr_summary_line,
+                {label_of(t, e), trimmed_fixed(l.at.value, e.decimals),
+                 trimmed_fixed(static_cast<double>(report.designs[l.design].f_mhz), 3),
+                 load_text(t, p.r_ohm, p.x_ohm)}) +
            '\n';
   }
 }

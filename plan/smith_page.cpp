@@ -42,7 +42,7 @@ SmithTexts smith_texts(const PlanTexts& t) {
 std::string smith_page(const PlanReport& report, std::size_t index, const PlanTexts& t) {
   const Design& d = report.designs.at(index);
   const bool pi_l = report.network == TankKind::pi_l;
-  const std::string f = fixed_text(d.f_mhz, 3);
+  const std::string f = fixed_text(static_cast<double>(d.f_mhz), 3);
   const std::string title = fill(pi_l ? t.smith_title_pi_l : t.smith_title_pi, {f});
   const DesignLoadRange& ranges = report.load_ranges.at(index);
   const std::optional<NetworkLoadRange>& range = pi_l ? ranges.pi_l : ranges.pi;

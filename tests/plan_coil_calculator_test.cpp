@@ -49,8 +49,9 @@ TEST(PlanCoilCalculator, GivesEvaluatesNumbersForTheReferenceCoils) {
     ASSERT_EQ(r.status, 0) << r.err;
     const nlohmann::json j = nlohmann::json::parse(r.out)["coils"].at(0);
     const plan::CoilOptions o{number(c.coil.d), number(c.coil.wire), number(c.coil.pitch)};
-    const coil_loss::Values v = coil_loss::evaluate(number(c.coil.turns), plan::geometry(o),
-                                                    static_cast<double>(number(c.coil.f)) * 1e6);
+    const coil_loss::Values v =
+        coil_loss::evaluate(static_cast<double>(number(c.coil.turns)), plan::geometry(o),
+                            static_cast<double>(number(c.coil.f)) * 1e6);
     EXPECT_EQ(j["l_uh"].get<double>(), v.inductance_h * 1e6);
     EXPECT_EQ(j["r_ohm"].get<double>(), v.r_ohm);
     EXPECT_EQ(j["q"].get<double>(), v.q);
@@ -149,7 +150,7 @@ TEST(PlanCoilCalculator, EachBandsCoilIsEvaluatedAtItsTurnsAndFrequency) {
       EXPECT_EQ(p.coil_at_f->q_apparent, v.q_apparent);
       EXPECT_EQ(p.coil_at_f->srf_hz, v.srf_hz);
       if (network == "pi") {
-        const double q_l = r.designs[k].record.results.q_loaded;
+        const auto q_l = static_cast<double>(r.designs[k].record.results.q_loaded);
         EXPECT_DOUBLE_EQ(*p.coil_eff_network_pct, 100.0 * (1.0 - q_l / v.q_apparent));
         EXPECT_FALSE(p.l2_coil_at_f);
       } else {
