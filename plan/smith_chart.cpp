@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 #include <utility>
+
+#include "plan/svg.hpp"
 
 namespace plan {
 
@@ -13,60 +14,14 @@ namespace {
 
 using Complex = std::complex<double>;
 
-// --- Page primitives: numbers, escaping and elements. Kept apart from the
-// chart so they can join the other writers' SVG helper.
+using svg::circle;
+using svg::escape;
+using svg::text;
+using svg::TextStyle;
+using svg::trimmed;
 
 std::string fixed(double v, int decimals) {
-  std::array<char, 64> buf{};
-  std::snprintf(buf.data(), buf.size(), "%.*f", decimals, v);
-  return buf.data();
-}
-
-// A value for a person: at most two decimals, trailing zeros dropped.
-std::string trimmed(double v) {
-  std::string s = fixed(v, 2);
-  while (s.find('.') != std::string::npos && (s.back() == '0' || s.back() == '.')) s.pop_back();
-  return s;
-}
-
-std::string escape(std::string_view s) {
-  std::string out;
-  for (const char c : s) {
-    if (c == '&') {
-      out += "&amp;";
-    } else if (c == '<') {
-      out += "&lt;";
-    } else if (c == '>') {
-      out += "&gt;";
-    } else if (c == '"') {
-      out += "&quot;";
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
-struct TextStyle {
-  double size = 12.0;
-  std::string_view anchor = "start";
-  std::string_view fill = "#222";
-  bool bold = false;
-  bool halo = false;  // a white outline, to stay legible over lines
-};
-
-void text(std::string& out, double x, double y, std::string_view s, const TextStyle& st = {}) {
-  out += "<text x=\"" + fixed(x, 1) + "\" y=\"" + fixed(y, 1) + "\" font-size=\"" +
-         fixed(st.size, 1) + "\" text-anchor=\"" + std::string(st.anchor) + "\" fill=\"" +
-         std::string(st.fill) + "\"";
-  if (st.bold) out += " font-weight=\"bold\"";
-  if (st.halo) out += " stroke=\"white\" stroke-width=\"3\" paint-order=\"stroke\"";
-  out += '>' + escape(s) + "</text>\n";
-}
-
-void circle(std::string& out, double cx, double cy, double r, std::string_view attributes) {
-  out += "<circle cx=\"" + fixed(cx, 2) + "\" cy=\"" + fixed(cy, 2) + "\" r=\"" + fixed(r, 2) +
-         "\" " + std::string(attributes) + "/>\n";
+  return svg::num(v, decimals);
 }
 
 // --- The chart.

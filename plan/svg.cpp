@@ -44,6 +44,7 @@ void text(std::string& out, double x, double y, std::string_view s, const TextSt
   out += "<text x=\"" + num(x, 1) + "\" y=\"" + num(y, 1) + "\" font-size=\"" + num(st.size, 1) +
          "\" text-anchor=\"" + std::string(st.anchor) + "\" fill=\"" + std::string(st.fill) + "\"";
   if (st.bold) out += " font-weight=\"bold\"";
+  if (st.halo) out += " stroke=\"white\" stroke-width=\"3\" paint-order=\"stroke\"";
   out += '>';
   out += escape(s);
   out += "</text>\n";
@@ -64,6 +65,17 @@ void rect(std::string& out, double x, double y, double w, double h, std::string_
          "\" height=\"" + num(h, 2) + "\" fill=\"" + std::string(fill) + "\"";
   if (!extra.empty()) out += ' ' + std::string(extra);
   out += "/>\n";
+}
+
+void circle(std::string& out, double cx, double cy, double r, std::string_view attributes) {
+  out += "<circle cx=\"" + num(cx, 2) + "\" cy=\"" + num(cy, 2) + "\" r=\"" + num(r, 2) + "\" " +
+         std::string(attributes) + "/>\n";
+}
+
+std::string trimmed(double v) {
+  std::string s = num(v, 2);
+  while (s.find('.') != std::string::npos && (s.back() == '0' || s.back() == '.')) s.pop_back();
+  return s;
 }
 
 }  // namespace plan::svg

@@ -25,6 +25,7 @@ struct TextStyle {
   std::string_view anchor = "start";
   std::string_view fill = "#222";
   bool bold = false;
+  bool halo = false;  // a white outline, to stay legible over lines
 };
 
 // <text> at (x, y) with s escaped.
@@ -37,5 +38,11 @@ void line(std::string& out, double x1, double y1, double x2, double y2, std::str
 // <rect> of w by h at (x, y); extra: more attributes, written as given.
 void rect(std::string& out, double x, double y, double w, double h, std::string_view fill,
           std::string_view extra = "");
+
+// <circle> of radius r at (cx, cy); attributes: written as given.
+void circle(std::string& out, double cx, double cy, double r, std::string_view attributes);
+
+// v with at most two decimals, trailing zeros dropped: a value for a person.
+std::string trimmed(double v);
 
 }  // namespace plan::svg
