@@ -11,6 +11,7 @@
 #include <string>
 
 #include "plan/text_fields.hpp"
+#include "plan/text_list.hpp"
 #include "plan/texts_en.hpp"
 #include "plan/texts_ru.hpp"
 #include "printer/results.hpp"
