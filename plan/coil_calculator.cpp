@@ -1,10 +1,10 @@
 #include "plan/coil_calculator.hpp"
 
-#include <charconv>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
 #include "plan/number_text.hpp"
+#include "plan/text_layout.hpp"
 
 namespace plan {
 
@@ -16,20 +16,10 @@ constexpr std::size_t kLabelWidth = 44;
 // The value column of the table.
 constexpr std::size_t kValueWidth = 12;
 
-std::size_t display_width(std::string_view s) {
-  std::size_t n = 0;
-  for (const char c : s) {
-    if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) ++n;
-  }
-  return n;
-}
-
-// The shortest text that reads back as the same double.
+// The shortest text that reads back as the same double, as the JSON
+// writer writes it, so that the CSV and the JSON carry the same digits.
 std::string double_text(double v) {
-  std::array<char, 32> buf{};
-  const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), v);
-  (void)ec;
-  return {buf.data(), end};
+  return nlohmann::json(v).dump();
 }
 
 std::string line_label(const PlanTexts& t, const CoilLine& line) {
