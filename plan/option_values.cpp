@@ -1,5 +1,6 @@
 #include "plan/option_values.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "console/tochka.hpp"
@@ -66,6 +67,17 @@ void help_entry(std::string& out, std::string_view option, std::string_view valu
     if (ch == '\n') out += "      ";
   }
   out += '\n';
+}
+
+std::optional<std::size_t> choice_of(const PlanTexts& t, const OptionSpec& o, const Given& g,
+                                     std::vector<std::string>& errors) {
+  if (g.count == 0) return std::nullopt;
+  const std::optional<std::string> w = single(t, g, expected_text(t, o), errors);
+  if (!w) return std::nullopt;
+  const auto at = std::find(o.choices.begin(), o.choices.end(), *w);
+  if (at != o.choices.end()) return static_cast<std::size_t>(at - o.choices.begin());
+  errors.push_back(fill(t.*o.unknown, {*w}));
+  return std::nullopt;
 }
 
 }  // namespace plan

@@ -5,6 +5,7 @@
 // main command line and the coil calculator's read their values with these,
 // so that both give the same limits and the same messages.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,6 +41,12 @@ struct Given {
 // t : texts;  g : as given;  expected : the expected value for the message;  errors : added to
 std::optional<std::string> single(const PlanTexts& t, const Given& g, std::string_view expected,
                                   std::vector<std::string>& errors);
+
+// The place among its choices of a word option's value when it was given;
+// nullopt (and an error for a word not among them) otherwise.
+// t : texts;  o : a word option;  g : as given;  errors : added to
+std::optional<std::size_t> choice_of(const PlanTexts& t, const OptionSpec& o, const Given& g,
+                                     std::vector<std::string>& errors);
 
 // The coil's sizes when they make a winding: the pitch at least the wire,
 // the wire thinner than the coil; else an error.

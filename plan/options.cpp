@@ -62,19 +62,10 @@ void declare(CLI::App& app, Collected& c) {
   }
 }
 
-// The place among its choices of a word option's value, when it was given;
-// an error for a word not among them.
+// The place among its choices of a word option's value, when it was given.
 std::optional<std::size_t> choice(const Texts& t, const Collected& c, O id,
                                   std::vector<std::string>& errors) {
-  const OptionSpec& o = option(id);
-  const Given g = c.given(id);
-  if (g.count == 0) return std::nullopt;
-  const std::optional<std::string> w = single(t, g, expected_text(t, o), errors);
-  if (!w) return std::nullopt;
-  const auto at = std::find(o.choices.begin(), o.choices.end(), *w);
-  if (at != o.choices.end()) return static_cast<std::size_t>(at - o.choices.begin());
-  errors.push_back(fill(t.*o.unknown, {*w}));
-  return std::nullopt;
+  return choice_of(t, option(id), c.given(id), errors);
 }
 
 // One number option as given, checked; nullopt when not given or wrong.
