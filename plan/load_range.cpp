@@ -1,5 +1,6 @@
 #include "plan/load_range.hpp"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -12,24 +13,20 @@ constexpr double kPf = 1e12;  // F to pF
 constexpr double kUh = 1e6;   // H to uH
 constexpr double kPercent = 100.0;
 
+// The values a load has only when it is matched.
+constexpr std::array<double LoadPoint::*, 13> kMatchedValues{
+    &LoadPoint::c1_total_pf, &LoadPoint::c_hot_pf,        &LoadPoint::c2_pf,
+    &LoadPoint::p_output_w,  &LoadPoint::eff_network_pct, &LoadPoint::i_l_a,
+    &LoadPoint::i_l2_a,      &LoadPoint::i_c1_a,          &LoadPoint::i_c2_a,
+    &LoadPoint::u_c2_peak_v, &LoadPoint::u_load_peak_v,   &LoadPoint::h2_db,
+    &LoadPoint::filter_db};
+
 LoadPoint unmatched(const retune::Point& p) {
-  LoadPoint out{p.z_load.real(),
-                p.z_load.imag(),
-                p.reason,
-                std::nullopt,
-                kNaN,
-                kNaN,
-                kNaN,
-                kNaN,
-                kNaN,
-                kNaN,
-                kNaN,
-                kNaN,
-                kNaN,
-                kNaN,
-                kNaN,
-                kNaN,
-                kNaN};
+  LoadPoint out;
+  for (double LoadPoint::*value : kMatchedValues) out.*value = kNaN;
+  out.r_ohm = p.z_load.real();
+  out.x_ohm = p.z_load.imag();
+  out.reason = p.reason;
   if (p.l_needed_h) out.l_needed_uh = *p.l_needed_h * kUh;
   return out;
 }
