@@ -226,8 +226,9 @@ void region_cells(std::string& out, const SmithChart& c) {
          std::string(kRegionColour) + "\" stroke-width=\"0.8\" stroke-linejoin=\"round\"" +
          " opacity=\"0.16\" clip-path=\"url(#chart-clip)\">\n";
   for (const auto& cell : c.region_cells) {
-    std::vector<Complex> gammas;
-    for (const Complex& z : cell) gammas.push_back(reflection(z, c.r0_ohm));
+    std::vector<Complex> gammas(cell.size());
+    std::transform(cell.begin(), cell.end(), gammas.begin(),
+                   [&](const Complex& z) { return reflection(z, c.r0_ohm); });
     out += "<polygon points=\"" + point_list(gammas) + "\"/>\n";
   }
   out += "</g>\n";
