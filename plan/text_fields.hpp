@@ -233,11 +233,19 @@ struct PlanTexts {
   std::string_view coil_near_resonance;    // %1 f_srf, MHz
   std::string_view coil_skin_undeveloped;  // beside the Q
   // --- end of the coil calculator's texts. ---
+  // --- --q0 coil: each band's Q0 from its own coil. ---
+  std::string_view q0_coil_needs_coil;   // --q0 coil without the coil options
+  std::string_view q0_used;              // the label of the Q0 a band was designed with
+  std::string_view q0_coil_clamped;      // %1 the coil's Q
+  std::string_view q0_coil_not_settled;  // %1 rounds
+  std::string_view q0_coil_too_low;      // %1 the coil's Q, %2 the lowest Q0
+  std::string_view q0_coil_no_coil;      // %1 the coil's problem
+  // --- end of --q0 coil's texts. ---
 };
 
 // Every single text field of PlanTexts (the arrays of texts are in
 // visit_texts), for the test that both languages give each.
-inline constexpr std::array<std::string_view PlanTexts::*, 283> kTextFields{{
+inline constexpr std::array<std::string_view PlanTexts::*, 289> kTextFields{{
     &PlanTexts::watt,
     &PlanTexts::volt,
     &PlanTexts::ohm,
@@ -521,6 +529,12 @@ inline constexpr std::array<std::string_view PlanTexts::*, 283> kTextFields{{
     &PlanTexts::coil_srf,
     &PlanTexts::coil_near_resonance,
     &PlanTexts::coil_skin_undeveloped,
+    &PlanTexts::q0_coil_needs_coil,
+    &PlanTexts::q0_used,
+    &PlanTexts::q0_coil_clamped,
+    &PlanTexts::q0_coil_not_settled,
+    &PlanTexts::q0_coil_too_low,
+    &PlanTexts::q0_coil_no_coil,
 }};
 // A text field missing from kTextFields or visit_texts, or a field of
 // another type added after them, stops the build here.
