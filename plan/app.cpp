@@ -5,6 +5,7 @@
 
 #include "plan/coil_calculator.hpp"
 #include "plan/coil_parts.hpp"
+#include "plan/coil_q.hpp"
 #include "plan/options.hpp"
 #include "plan/outputs.hpp"
 #include "plan/plot.hpp"
@@ -36,7 +37,10 @@ PlanReport make_report(const Options& o) {
   report.inputs = o.inputs;
   report.raise_q = o.raise_q;
   report.language = o.language;
-  report.designs = design_all(o.inputs, o.f_mhz, o.raise_q);
+  report.q0_coil = o.q0_coil && o.parts.coil;
+  report.designs =
+      report.q0_coil ? design_all_with_coil_q(o.inputs, o.f_mhz, o.raise_q, geometry(*o.parts.coil))
+                     : design_all(o.inputs, o.f_mhz, o.raise_q);
   report.network = o.network;
   report.r_mid = o.r_mid;
   if (o.network == TankKind::pi_l) add_pi_l(report.designs, o.r_mid, o.raise_q);

@@ -71,4 +71,36 @@ CoilQDesign design_with_coil_q(TypedInputs typed, float f_mhz, bool raise_q,
   return out;
 }
 
+std::string_view coil_q_status_key(CoilQStatus s) {
+  switch (s) {
+    case CoilQStatus::settled:
+      return "settled";
+    case CoilQStatus::clamped:
+      return "clamped";
+    case CoilQStatus::not_settled:
+      return "not_settled";
+    case CoilQStatus::q_too_low:
+      return "q_too_low";
+    case CoilQStatus::no_coil:
+      return "no_coil";
+    case CoilQStatus::refused:
+      return "refused";
+  }
+  return "refused";
+}
+
+std::vector<Design> design_all_with_coil_q(const TypedInputs& typed,
+                                           const std::vector<float>& f_mhz, bool raise_q,
+                                           const coil::Geometry& g) {
+  const CoilQOf q_of = coil_q_of(g);
+  std::vector<Design> designs;
+  designs.reserve(f_mhz.size());
+  for (const float f : f_mhz) {
+    CoilQDesign c = design_with_coil_q(typed, f, raise_q, g, q_of);
+    c.design.coil_q = c.coil_q;
+    designs.push_back(std::move(c.design));
+  }
+  return designs;
+}
+
 }  // namespace plan

@@ -6,9 +6,12 @@
 // turns settle.
 
 #include <functional>
+#include <string_view>
+#include <vector>
 
 #include "main/starting_values.hpp"
 #include "parts/coil.hpp"
+#include "plan/coil_q_status.hpp"
 #include "plan/stage_design.hpp"
 
 namespace plan {
@@ -20,28 +23,6 @@ inline constexpr int kCoilQRounds = 20;
 // The first round's Q0, before any coil is known: the middle of the usual
 // range of tank coils.
 inline constexpr float kCoilQStart = 200.0f;
-
-// How the coil's Q reached the design.
-enum class CoilQStatus {
-  settled,      // the turns settled; the coil's Q was used as it is
-  clamped,      // settled, with the coil's Q above the dialog's limit used as that limit
-  not_settled,  // kCoilQRounds rounds did not settle the turns: the last round is shown
-  q_too_low,    // the coil's Q lies below the dialog's lowest Q0: the band is refused
-  no_coil,      // the design's L cannot be wound with this winding
-  refused,      // the design itself was refused (the critical-Q rule)
-};
-
-struct CoilQ {
-  CoilQStatus status = CoilQStatus::settled;
-  float q0_used = 0.0f;  // the Q0 the shown design was made with
-  double coil_q = 0.0;   // the coil's apparent Q at the last turns (before any limit)
-  int rounds = 0;        // designs made
-  double turns = 0.0;    // the last round's turns
-  coil::Problem problem = coil::Problem::none;  // with no_coil
-
-  // False when the band is refused for the coil's sake (its row says why).
-  bool usable() const { return status != CoilQStatus::q_too_low && status != CoilQStatus::no_coil; }
-};
 
 // The coil's apparent Q at f for a number of turns of the winding.
 // turns : coil::kMinTurns <= turns <= coil::kMaxTurns;  f_hz : Hz, 1e5 <= f <= 6e7
@@ -61,5 +42,17 @@ struct CoilQDesign {
 // g : the winding;  q_of : the coil's apparent Q (coil_q_of(g), or a stand-in in tests)
 CoilQDesign design_with_coil_q(TypedInputs typed, float f_mhz, bool raise_q,
                                const coil::Geometry& g, const CoilQOf& q_of);
+
+// The key of a status in CSV and JSON ("settled", "clamped", ...).
+// s : any status
+std::string_view coil_q_status_key(CoilQStatus s);
+
+// design_with_coil_q for every frequency, in the order given; each design
+// keeps its CoilQ.
+// typed : the starting values, typed units;  f_mhz : MHz, each 0.1 <= f <= 60
+// raise_q : the answer to the hot-capacitance question;  g : the winding (coil::check(g) none)
+std::vector<Design> design_all_with_coil_q(const TypedInputs& typed,
+                                           const std::vector<float>& f_mhz, bool raise_q,
+                                           const coil::Geometry& g);
 
 }  // namespace plan

@@ -57,6 +57,7 @@ std::string header(const TankColumns& c) {
   std::string out;
   if (!tank.network_column.empty()) out += ',' + std::string(output_key::network);
   out += ',' + prefix + std::string(output_key::status);
+  if (tank.design.q0_status != nullptr) out += ',' + prefix + std::string(output_key::q0_status);
   for (const ValueLine* line : c.lines) out += ',' + prefix + std::string(line->key);
   if (tank.csv_hot_cap) out += ',' + std::string(output_key::hot_cap_warning);
   for (const PartLine* line : c.parts) out += ',' + prefix + std::string(line->csv);
@@ -70,6 +71,7 @@ std::string cells(const TankColumns& c, const Design& d, std::size_t k) {
   std::string out;
   if (!tank.network_column.empty()) out += ',' + std::string(tank.network_column);
   out += ',' + std::string(tank.design.status_key(d));
+  if (tank.design.q0_status != nullptr) out += ',' + std::string(tank.design.q0_status(d));
   for (const ValueLine* line : c.lines) {
     const std::optional<float> v = line->value(d);
     out += ',' + (v ? float_text(*v) : std::string());

@@ -53,6 +53,9 @@ Json spans_json(const TankOutputs& tank) {
 // one, its values (grouped, or each null where not known), its warnings.
 void tank_json(Json& j, const PlanTexts& t, const TankOutputs& tank, const Design& d) {
   j[std::string(output_key::status)] = std::string(tank.design.status_key(d));
+  if (tank.design.q0_status != nullptr) {
+    j[std::string(output_key::q0_status)] = std::string(tank.design.q0_status(d));
+  }
   if (tank.design.reason != nullptr) {
     const std::string why = tank.design.reason(t, d);
     j[std::string(output_key::reason)] = why.empty() ? Json(nullptr) : Json(why);
@@ -134,6 +137,7 @@ Settings settings_of(const PlanReport& report) {
   s.inputs = report.inputs;
   for (const Design& d : report.designs) s.f_mhz.push_back(d.f_mhz);
   s.raise_q = report.raise_q;
+  s.q0_coil = report.q0_coil;
   s.network = report.network;
   s.r_mid = report.r_mid;
   s.parts = report.parts_options;
@@ -150,7 +154,7 @@ Json inputs_json(const PlanReport& report) {
     const std::optional<Kept> kept = o->kept(settings);
     if (!kept) continue;
     Json& j = inputs[std::string(o->key)];
-    if (o->kind == OptionKind::word) {
+    if (o->kind == OptionKind::word || !kept->word.empty()) {
       j = kept->word;
     } else if (o->kind == OptionKind::number) {
       j = kept->numbers.front();

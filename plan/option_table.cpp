@@ -32,6 +32,8 @@ constexpr Range kTurnsRange{static_cast<float>(coil::kMinTurns), true,
                             static_cast<float>(coil::kMaxTurns)};
 
 constexpr std::array<std::string_view, 1> kBandSets{"ham"};
+// --q0 coil: the word --q0 takes instead of a number (with the coil options).
+constexpr std::array<std::string_view, 1> kQ0Words{kQ0CoilWord};
 constexpr std::array<std::string_view, 2> kFeeds{"shunt", "series"};
 constexpr std::array<std::string_view, 3> kFormats{"table", "csv", "json"};
 constexpr std::array<std::string_view, 2> kLanguages{"ru", "en"};
@@ -72,6 +74,16 @@ constexpr OptionSpec starting(O id, std::string_view name, std::string_view key,
           1,
           kept,
           place};
+}
+
+// A starting value that also takes the words of its choices.
+constexpr OptionSpec with_words(OptionSpec o, std::span<const std::string_view> words) {
+  o.choices = words;
+  return o;
+}
+
+std::optional<Kept> kept_q0(const Settings& s) {
+  return s.q0_coil ? word(kQ0CoilWord) : one(s.inputs.q_unloaded);
 }
 
 // A parts number: one number, kept when given.
@@ -116,8 +128,9 @@ const std::array<OptionSpec, kOptionCount> kOptions{{
              9),
     starting(O::angle, "--angle", "cutoff_deg", &T::degree, &T::angle, range::cutoff_deg,
              &TypedInputs::cutoff_deg, typed<&TypedInputs::cutoff_deg>, 8, &kAngleShown),
-    starting(O::q0, "--q0", "q_unloaded", nullptr, &T::q0, range::q_unloaded,
-             &TypedInputs::q_unloaded, typed<&TypedInputs::q_unloaded>, 7),
+    with_words(starting(O::q0, "--q0", "q_unloaded", nullptr, &T::q0, range::q_unloaded,
+                        &TypedInputs::q_unloaded, kept_q0, 7),
+               kQ0Words),
     starting(O::u_min, "--u-min", "u_min", &T::volt, &T::u_min, range::u_min, &TypedInputs::u_min,
              typed<&TypedInputs::u_min>, 2),
     starting(O::filter_db, "--filter-db", "filter_db", &T::decibel, &T::filter_db, range::filter_db,

@@ -57,6 +57,9 @@ enum class OptionId {
 };
 inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(OptionId::count);
 
+// The word of --q0 for each band's Q0 from its own coil.
+inline constexpr std::string_view kQ0CoilWord = "coil";
+
 // What an option takes, and how its key in "inputs" is written.
 enum class OptionKind {
   number,   // one number; "inputs": a number
@@ -96,7 +99,7 @@ struct OptionSpec {
   const starting_values::Range* range;        // number and pair: the accepted values; else nullptr
   const starting_values::Range* shown;        // the range as told to the user (nullptr: range)
   bool help_tells_range;                      // --help adds the range to the help text
-  std::span<const std::string_view> choices;  // word: the accepted words
+  std::span<const std::string_view> choices;  // word: the accepted words; number: words also taken
   TextField unknown;                          // word: the message of a word not among them
   TextField expected_words;                   // word: what a file's "inputs" must hold
   float TypedInputs::*field;                  // a starting value: its member; else nullptr

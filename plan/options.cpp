@@ -9,6 +9,7 @@
 
 #include "main/pi_l_design.hpp"
 #include "main/starting_values.hpp"
+#include "plan/coil_q.hpp"
 #include "plan/option_table.hpp"
 #include "plan/option_values.hpp"
 #include "plan/saved.hpp"
@@ -78,6 +79,14 @@ std::optional<float> number_of(const Texts& t, const Collected& c, const OptionS
   return checked(t, g.label, *text, o, errors);
 }
 
+// Whether a starting value was given as one of the words it takes instead
+// of a number (--q0 coil).
+bool given_as_word(const Collected& c, const OptionSpec& n) {
+  const Given g = c.given(n.id);
+  return g.count == 1 && g.values.size() == 1 &&
+         std::find(n.choices.begin(), n.choices.end(), g.values.front()) != n.choices.end();
+}
+
 // The starting values; true when every one was accepted.
 bool read_numbers(const Texts& t, const Collected& c, Options& o,
                   std::vector<std::string>& errors) {
@@ -87,6 +96,10 @@ bool read_numbers(const Texts& t, const Collected& c, Options& o,
     if (n.group != OptionGroup::starting_values) continue;
     if (c.given(n.id).count == 0) {
       errors.push_back(fill(t.missing, {n.name, expected_text(t, n)}));
+    } else if (given_as_word(c, n)) {
+      o.q0_coil = true;
+      o.inputs.*n.field = kCoilQStart;
+      valid[static_cast<std::size_t>(n.id)] = true;
     } else if (const std::optional<float> v = number_of(t, c, n, errors)) {
       o.inputs.*n.field = *v;
       valid[static_cast<std::size_t>(n.id)] = true;
@@ -329,6 +342,7 @@ std::vector<SavedKey> saved_keys() {
     SavedKey k{o.key, o.name, SavedKind::number};
     if (o.kind == OptionKind::numbers) k.kind = SavedKind::numbers;
     if (o.kind == OptionKind::pair) k.kind = SavedKind::pair;
+    if (o.kind == OptionKind::number) k.number_words = o.choices;
     if (o.kind == OptionKind::word) {
       k.kind = SavedKind::word;
       k.words = o.expected_words;
@@ -386,6 +400,8 @@ Parsed parse_options(const std::vector<std::string>& args) {
   const bool frequencies_valid = read_frequencies(t, c, parsed.options, errors);
   read_choices(t, c, parsed.options, frequencies_valid, errors);
   read_parts(t, c, parsed.options, errors);
+  if (parsed.options.q0_coil && !parsed.options.parts.coil && c.given(O::coil_diameter).count == 0)
+    errors.emplace_back(t.q0_coil_needs_coil);
   read_network(t, c, parsed.options, inputs_valid, errors);
   read_load_circle(t, c, parsed.options, frequencies_valid, errors);
   if (c.typed(O::turns)) errors.emplace_back(t.turns_only_coil);

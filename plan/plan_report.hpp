@@ -17,6 +17,7 @@ namespace plan {
 struct PlanReport {
   TypedInputs inputs;
   bool raise_q = false;
+  bool q0_coil = false;  // --q0 coil: every design keeps its CoilQ
   std::vector<Design> designs;
   Summary summary;
   TankKind network = TankKind::pi;  // with pi_l every design has its Pi-L column

@@ -29,9 +29,16 @@ bool is_number(const Json& j) {
 }
 
 // The option's values from one key, or the error naming what was expected.
-bool values_of(const Json& j, SavedKind kind, std::vector<std::string>& values) {
-  switch (kind) {
+bool values_of(const Json& j, const SavedKey& key, std::vector<std::string>& values) {
+  switch (key.kind) {
     case SavedKind::number:
+      if (j.is_string()) {
+        const std::string w = j.get<std::string>();
+        const auto& words = key.number_words;
+        if (std::find(words.begin(), words.end(), w) == words.end()) return false;
+        values.push_back(w);
+        return true;
+      }
       if (!is_number(j)) return false;
       values.push_back(number(j));
       return true;
@@ -95,7 +102,7 @@ void read_inputs(const Json& inputs, const std::string& path, const std::vector<
       continue;
     }
     SavedValue v{fill(t.file_key, {path, key}), {}};
-    if (!values_of(value, known->kind, v.values)) {
+    if (!values_of(value, *known, v.values)) {
       saved.errors.push_back(fill(t.wrong_type, {path, key, expected(*known, t)}));
       continue;
     }

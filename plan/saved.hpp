@@ -4,6 +4,7 @@
 // JSON output, read back as the values of the options they came from.
 
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,7 @@ struct SavedKey {
   std::string_view option;  // with the dashes
   SavedKind kind;
   std::string_view PlanTexts::*words = &PlanTexts::expect_feed;  // a word's choices
+  std::span<const std::string_view> number_words{};  // a number: the words it also takes
 };
 
 // The values of one option from the file, as they would be typed.

@@ -17,6 +17,7 @@ struct Settings {
   TypedInputs inputs;
   std::vector<float> f_mhz;  // in the order given
   bool raise_q = false;
+  bool q0_coil = false;  // --q0 coil: each band's Q0 from its coil (inputs.q_unloaded unused)
   TankKind network = TankKind::pi;
   float r_mid = kDefaultRMid;  // ohm, of the Pi-L
   PartsOptions parts;

@@ -20,7 +20,11 @@ std::vector<Design> design_all(const TypedInputs& typed, const std::vector<float
 }
 
 void add_pi_l(std::vector<Design>& designs, float r_mid, bool raise_q) {
-  for (Design& d : designs) d.pi_l = pi_l_column(d.record, d.completed(), r_mid, raise_q);
+  for (Design& d : designs) {
+    // A band refused for its coil's sake has no Q0 for the Pi-L either.
+    if (d.coil_q && !d.coil_q->usable()) continue;
+    d.pi_l = pi_l_column(d.record, d.completed(), r_mid, raise_q);
+  }
 }
 
 }  // namespace plan

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "plan/coil_q.hpp"
 #include "plan/number_text.hpp"
+#include "plan/option_table.hpp"
 #include "plan/pi_l_report.hpp"
 #include "printer/results.hpp"
 
@@ -23,14 +25,45 @@ std::string_view pi_status_text(const PlanTexts& t, const Design& d) {
   return d.completed() ? t.completed : t.refused;
 }
 
+// Why a band was refused for its coil's sake (--q0 coil); empty when it was not.
+std::string coil_refusal(const PlanTexts& t, const Design& d) {
+  if (!d.coil_q || d.coil_q->usable()) return {};
+  if (d.coil_q->status == CoilQStatus::no_coil) {
+    return fill(t.q0_coil_no_coil,
+                {t.coil_problems.at(static_cast<std::size_t>(d.coil_q->problem))});
+  }
+  const float lowest = starting_values::dialog_range::q_unloaded.low;
+  return fill(t.q0_coil_too_low, {number_text(t, std::round(static_cast<float>(d.coil_q->coil_q))),
+                                  number_text(t, lowest)});
+}
+
+std::string pi_reason(const PlanTexts& t, const Design& d) {
+  if (d.completed()) return {};
+  const std::string coil = coil_refusal(t, d);
+  return coil.empty() ? std::string(t.critical_q) : coil;
+}
+
 std::string pi_refusal_line(const PlanTexts& t, const Design& d) {
-  return d.completed() ? std::string() : fill(t.refused_line, {t.critical_q});
+  if (d.completed()) return {};
+  const std::string coil = coil_refusal(t, d);
+  return coil.empty() ? fill(t.refused_line, {t.critical_q}) : std::string(t.refused) + ": " + coil;
 }
 
 std::vector<std::string> pi_warnings(const PlanTexts& t, const Design& d) {
   std::vector<std::string> out;
   for (const std::string_view w : warning_texts(d, t)) out.emplace_back(w);
+  if (!d.coil_q || !d.completed()) return out;
+  if (d.coil_q->status == CoilQStatus::clamped) {
+    const float q = std::round(static_cast<float>(d.coil_q->coil_q));
+    out.push_back(fill(t.q0_coil_clamped, {number_text(t, q)}));
+  } else if (d.coil_q->status == CoilQStatus::not_settled) {
+    out.push_back(fill(t.q0_coil_not_settled, {std::to_string(d.coil_q->rounds)}));
+  }
   return out;
+}
+
+std::string_view pi_q0_status(const Design& d) {
+  return d.coil_q ? coil_q_status_key(d.coil_q->status) : std::string_view();
 }
 
 std::int32_t pi_hot_cap(const Design& d) {
@@ -51,7 +84,7 @@ std::string_view pi_l_status_text(const PlanTexts& t, const Design& d) {
 }
 
 std::string pi_l_reason(const PlanTexts& t, const Design& d) {
-  return d.pi_l ? pi_l_refusal(*d.pi_l, t) : std::string();
+  return d.pi_l ? pi_l_refusal(*d.pi_l, t) : coil_refusal(t, d);
 }
 
 std::string pi_l_refusal_line(const PlanTexts& t, const Design& d) {
@@ -83,6 +116,7 @@ TankOutputs plain_pi(const PlanReport& report) {
                           }});
   }
   for (const PlanLine& line : kPiPlanLines) {
+    if (line.shown != nullptr && !line.shown(report)) continue;
     tank.lines.push_back({line.key, "results", std::string(t.*line.label),
                           [&line](const Design& d) -> std::optional<float> {
                             if (!d.completed()) return std::nullopt;
@@ -91,6 +125,10 @@ TankOutputs plain_pi(const PlanReport& report) {
   }
   tank.design = {pi_completed, pi_status_key, pi_status_text, pi_refusal_line,
                  nullptr,      pi_warnings,   pi_hot_cap};
+  if (report.q0_coil) {
+    tank.design.reason = pi_reason;
+    tank.design.q0_status = pi_q0_status;
+  }
   tank.csv_hot_cap = true;
   tank.coil_note = true;
   tank.parts = &report.parts;
@@ -135,8 +173,12 @@ TankOutputs pi_l(const PlanReport& report) {
 
 }  // namespace
 
-// None yet: every value of the plain Pi is one of the file report's.
-const std::vector<PlanLine> kPiPlanLines{};
+// After the file report's values: the Q0 each band was designed with, with --q0 coil.
+const std::vector<PlanLine> kPiPlanLines{
+    {"q0_used", &PlanTexts::q0_used,
+     [](const Design& d) { return d.coil_q ? d.coil_q->q0_used : d.record.start.q_unloaded; },
+     [](const PlanReport& r) { return r.q0_coil; }},
+};
 
 const PlanTexts& texts_of(const PlanReport& report) {
   return plan_texts(report.language);

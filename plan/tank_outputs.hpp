@@ -40,6 +40,7 @@ inline constexpr std::string_view tuning_reason = "tuning_reason";
 inline constexpr std::string_view reason = "reason";
 inline constexpr std::string_view warnings = "warnings";
 inline constexpr std::string_view ranges = "ranges";
+inline constexpr std::string_view q0_status = "q0_status";
 }  // namespace output_key
 
 // A value of the plain Pi that valvenet-plan shows after the file report's
@@ -49,6 +50,7 @@ struct PlanLine {
   std::string_view key;
   std::string_view PlanTexts::*label;
   float (*value)(const Design&);
+  bool (*shown)(const PlanReport&);  // whether the report has the line; nullptr: always
 };
 extern const std::vector<PlanLine> kPiPlanLines;
 
@@ -61,6 +63,9 @@ struct TankDesign {
   std::string (*reason)(const PlanTexts&, const Design&);        // JSON "reason"; nullptr: no key
   std::vector<std::string> (*warnings)(const PlanTexts&, const Design&);
   std::int32_t (*hot_cap_warning)(const Design&);
+  // With --q0 coil: how the band's Q0 was found (CSV column and JSON key
+  // q0_status); nullptr: no such value.
+  std::string_view (*q0_status)(const Design&) = nullptr;
 };
 
 // One network's outputs.

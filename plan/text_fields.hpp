@@ -233,6 +233,14 @@ struct PlanTexts {
   std::string_view coil_near_resonance;    // %1 f_srf, MHz
   std::string_view coil_skin_undeveloped;  // beside the Q
   // --- end of the coil calculator's texts. ---
+  // --- --q0 coil: each band's Q0 from its own coil. ---
+  std::string_view q0_coil_needs_coil;   // --q0 coil without the coil options
+  std::string_view q0_used;              // the label of the Q0 a band was designed with
+  std::string_view q0_coil_clamped;      // %1 the coil's Q
+  std::string_view q0_coil_not_settled;  // %1 rounds
+  std::string_view q0_coil_too_low;      // %1 the coil's Q, %2 the lowest Q0
+  std::string_view q0_coil_no_coil;      // %1 the coil's problem
+  // --- end of --q0 coil's texts. ---
 };
 
 // The pattern with %1 ... %9 replaced by the arguments in order.

@@ -13,7 +13,7 @@ namespace plan {
 
 // Every single text field of PlanTexts (the arrays of texts are in
 // visit_texts), for the test that both languages give each.
-inline constexpr std::array<std::string_view PlanTexts::*, 283> kTextFields{{
+inline constexpr std::array<std::string_view PlanTexts::*, 289> kTextFields{{
     &PlanTexts::watt,
     &PlanTexts::volt,
     &PlanTexts::ohm,
@@ -297,6 +297,12 @@ inline constexpr std::array<std::string_view PlanTexts::*, 283> kTextFields{{
     &PlanTexts::coil_srf,
     &PlanTexts::coil_near_resonance,
     &PlanTexts::coil_skin_undeveloped,
+    &PlanTexts::q0_coil_needs_coil,
+    &PlanTexts::q0_used,
+    &PlanTexts::q0_coil_clamped,
+    &PlanTexts::q0_coil_not_settled,
+    &PlanTexts::q0_coil_too_low,
+    &PlanTexts::q0_coil_no_coil,
 }};
 // A text field missing from kTextFields or visit_texts, or a field of
 // another type added after them, stops the build here.

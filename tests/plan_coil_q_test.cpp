@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "parts/coil_loss.hpp"
 #include "plan/coil_q.hpp"
+#include "plan/json.hpp"
+#include "plan/texts.hpp"
 #include "plan_fixtures.hpp"
 
 namespace {
@@ -57,6 +62,86 @@ TEST(PlanCoilQ, CoilQOutsideTheDialogsRange) {
   const plan::CoilQDesign r = plan::design_with_coil_q(typed, 7.1f, false, kCoil, rich);
   EXPECT_EQ(r.coil_q.status, plan::CoilQStatus::clamped);
   EXPECT_EQ(r.coil_q.q0_used, 750.0f);
+}
+
+// A run of the example stage over the bands with --q0 coil and the winding of kCoil.
+std::vector<std::string> coil_q_args(std::vector<std::string> extra) {
+  std::vector<std::string> a{"--p-out",     "400", "--e-supply",  "2500", "--u-min",    "250",
+                             "--c-tube",    "12",  "--c-var-min", "8",    "--r-load",   "50",
+                             "--filter-db", "45",  "--angle",     "80",   "--exponent", "1.5",
+                             "--bands",     "ham", "--q0",        "coil"};
+  a.insert(a.end(), extra.begin(), extra.end());
+  return a;
+}
+const std::vector<std::string> kWinding{"--coil-diameter", "50", "--wire", "2", "--pitch", "4"};
+
+// --q0 takes the word coil only with the coil options, and no other word.
+TEST(PlanCoilQ, TheWordCoilNeedsTheCoilOptions) {
+  const auto without = testing_support::run_plan(coil_q_args({"--lang", "en"}));
+  EXPECT_EQ(without.status, 2);
+  EXPECT_NE(without.err.find(plan::kEnglishTexts.q0_coil_needs_coil), std::string::npos);
+  std::vector<std::string> other = coil_q_args(kWinding);
+  other[other.size() - 7] = "coils";
+  EXPECT_EQ(testing_support::run_plan(other).status, 2);
+  EXPECT_EQ(testing_support::run_plan(coil_q_args(kWinding)).status, 0);
+}
+
+// q0_used in every format; each band's equals its coil's apparent Q at the
+// turns in use (within the settling) or the dialog's 750; "coil" is kept in
+// "inputs" and --inputs reads it back to the same report.
+TEST(PlanCoilQ, EveryFormatGivesTheQ0UsedAndTheFileReadsBack) {
+  std::vector<std::string> args = coil_q_args(kWinding);
+  const auto with = [&](std::vector<std::string> more) {
+    std::vector<std::string> a = args;
+    a.insert(a.end(), more.begin(), more.end());
+    return testing_support::run_plan(a);
+  };
+  const auto json = with({"--format", "json"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  const plan::Json doc = plan::Json::parse(json.out);
+  EXPECT_EQ(doc["inputs"]["q_unloaded"], "coil");
+  for (const plan::Json& d : doc["designs"]) {
+    SCOPED_TRACE(d["f_mhz"].get<float>());
+    ASSERT_EQ(d["status"], "completed");
+    const double used = d["results"]["q0_used"].get<double>();
+    const double coil_q = d["coil"]["q_apparent"].get<double>();
+    if (d["q0_status"] == "clamped") {
+      EXPECT_EQ(used, 750.0);
+      EXPECT_GT(coil_q, 750.0);
+    } else {
+      EXPECT_EQ(d["q0_status"], "settled");
+      EXPECT_NEAR(used, coil_q, 0.01 * coil_q);
+    }
+  }
+  EXPECT_NE(with({"--format", "csv"}).out.find(",q0_used,"), std::string::npos);
+  EXPECT_NE(with({"--lang", "en"}).out.find(plan::kEnglishTexts.q0_used), std::string::npos);
+
+  const std::string path = testing::TempDir() + "plan_coil_q_inputs.json";
+  std::ofstream(path) << json.out;
+  const auto again = testing_support::run_plan({"--inputs", path, "--format", "json"});
+  std::remove(path.c_str());
+  EXPECT_EQ(again.status, 0) << again.err;
+  EXPECT_EQ(again.out, json.out);
+}
+
+// A band whose coil is too poor for the dialog's lowest Q0 is refused with
+// the reason, in the Pi-L too; without --q0 coil the report has no q0_used.
+TEST(PlanCoilQ, ACoilTooPoorRefusesTheBand) {
+  std::vector<std::string> args = coil_q_args({"--coil-diameter", "10", "--wire", "0.1", "--pitch",
+                                               "0.1", "--format", "json", "--network", "pi-l"});
+  const auto r = testing_support::run_plan(args);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const plan::Json d = plan::Json::parse(r.out)["designs"][0];
+  EXPECT_EQ(d["status"], "refused");
+  EXPECT_EQ(d["q0_status"], "q_too_low");
+  EXPECT_TRUE(d["reason"].is_string());
+  EXPECT_EQ(d["pi_l"]["status"], "refused");
+  EXPECT_EQ(d["pi_l"]["reason"], d["reason"]);
+
+  std::vector<std::string> typed = coil_q_args(kWinding);
+  typed[typed.size() - 7] = "200";
+  const auto plain = testing_support::run_plan(typed);
+  EXPECT_EQ(plain.out.find("q0_used"), std::string::npos);
 }
 
 }  // namespace

@@ -45,7 +45,10 @@ Field field_of(const plan::PlanTexts& t, const plan::OptionSpec& o) {
   // A pair is typed MIN:MAX: the placeholder of --help says so beside the unit.
   if (o.kind == plan::OptionKind::pair) f.unit = plan::placeholder_text(t, o) + ' ' + f.unit;
   f.kind = kind_of(o);
-  for (const std::string_view c : o.choices) f.choices.emplace_back(c);
+  // A number's words (--q0 coil) are typed in its box, not chosen.
+  if (o.kind != plan::OptionKind::number) {
+    for (const std::string_view c : o.choices) f.choices.emplace_back(c);
+  }
   set_texts(f, t, o);
   return f;
 }
