@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "plan/number_text.hpp"
+#include "plan/option_table.hpp"
 #include "plan/outputs.hpp"
 #include "plan/tank_outputs.hpp"
 #include "plan/text_layout.hpp"
@@ -31,6 +32,9 @@ std::string at_text(const PlanTexts& t, const AtFrequency& a, int width, int dec
   return numform::fixed(a.value, width, decimals) + " (" + with_mhz(t, a.f_mhz) + ")";
 }
 
+// The row of Q0 in the right column of the starting values.
+constexpr std::size_t kQ0Row = 2;
+
 void inputs_section(std::string& out, const PlanReport& report) {
   const PlanTexts& t = texts_of(report);
   const TypedInputs& in = report.inputs;
@@ -48,7 +52,11 @@ void inputs_section(std::string& out, const PlanReport& report) {
   for (std::size_t i = 0; i < left.size(); ++i) {
     out += ' ' + pad_right(left[i], 15) + " = " + numform::fixed(left_values[i], 9, 2);
     if (i < right.size()) {
-      out += "       " + pad_right(right[i], 10) + " = " + numform::fixed(right_values[i], 9, 2);
+      // With --q0 coil each band has its own Q0, in its row "q0_used".
+      const bool coil_q0 = report.q0_coil && i == kQ0Row;
+      const std::string value =
+          coil_q0 ? pad_left(kQ0CoilWord, 9) : numform::fixed(right_values[i], 9, 2);
+      out += "       " + pad_right(right[i], 10) + " = " + value;
     }
     out += '\n';
   }
