@@ -240,12 +240,16 @@ struct PlanTexts {
   std::string_view q0_coil_not_settled;  // %1 rounds
   std::string_view q0_coil_too_low;      // %1 the coil's Q, %2 the lowest Q0
   std::string_view q0_coil_no_coil;      // %1 the coil's problem
+  // The summary's whole winding, and a band's harmonics near a self-resonance.
+  std::string_view coil_whole_resonance;  // %1 self-capacitance pF, %2 self-resonance MHz
+  std::string_view coil_near_whole;       // %1 the harmonics ("f, 3f"), %2 MHz
+  std::string_view coil_near_part;        // %1 the harmonics, %2 MHz
   // --- end of --q0 coil's texts. ---
 };
 
 // Every single text field of PlanTexts (the arrays of texts are in
 // visit_texts), for the test that both languages give each.
-inline constexpr std::array<std::string_view PlanTexts::*, 289> kTextFields{{
+inline constexpr std::array<std::string_view PlanTexts::*, 292> kTextFields{{
     &PlanTexts::watt,
     &PlanTexts::volt,
     &PlanTexts::ohm,
@@ -535,6 +539,9 @@ inline constexpr std::array<std::string_view PlanTexts::*, 289> kTextFields{{
     &PlanTexts::q0_coil_not_settled,
     &PlanTexts::q0_coil_too_low,
     &PlanTexts::q0_coil_no_coil,
+    &PlanTexts::coil_whole_resonance,
+    &PlanTexts::coil_near_whole,
+    &PlanTexts::coil_near_part,
 }};
 // A text field missing from kTextFields or visit_texts, or a field of
 // another type added after them, stops the build here.

@@ -444,6 +444,9 @@ inline constexpr PlanTexts kEnglishTexts{
     .q0_coil_not_settled = "the coil's turns did not settle in %1 rounds: the last round is shown",
     .q0_coil_too_low = "the coil's Q %1 is below the lowest Q0, %2",
     .q0_coil_no_coil = "no coil of this winding for the design's L: %1",
+    .coil_whole_resonance = "whole winding: self-capacitance %1 pF, self-resonance %2 MHz",
+    .coil_near_whole = "%1 within 10 % of the whole winding's self-resonance, %2 MHz",
+    .coil_near_part = "%1 within 10 % of the self-resonance of the turns in use, %2 MHz",
 };
 
 }  // namespace plan
