@@ -101,6 +101,10 @@ void parts_json(Json& j, const PlanReport& report, const TankOutputs& tank, std:
     }
     j[std::string(group_key(group))] = p != nullptr ? g : Json(nullptr);
   }
+  // The band's harmonics near the coil's self-resonance, after its warnings.
+  const PlanTexts& t = texts_of(report);
+  for (const std::string& w : coil_resonance_warnings(t, tank, k, report.designs[k].f_mhz))
+    j[std::string(output_key::warnings)].push_back(w);
 }
 
 // The summary's largest ratings and the tapped coil.
@@ -120,6 +124,10 @@ void parts_summary_json(Json& summary, const PlanReport& report, const PartsSumm
   c["turns"] = static_cast<float>(s.coil->coil->turns);
   c["length_mm"] = static_cast<float>(s.coil->coil->length_m * 1e3);
   c["conductor_m"] = static_cast<float>(s.coil->coil->conductor_m);
+  if (s.whole) {
+    c["c_self_pf"] = static_cast<float>(s.whole->c_self_f * kPicofaradsPerFarad);
+    c["srf_mhz"] = static_cast<float>(s.whole->srf_hz * kMegahertzPerHz);
+  }
   Json taps = Json::array();
   for (std::size_t k = 0; k < s.coil->taps.size() && k < s.tap_f_mhz.size(); ++k) {
     Json tap = Json::object();

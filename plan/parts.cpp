@@ -11,6 +11,7 @@ namespace {
 constexpr double kMetresPerMm = 1e-3;
 constexpr double kMmPerMetre = 1e3;
 constexpr double kHenriesPerMicrohenry = 1e-6;
+constexpr double kHzPerMhz = 1e6;
 
 bool padded(const std::optional<tuning::Setting>& s) {
   return s && s->reason == tuning::Reason::padded;
@@ -155,6 +156,10 @@ PartsSummary summarise_parts(const std::vector<Design>& designs,
   }
   if (options.coil && !inductances_h.empty()) {
     s.coil = coil::tapped(inductances_h, geometry(*options.coil));
+    if (s.coil->coil) {
+      s.whole = coil_loss::evaluate(s.coil->coil->turns, geometry(*options.coil),
+                                    static_cast<double>(s.tap_f_mhz.front()) * kHzPerMhz);
+    }
   }
   return s;
 }

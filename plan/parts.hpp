@@ -247,12 +247,19 @@ std::optional<Parts> pi_l_parts_of(const design::PiLDesign& design, const TypedI
 bool reachable(const Parts& parts);
 tuning::Reason overall_reason(const Parts& parts);
 
+// The units the summary's whole winding is told in.
+inline constexpr double kPicofaradsPerFarad = 1e12;
+inline constexpr double kMegahertzPerHz = 1e-6;
+
 // Over all designs: the largest value of each line with a summary_name (nullopt
 // when no design has it), and the one tapped coil with the coil options.
 struct PartsSummary {
   std::array<std::optional<AtFrequency>, kPartLines.size()> largest;
   std::optional<coil::Tapped> coil;
   std::vector<float> tap_f_mhz;  // the frequency of each tap, in the taps' order
+  // The whole winding's self-capacitance and self-resonance (which do not
+  // depend on f), evaluated at the first tap's frequency.
+  std::optional<coil_loss::Values> whole;
 };
 
 // designs : the run's designs;  parts : one per design, in the same order

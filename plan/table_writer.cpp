@@ -146,6 +146,8 @@ std::vector<std::string> warning_lines(const PlanReport& report,
     if (!refusal.empty()) lines.push_back(prefix + refusal);
     for (const std::string& w : tank.design.warnings(t, d)) lines.push_back(prefix + w);
     for (const std::string& p : parts_problems(t, parts_at(tank, k))) lines.push_back(prefix + p);
+    for (const std::string& w : coil_resonance_warnings(t, tank, k, d.f_mhz))
+      lines.push_back(prefix + w);
   }
   return lines;
 }
@@ -266,6 +268,12 @@ void parts_summary_section(std::string& out, const PlanReport& report, const Tan
            fill(t.coil_whole, {amount(c.coil->turns, 2), amount(c.coil->length_m * 1e3, 1),
                                amount(c.coil->conductor_m, 2)}) +
            '\n';
+    if (s.whole) {
+      out += "   " +
+             fill(t.coil_whole_resonance, {amount(s.whole->c_self_f * kPicofaradsPerFarad, 2),
+                                           amount(s.whole->srf_hz * kMegahertzPerHz, 2)}) +
+             '\n';
+    }
     for (std::size_t k = 0; k < c.taps.size() && k < s.tap_f_mhz.size(); ++k) {
       out += "   " + fill(t.coil_tap, {trimmed(mhz(s.tap_f_mhz[k])), amount(c.taps[k], 2)}) + '\n';
     }

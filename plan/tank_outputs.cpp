@@ -218,6 +218,39 @@ std::vector<std::string_view> warning_texts(const Design& design, const PlanText
   return out;
 }
 
+namespace {
+
+// "f, 3f": the harmonics near a self-resonance; empty for none.
+std::string harmonics_text(double f_hz, double srf_hz) {
+  std::string out;
+  for (const int h : coil_loss::harmonics_near(f_hz, srf_hz)) {
+    if (!out.empty()) out += ", ";
+    out += (h == 1 ? std::string() : std::to_string(h)) + 'f';
+  }
+  return out;
+}
+
+}  // namespace
+
+std::vector<std::string> coil_resonance_warnings(const PlanTexts& t, const TankOutputs& tank,
+                                                 std::size_t k, float f_mhz) {
+  constexpr double kHzPerMhz = 1e6;
+  std::vector<std::string> out;
+  const Parts* p = parts_at(tank, k);
+  if (p == nullptr) return out;
+  const double f_hz = static_cast<double>(f_mhz) * kHzPerMhz;
+  const auto near = [&](TextField text, double srf_hz) {
+    const std::string h = harmonics_text(f_hz, srf_hz);
+    const float srf_mhz = std::round(static_cast<float>(srf_hz / kHzPerMhz) * 100.0f) / 100.0f;
+    if (!h.empty()) out.push_back(fill(t.*text, {h, number_text(t, srf_mhz)}));
+  };
+  if (tank.parts_summary != nullptr && tank.parts_summary->whole) {
+    near(&PlanTexts::coil_near_whole, tank.parts_summary->whole->srf_hz);
+  }
+  if (p->coil_at_f) near(&PlanTexts::coil_near_part, p->coil_at_f->srf_hz);
+  return out;
+}
+
 std::vector<std::string> parts_problems(const PlanTexts& t, const Parts* p) {
   std::vector<std::string> out;
   if (p == nullptr) return out;

@@ -110,6 +110,13 @@ std::string_view part_label(const PlanTexts& t, const PartLine& line);
 std::vector<std::string_view> warning_texts(const Design& design,
                                             const PlanTexts& t = kRussianTexts);
 
+// The harmonics f, 2f, 3f of design k that lie near the self-resonance of
+// the network's whole tapped winding or of its turns in use; none without
+// the coil options.
+// t : texts;  tank : the network;  k : the design's place;  f_mhz : its frequency, MHz, > 0
+std::vector<std::string> coil_resonance_warnings(const PlanTexts& t, const TankOutputs& tank,
+                                                 std::size_t k, float f_mhz);
+
 // What the parts of a design cannot give: no coil, a variable that cannot
 // reach the band; none without parts.
 std::vector<std::string> parts_problems(const PlanTexts& t, const Parts* p);

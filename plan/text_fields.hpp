@@ -240,6 +240,10 @@ struct PlanTexts {
   std::string_view q0_coil_not_settled;  // %1 rounds
   std::string_view q0_coil_too_low;      // %1 the coil's Q, %2 the lowest Q0
   std::string_view q0_coil_no_coil;      // %1 the coil's problem
+  // The summary's whole winding, and a band's harmonics near a self-resonance.
+  std::string_view coil_whole_resonance;  // %1 self-capacitance pF, %2 self-resonance MHz
+  std::string_view coil_near_whole;       // %1 the harmonics ("f, 3f"), %2 MHz
+  std::string_view coil_near_part;        // %1 the harmonics, %2 MHz
   // --- end of --q0 coil's texts. ---
 };
 

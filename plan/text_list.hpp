@@ -13,7 +13,7 @@ namespace plan {
 
 // Every single text field of PlanTexts (the arrays of texts are in
 // visit_texts), for the test that both languages give each.
-inline constexpr std::array<std::string_view PlanTexts::*, 289> kTextFields{{
+inline constexpr std::array<std::string_view PlanTexts::*, 292> kTextFields{{
     &PlanTexts::watt,
     &PlanTexts::volt,
     &PlanTexts::ohm,
@@ -303,6 +303,9 @@ inline constexpr std::array<std::string_view PlanTexts::*, 289> kTextFields{{
     &PlanTexts::q0_coil_not_settled,
     &PlanTexts::q0_coil_too_low,
     &PlanTexts::q0_coil_no_coil,
+    &PlanTexts::coil_whole_resonance,
+    &PlanTexts::coil_near_whole,
+    &PlanTexts::coil_near_part,
 }};
 // A text field missing from kTextFields or visit_texts, or a field of
 // another type added after them, stops the build here.

@@ -28,7 +28,7 @@ inline constexpr PlanTexts kEnglishTexts{
     .r_load = "load resistance (prompt 3)",
     .exponent = "exponent of the tube characteristic (prompt 4)",
     .angle = "conduction (cut-off) angle (prompt 5)",
-    .q0 = "unloaded Q of the Pi-network Q0 (prompt 6)",
+    .q0 = "unloaded Q of the Pi-network Q0 (prompt 6), or coil: each band's coil's own Q\n(with the coil options)",
     .u_min = "minimum anode voltage (prompt 7), at most 0.95 x E",
     .filter_db = "suppression of the 2nd harmonic asked for (prompt 8)",
     .c_tube = "tube output capacitance with the wiring's (prompt 9)",
@@ -248,7 +248,8 @@ inline constexpr PlanTexts kEnglishTexts{
     .coil_failed = "no coil: at %1 MHz %2",
     .coil_leaves_out =
         "The coil model leaves out: shorted or open turns beyond a tap, the leads\n"
-        "and tap connections, the form's material, the coil's self-capacitance.",
+        "and tap connections, the form's material, nearby metal; its self-capacitance\n"
+        "and self-resonance are of the winding alone, without leads or form.",
     .coil_problems =
         {
             "none",
@@ -444,6 +445,9 @@ inline constexpr PlanTexts kEnglishTexts{
     .q0_coil_not_settled = "the coil's turns did not settle in %1 rounds: the last round is shown",
     .q0_coil_too_low = "the coil's Q %1 is below the lowest Q0, %2",
     .q0_coil_no_coil = "no coil of this winding for the design's L: %1",
+    .coil_whole_resonance = "whole winding: self-capacitance %1 pF, self-resonance %2 MHz",
+    .coil_near_whole = "%1 within 10 % of the whole winding's self-resonance, %2 MHz",
+    .coil_near_part = "%1 within 10 % of the self-resonance of the turns in use, %2 MHz",
 };
 
 }  // namespace plan

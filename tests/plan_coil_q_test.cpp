@@ -145,3 +145,38 @@ TEST(PlanCoilQ, ACoilTooPoorRefusesTheBand) {
 }
 
 }  // namespace
+
+namespace {
+
+// The summary's whole winding carries its self-capacitance and resonance,
+// and each band whose f, 2f or 3f lies near either self-resonance is warned
+// of in its design, once for the whole winding and once for the turns in use.
+TEST(PlanCoilResonance, TheWholeWindingAndTheHarmonicsNearIt) {
+  std::vector<std::string> args = coil_q_args(kWinding);
+  args[args.size() - 7] = "200";
+  args.insert(args.end(), {"--format", "json", "--lang", "en"});
+  const auto r = testing_support::run_plan(args);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const plan::Json doc = plan::Json::parse(r.out);
+  const plan::Json& whole = doc["summary"]["coil"];
+  const coil_loss::Values v = coil_loss::evaluate(whole["turns"].get<double>(), kCoil, 1.85e6);
+  EXPECT_NEAR(whole["c_self_pf"].get<double>(), v.c_self_f * 1e12, 1e-4 * v.c_self_f * 1e12);
+  EXPECT_NEAR(whole["srf_mhz"].get<double>(), v.srf_hz * 1e-6, 1e-4 * v.srf_hz * 1e-6);
+  int warned = 0;
+  for (const plan::Json& d : doc["designs"]) {
+    const double f_hz = d["f_mhz"].get<double>() * 1e6;
+    std::size_t expected = coil_loss::harmonics_near(f_hz, v.srf_hz).empty() ? 0 : 1;
+    expected +=
+        coil_loss::harmonics_near(f_hz, d["coil"]["srf_mhz"].get<double>() * 1e6).empty() ? 0 : 1;
+    std::size_t said = 0;
+    for (const plan::Json& w : d["warnings"]) {
+      const std::string text = w.get<std::string>();
+      said += text.find("self-resonance") != std::string::npos ? 1 : 0;
+    }
+    EXPECT_EQ(said, expected) << d["f_mhz"];
+    warned += static_cast<int>(said);
+  }
+  EXPECT_GT(warned, 0);  // the 50 mm coil over the bands does come near its resonances
+}
+
+}  // namespace
