@@ -28,7 +28,9 @@ inline constexpr PlanTexts kEnglishTexts{
     .r_load = "load resistance (prompt 3)",
     .exponent = "exponent of the tube characteristic (prompt 4)",
     .angle = "conduction (cut-off) angle (prompt 5)",
-    .q0 = "unloaded Q of the Pi-network Q0 (prompt 6), or coil: each band's coil's own Q\n(with the coil options)",
+    .q0 =
+        "unloaded Q of the Pi-network Q0 (prompt 6), or coil: each band's coil's own Q\n(with the "
+        "coil options)",
     .u_min = "minimum anode voltage (prompt 7), at most 0.95 x E",
     .filter_db = "suppression of the 2nd harmonic asked for (prompt 8)",
     .c_tube = "tube output capacitance with the wiring's (prompt 9)",
