@@ -1,8 +1,11 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "plan/json_text.hpp"
+#include "plan/load_range_report.hpp"
 #include "plan/option_table.hpp"
 #include "plan/outputs.hpp"
 #include "plan/pi_l_column.hpp"
@@ -193,9 +196,8 @@ Json design_json(const PlanReport& report, const std::vector<TankOutputs>& tanks
   return j;
 }
 
-}  // namespace
-
-Json json_document(const PlanReport& report) {
+// The document with each load circle's points left as its number in circles.
+Json json_document(const PlanReport& report, std::vector<JsonCircle>& circles) {
   Json doc = Json::object();
   doc["inputs"] = inputs_json(report);
   doc["raise_q"] = report.raise_q;
@@ -206,7 +208,7 @@ Json json_document(const PlanReport& report) {
   for (std::size_t k = 0; k < report.designs.size(); ++k) {
     designs.push_back(design_json(report, tanks, k));
   }
-  doc["designs"] = designs;
+  doc["designs"] = std::move(designs);
 
   const Summary& s = report.summary;
   Json summary = Json::object();
@@ -241,13 +243,21 @@ Json json_document(const PlanReport& report) {
       summary[std::string(tank.json_key) + "_parts"] = nested;
     }
   }
-  doc["summary"] = summary;
-  load_range_json(doc, report);
+  doc["summary"] = std::move(summary);
+  circles = load_range_json(doc, report);
   return doc;
 }
 
+}  // namespace
+
 std::string json_report(const PlanReport& report) {
-  return json_document(report).dump(2) + '\n';
+  std::vector<JsonCircle> circles;
+  const Json doc = json_document(report, circles);
+  std::string text = dump_with(doc, kPointsKey, [&](JsonText& out, std::size_t n) {
+    write_points(out, report, circles.at(n));
+  });
+  text += '\n';
+  return text;
 }
 
 }  // namespace plan

@@ -20,6 +20,7 @@ using T = PlanTexts;
 using K = LoadRangeKind;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr float kNaNf = std::numeric_limits<float>::quiet_NaN();  // written as null
 constexpr double kHenriesPerMicrohenry = 1e-6;
 constexpr int kOhmDecimals = 1;  // a load's R and X in the table, ohm
 constexpr int kCell = 11;        // the value column of a block, as the grid's cells
@@ -363,34 +364,39 @@ std::string load_range_csv(const PlanReport& report, std::string csv) {
 
 namespace {
 
-Json point_json(const NetworkLoadRange& n, std::size_t k, bool pi_l, bool coil) {
+void write_point(JsonText& out, const NetworkLoadRange& n, std::size_t k, bool pi_l, bool coil) {
   const LoadPoint& p = n.range.points[k];
-  Json j = Json::object();
-  j["r_ohm"] = number_json(p.r_ohm);
-  j["x_ohm"] = number_json(p.x_ohm);
-  j["matched"] = p.matched();
-  j["reason"] = std::string(reason_key(p.reason));
-  j["l_needed_uh"] = p.l_needed_uh ? number_json(*p.l_needed_uh) : Json(nullptr);
+  out.begin_object();
+  out.key("r_ohm");
+  out.number(static_cast<float>(p.r_ohm));
+  out.key("x_ohm");
+  out.number(static_cast<float>(p.x_ohm));
+  out.key("matched");
+  out.boolean(p.matched());
+  out.key("reason");
+  out.string(reason_key(p.reason));
+  out.key("l_needed_uh");
+  out.number(p.l_needed_uh ? static_cast<float>(*p.l_needed_uh) : kNaNf);
   if (coil) {
     const std::optional<double> turns =
         k < n.l_needed_turns.size() ? n.l_needed_turns[k] : std::optional<double>();
-    j["l_needed_turns"] = turns ? number_json(*turns) : Json(nullptr);
+    out.key("l_needed_turns");
+    out.number(turns ? static_cast<float>(*turns) : kNaNf);
   }
   for (const PointValue& v : kPointValues) {
     if (v.pi_l_only && !pi_l) continue;
-    j[std::string(v.key)] = p.matched() ? number_json(p.*v.member) : Json(nullptr);
+    out.key(v.key);
+    out.number(p.matched() ? static_cast<float>(p.*v.member) : kNaNf);
   }
-  return j;
+  out.end_object();
 }
 
-Json network_json(const PlanReport& report, const NetworkLoadRange& n, bool pi_l) {
+// A network's block; its points the placeholder of circle n of the document.
+Json network_json(const PlanReport& report, const NetworkLoadRange& n, bool pi_l,
+                  std::size_t circle) {
   Json j = Json::object();
   j["swr"] = *report.swr;
-  Json points = Json::array();
-  for (std::size_t k = 0; k < n.range.points.size(); ++k) {
-    points.push_back(point_json(n, k, pi_l, report.parts_options.coil.has_value()));
-  }
-  j["points"] = std::move(points);
+  j[std::string(kPointsKey)] = circle;
   for (const LoadRangeEntry& e : kLoadRangeEntries) {
     if (!load_range_shows(e, pi_l, has_variables(report))) continue;
     const Extreme v = e.value(n.range);
@@ -436,17 +442,23 @@ Json summary_json(const PlanReport& report, bool pi_l) {
 
 }  // namespace
 
-void load_range_json(Json& doc, const PlanReport& report) {
-  if (!report.swr) return;
+std::vector<JsonCircle> load_range_json(Json& doc, const PlanReport& report) {
+  std::vector<JsonCircle> circles;
+  if (!report.swr) return circles;
+  // Each block with its circle's number in place of the points.
+  const auto block = [&](const NetworkLoadRange& n, bool pi_l) {
+    circles.push_back({&n, pi_l});
+    return network_json(report, n, pi_l, circles.size() - 1);
+  };
   Json& designs = doc["designs"];
   for (std::size_t k = 0; k < report.designs.size() && k < designs.size(); ++k) {
     Json& d = designs[k];
     const NetworkLoadRange* pi = network_of(report, k, false);
-    d["load_range"] = pi != nullptr ? network_json(report, *pi, false) : Json(nullptr);
+    d["load_range"] = pi != nullptr ? block(*pi, false) : Json(nullptr);
     if (pi != nullptr) warn(d["warnings"], report, pi->range);
     if (!d.contains("pi_l")) continue;
     const NetworkLoadRange* pi_l = network_of(report, k, true);
-    d["pi_l"]["load_range"] = pi_l != nullptr ? network_json(report, *pi_l, true) : Json(nullptr);
+    d["pi_l"]["load_range"] = pi_l != nullptr ? block(*pi_l, true) : Json(nullptr);
     if (pi_l != nullptr && d["pi_l"].contains("warnings")) {
       warn(d["pi_l"]["warnings"], report, pi_l->range);
     }
@@ -454,6 +466,16 @@ void load_range_json(Json& doc, const PlanReport& report) {
   Json summary = summary_json(report, false);
   if (report.network == TankKind::pi_l) summary["pi_l"] = summary_json(report, true);
   doc["summary"]["load_range"] = summary;
+  return circles;
+}
+
+void write_points(JsonText& out, const PlanReport& report, const JsonCircle& circle) {
+  const bool coil = report.parts_options.coil.has_value();
+  out.begin_array();
+  for (std::size_t k = 0; k < circle.network->range.points.size(); ++k) {
+    write_point(out, *circle.network, k, circle.pi_l, coil);
+  }
+  out.end_array();
 }
 
 }  // namespace plan

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "plan/json.hpp"
+#include "plan/json_text.hpp"
 #include "plan/load_range.hpp"
 #include "plan/settings.hpp"
 #include "plan/texts.hpp"
@@ -82,8 +83,23 @@ std::string load_range_table(const PlanReport& report);
 // csv : the header and one row per design, LF line ends
 std::string load_range_csv(const PlanReport& report, std::string csv);
 
+// The member of a block whose value is its circle's 72 points.
+inline constexpr std::string_view kPointsKey = "points";
+
+// A circle of the JSON document: its network's values and whether it is the Pi-L's.
+struct JsonCircle {
+  const NetworkLoadRange* network;  // of the report
+  bool pi_l;
+};
+
 // Adds "load_range" to each design of the document (and to its "pi_l"),
-// its filtering warnings, and "load_range" to the summary; nothing without --swr.
-void load_range_json(Json& doc, const PlanReport& report);
+// its filtering warnings, and "load_range" to the summary; nothing without
+// --swr. Each block's points are left as the number n of its circle in the
+// list returned, for write_points to write in the dumped text.
+std::vector<JsonCircle> load_range_json(Json& doc, const PlanReport& report);
+
+// The points of a circle of load_range_json, as dump(2) would write them.
+// out : at the points member's indentation;  circle : of this report
+void write_points(JsonText& out, const PlanReport& report, const JsonCircle& circle);
 
 }  // namespace plan

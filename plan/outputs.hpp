@@ -39,8 +39,8 @@ std::string table_report(const PlanReport& report);
 // number fields. LF line ends.
 std::string csv_report(const PlanReport& report);
 
-// {"inputs": {...}, "raise_q": ..., "designs": [...], "summary": {...}}.
-Json json_document(const PlanReport& report);
+// {"inputs": {...}, "raise_q": ..., "designs": [...], "summary": {...}}
+// as Json::dump(2) writes it, with a line end.
 std::string json_report(const PlanReport& report);
 
 }  // namespace plan

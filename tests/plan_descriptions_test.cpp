@@ -76,7 +76,7 @@ TEST(PlanDescriptions, EveryLineOfEveryNetworkIsInEveryFormatOnce) {
     const std::string table = whole.substr(0, whole.find(plan::texts_of(report).warnings_heading));
     const std::string csv = plan::csv_report(report);
     const std::string header = "," + csv.substr(0, csv.find('\n')) + ",";
-    const plan::Json doc = plan::json_document(report);
+    const plan::Json doc = plan::Json::parse(plan::json_report(report));
     // A label shared by both networks has a row in each grid.
     std::vector<std::string> labels;
     for (const plan::TankOutputs& tank : tanks) {

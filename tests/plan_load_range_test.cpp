@@ -127,7 +127,7 @@ TEST(PlanLoadRange, PointsAreTheRetuningsValues) {
   const plan::Parsed parsed = plan::parse_options(stage({"--network", "pi-l"}));
   ASSERT_EQ(parsed.kind, plan::Parsed::Kind::run);
   const plan::PlanReport report = plan::make_report(parsed.options);
-  const plan::Json doc = plan::json_document(report);
+  const plan::Json doc = plan::Json::parse(plan::json_report(report));
   const plan::Design& d = report.designs.front();
   ASSERT_TRUE(d.completed() && d.pi_l && d.pi_l->design.completed());
   struct Network {
