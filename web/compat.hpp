@@ -22,6 +22,7 @@
 #include <limits>
 #include <numbers>
 #include <string>
+#include <utility>
 
 namespace web_compat {
 
@@ -77,29 +78,37 @@ inline std::string fixed_text(const Decimal& d, float v) {
   return d.digits.substr(0, point) + '.' + d.digits.substr(point);
 }
 
-inline double value_of(const Decimal& d) {
-  return std::strtod(scientific_text(d).c_str(), nullptr);
+// The n-digit decimal nearest v that reads back as v, if one does: printf's
+// nearest, else the neighbour of it on v's other side (next to a power of
+// two the gap below v is half the gap above). Both neighbours cannot read
+// back while the nearest between them does not, so none is nearer.
+inline Decimal reading_back(float v, int n) {
+  for (const int step : {0, -1, 1}) {
+    const Decimal d = rounded(v, n, step);
+    if (!d.digits.empty() && std::strtof(scientific_text(d).c_str(), nullptr) == v) return d;
+  }
+  return {};
 }
 
 // The shortest decimal of v (> 0, finite) that reads back as v; of several,
-// the nearest. Beside printf's nearest n-digit decimal its neighbours are
-// tried: next to a power of two the gap below v is half the gap above.
+// the nearest. If n digits read back, so do n + 1 (the n-digit decimal is
+// one of them, and the nearest lies between it and v or beside v with its
+// neighbour between), so the fewest digits are found by bisection.
 inline Decimal shortest(float v) {
-  for (int n = 1; n <= kMostFloatDigits; ++n) {
-    Decimal best;
-    double best_error = std::numeric_limits<double>::infinity();
-    for (const int step : {0, -1, 1}) {
-      const Decimal d = rounded(v, n, step);
-      if (d.digits.empty() || std::strtof(scientific_text(d).c_str(), nullptr) != v) continue;
-      const double error = std::fabs(value_of(d) - static_cast<double>(v));
-      if (error < best_error) {
-        best = d;
-        best_error = error;
-      }
+  int fails = 0;                 // a count of digits known not to read back
+  int reads = kMostFloatDigits;  // a count known to read back
+  Decimal best = reading_back(v, reads);
+  while (reads - fails > 1) {
+    const int n = (fails + reads) / 2;
+    Decimal d = reading_back(v, n);
+    if (d.digits.empty()) {
+      fails = n;
+    } else {
+      reads = n;
+      best = std::move(d);
     }
-    if (!best.digits.empty()) return best;
   }
-  return rounded(v, kMostFloatDigits, 0);
+  return best;
 }
 
 inline std::string shortest_text(float v) {
