@@ -151,11 +151,15 @@ std::vector<std::string> with(std::vector<std::string> args, const std::vector<s
   return args;
 }
 
-std::string program_json(const std::vector<std::string>& args) {
+std::string program_output(const std::vector<std::string>& args, const std::string& format) {
   std::ostringstream out;
   std::ostringstream err;
-  plan::run(with(args, {"--format", "json"}), out, err);
+  plan::run(with(args, {"--format", format}), out, err);
   return out.str();
+}
+
+std::string program_json(const std::vector<std::string>& args) {
+  return program_output(args, "json");
 }
 
 json compute(web::Session& s, const std::vector<std::string>& args) {
@@ -170,7 +174,9 @@ TEST(WebSession, ComputesWhatTheProgramPrints) {
         with(kStage, {"--freq", "7.1", "--coil-diameter", "50", "--wire", "2", "--pitch", "4"})}) {
     const json r = compute(s, args);
     ASSERT_TRUE(r["ok"].get<bool>());
-    EXPECT_EQ(r["json"].get<std::string>(), program_json(args));
+    EXPECT_EQ(s.file("json"), program_json(args));
+    EXPECT_EQ(s.file("table"), program_output(args, "table"));
+    EXPECT_EQ(s.file("csv"), program_output(args, "csv"));
     EXPECT_EQ(s.plot(0).substr(0, 5), "<?xml");
   }
   EXPECT_EQ(s.plot(1), "");  // the last recompute has one frequency
@@ -219,7 +225,8 @@ TEST(WebSession, AFileSavedByTheProgramOpensAsTheSameDesign) {
   }
   if (opened["raise_q"].get<bool>()) again.push_back("--raise-q");
   web::Session s;
-  EXPECT_EQ(compute(s, again)["json"].get<std::string>(), saved);
+  ASSERT_TRUE(compute(s, again)["ok"].get<bool>());
+  EXPECT_EQ(s.file("json"), saved);
 }
 
 }  // namespace

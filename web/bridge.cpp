@@ -1,4 +1,4 @@
-// The engine as the page's script sees it: four functions of JSON texts
+// The engine as the page's script sees it: its functions of JSON and other texts
 // (web/session.hpp), bound with embind. A file the user opens is written
 // into the module's in-memory file system and read from there.
 
@@ -30,6 +30,10 @@ std::string plot(int index) {
   return index >= 0 ? session().plot(static_cast<std::size_t>(index)) : std::string();
 }
 
+std::string file(const std::string& format) {
+  return session().file(format);
+}
+
 std::string smith(int index) {
   return index >= 0 ? session().smith(static_cast<std::size_t>(index)) : std::string();
 }
@@ -59,5 +63,6 @@ EMSCRIPTEN_BINDINGS(valvenet) {
   emscripten::function("compute", &compute);
   emscripten::function("plot", &plot);
   emscripten::function("smith", &smith);
+  emscripten::function("file", &file);
   emscripten::function("openInputs", &open_inputs);
 }

@@ -253,7 +253,7 @@
     select.value = String(keep);
     showPlot();
     $("table").textContent = result.table;
-    $("result-json").textContent = result.json;
+    $("result-json").textContent = engine.file("json");
   }
 
   function recompute() {
@@ -311,9 +311,9 @@
     $("open-json").addEventListener("change", (e) => {
       if (e.target.files.length) openFile(e.target.files[0]).finally(() => { e.target.value = ""; });
     });
-    $("save-json").addEventListener("click", () => download(SAVED_NAME + ".json", last.json, "application/json"));
-    $("save-csv").addEventListener("click", () => download(SAVED_NAME + ".csv", last.csv, "text/csv"));
-    $("save-table").addEventListener("click", () => download(SAVED_NAME + ".txt", last.table_file, "text/plain"));
+    $("save-json").addEventListener("click", () => download(SAVED_NAME + ".json", engine.file("json"), "application/json"));
+    $("save-csv").addEventListener("click", () => download(SAVED_NAME + ".csv", engine.file("csv"), "text/csv"));
+    $("save-table").addEventListener("click", () => download(SAVED_NAME + ".txt", engine.file("table"), "text/plain"));
     $("save-svg").addEventListener("click", () => download(
       `${SAVED_NAME}-${last.frequencies[plotIndex]}.svg`, engine.plot(plotIndex), "image/svg+xml"));
     let width = tableWidth();

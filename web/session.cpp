@@ -116,11 +116,15 @@ std::string Session::compute(const std::string& args_json, std::size_t width) {
   out["frequencies"] = frequencies;
   const std::size_t shown = std::clamp(width, plan::kNarrowestTable, plan::kWidestTable);
   out["table"] = plan::table_report(*last_, shown);
-  out["table_file"] = shown == plan::kTableWidth ? out["table"].get<std::string>()
-                                                 : plan::table_report(*last_, plan::kTableWidth);
-  out["csv"] = plan::csv_report(*last_);
-  out["json"] = plan::json_report(*last_);
   return out.dump();
+}
+
+std::string Session::file(std::string_view format) const {
+  if (!last_) return {};
+  if (format == "json") return plan::json_report(*last_);
+  if (format == "csv") return plan::csv_report(*last_);
+  if (format == "table") return plan::table_report(*last_, plan::kTableWidth);
+  return {};
 }
 
 std::string Session::plot(std::size_t index) const {

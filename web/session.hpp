@@ -33,10 +33,14 @@ class Session {
  public:
   // args_json : a JSON array of strings, the arguments of valvenet-plan
   // width     : characters per line of the table shown
-  // {"ok": true, "lang", "frequencies": [MHz as text], "table", "table_file",
-  //  "csv", "json"} or {"ok": false, "lang", "errors": [{"field", "text"}]};
-  //  "table_file" and "json" are what valvenet-plan prints.
+  // {"ok": true, "lang", "frequencies": [MHz as text], "table"} or
+  // {"ok": false, "lang", "errors": [{"field", "text"}]}; the files of the
+  // design are asked for on their own (file), since they are large.
   std::string compute(const std::string& args_json, std::size_t width);
+
+  // What valvenet-plan prints for the last good recompute in a format:
+  // format : "json", "csv" or "table" (any other: ""); "" when there is none.
+  std::string file(std::string_view format) const;
 
   // The response plot of the design at index of the last good recompute;
   // "" when there is none.

@@ -7,8 +7,9 @@ Every command line of CASES is opened as the page's address (file://) and
 its #result-json must be what `valvenet-plan ... --format json` prints:
 byte for byte, or, where WebAssembly's float functions round differently
 from glibc's, with the same structure and every number within four
-significant digits. Then a bad value, the language switch and Open JSON;
-every request the page makes must stay inside PAGE_FOLDER.
+significant digits. Then a bad value, the language switch, Open JSON and the
+saves (JSON, CSV, table) against the program's formats; every request the page
+makes must stay inside PAGE_FOLDER.
 """
 
 import json
@@ -77,8 +78,8 @@ KEY = re.compile(r'"(\w+)":')
 CYRILLIC = re.compile("[\u0400-\u04ff]")
 
 
-def native(plan, args):
-    done = subprocess.run([plan, *args, "--format", "json"], capture_output=True, check=False)
+def native(plan, args, output="json"):
+    done = subprocess.run([plan, *args, "--format", output], capture_output=True, check=False)
     return done.stdout.decode(), done.stderr.decode(), done.returncode
 
 
@@ -110,7 +111,8 @@ def compare(expected, actual):
             continue
         x, y = float(e), float(a)
         relative = abs(x - y) / max(abs(x), abs(y))
-        key = KEY.findall("".join(e_parts[: i + 1]))[-1]
+        keys_before = KEY.findall("".join(e_parts[: i + 1]))  # none in a CSV or a table
+        key = keys_before[-1] if keys_before else f"number {i}"
         noise = max(abs(x), abs(y)) < NOISE_FLOOR
         assert relative <= FOUR_DIGITS or noise, f"{key}: {e} against {a}"
         keys.append(key)
@@ -241,6 +243,25 @@ def check_open_json(page, plan):
     print("ok   Open JSON of a saved file gives the same design")
 
 
+def check_saves(page, plan):
+    """Save JSON, Save CSV and Save table download what the program prints."""
+    args = CASES["pi-l, swr 2, parts, english"]
+    folder = tempfile.mkdtemp()
+    page.driver.execute_cdp_cmd("Page.setDownloadBehavior",
+                                {"behavior": "allow", "downloadPath": folder})
+    page.open(query_of(args))
+    for button, output, name in (("save-json", "json", "valvenet-plan.json"),
+                                 ("save-csv", "csv", "valvenet-plan.csv"),
+                                 ("save-table", "table", "valvenet-plan.txt")):
+        path = os.path.join(folder, name)
+        page.by_id(button).click()
+        page.wait_for(lambda: os.path.exists(path) and os.path.getsize(path) > 0)
+        time.sleep(0.2)  # the download's last bytes
+        with open(path, encoding="utf-8") as f:
+            compare(native(plan, args, output)[0], f.read())
+    print("ok   Save JSON, Save CSV and Save table give what valvenet-plan prints")
+
+
 def check_speed(page):
     page.open(query_of(TEN_BANDS + ["--swr", "3"]))
     assert "<svg" in page.by_id("smith").get_attribute("innerHTML"), "no Smith chart with an SWR"
@@ -265,6 +286,7 @@ def main(folder, plan):
         check_bad_value(page, plan)
         check_language(page, plan)
         check_open_json(page, plan)
+        check_saves(page, plan)
         check_speed(page)
         shots = os.path.join(os.path.dirname(os.path.abspath(folder)), "web-screenshots")
         os.makedirs(shots, exist_ok=True)
