@@ -215,23 +215,36 @@ std::vector<Complex> clip_to_chart(const std::vector<Complex>& polygon) {
   return whole;
 }
 
-// The cells' images, opaque inside a translucent group so that overlaps do
-// not darken, clipped to the chart.
+// The cells' images as the subpaths of one path, clipped to the chart. A
+// cell where the map from settings to loads folds over turns the other
+// way; each is written turning the same way, so that under the nonzero
+// rule overlaps fill once (no darker folds, no holes) and neighbours share
+// their edges without anti-aliased seams.
 void region_cells(std::string& out, const SmithChart& c) {
   out += "<clipPath id=\"chart-clip\"><circle cx=\"" + fixed(kCentreX, 2) + "\" cy=\"" +
          fixed(kCentreY, 2) + "\" r=\"" + fixed(kRadius, 2) + "\"/></clipPath>\n";
-  // The cells' own outline in the fill's colour closes the hairline seams
-  // that anti-aliasing leaves between neighbours.
-  out += "<g id=\"region-fill\" fill=\"" + std::string(kRegionColour) + "\" stroke=\"" +
-         std::string(kRegionColour) + "\" stroke-width=\"0.8\" stroke-linejoin=\"round\"" +
-         " opacity=\"0.16\" clip-path=\"url(#chart-clip)\">\n";
+  out += "<path id=\"region-fill\" fill=\"" + std::string(kRegionColour) +
+         "\" fill-opacity=\"0.16\" fill-rule=\"nonzero\" clip-path=\"url(#chart-clip)\" d=\"";
   for (const auto& cell : c.region_cells) {
-    std::vector<Complex> gammas(cell.size());
-    std::transform(cell.begin(), cell.end(), gammas.begin(),
-                   [&](const Complex& z) { return reflection(z, c.r0_ohm); });
-    out += "<polygon points=\"" + point_list(gammas) + "\"/>\n";
+    std::array<std::pair<double, double>, 4> xy;
+    std::transform(cell.begin(), cell.end(), xy.begin(),
+                   [&](const Complex& z) { return page(reflection(z, c.r0_ohm)); });
+    double area = 0.0;  // twice the signed area, shoelace
+    for (std::size_t i = 0; i < xy.size(); ++i) {
+      const auto& [x0, y0] = xy[i];
+      const auto& [x1, y1] = xy[(i + 1) % xy.size()];
+      area += x0 * y1 - x1 * y0;
+    }
+    if (area < 0.0) std::reverse(xy.begin(), xy.end());
+    char command = 'M';
+    for (const auto& [x, y] : xy) {
+      out += command;
+      out += fixed(x, 2) + ',' + fixed(y, 2);
+      command = 'L';
+    }
+    out += 'Z';
   }
-  out += "</g>\n";
+  out += "\"/>\n";
 }
 
 void region(std::string& out, const SmithChart& c) {
