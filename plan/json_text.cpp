@@ -48,9 +48,9 @@ void JsonText::close(char bracket) {
   const bool empty = empty_.back();
   empty_.pop_back();
   if (!empty) {
+    const int spaces = indent_ + kIndentStep * static_cast<int>(empty_.size());
     out_ += '\n';
-    out_.append(static_cast<std::size_t>(indent_ + kIndentStep * static_cast<int>(empty_.size())),
-                ' ');
+    out_.append(static_cast<std::size_t>(spaces), ' ');
   }
   out_ += bracket;
 }
