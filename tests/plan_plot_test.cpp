@@ -3,10 +3,6 @@
 // well-formed XML with the three marks and both curves.
 
 #include <gtest/gtest.h>
-#include <libxml/parser.h>
-#include <libxml/tree.h>
-#include <libxml/xmlversion.h>
-#include <libxml/xpath.h>
 
 #include <algorithm>
 #include <array>
@@ -27,6 +23,7 @@
 #include "plan_fixtures.hpp"
 #include "spectrum/response.hpp"
 #include "spectrum/spectrum.hpp"
+#include "svg_xml.hpp"
 #include "test_files.hpp"
 
 namespace {
@@ -129,72 +126,13 @@ TEST(PlanResponse, PeakAtTheWorkingFrequencyAndBandsLikeTheEngines) {
   }
 }
 
-// A parsed XML document, or the parser's errors.
-struct Xml {
-  std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)> doc{nullptr, xmlFreeDoc};
-  std::string errors;
-};
-
-#if LIBXML_VERSION >= 21200
-void collect_error(void* context, const xmlError* error) {
-#else
-void collect_error(void* context, xmlErrorPtr error) {
-#endif
-  *static_cast<std::string*>(context) += error->message ? error->message : "error";
-}
-
-Xml parse(const std::string& text) {
-  Xml x;
-  xmlSetStructuredErrorFunc(&x.errors, collect_error);
-  x.doc.reset(xmlReadMemory(text.data(), static_cast<int>(text.size()), "plot.svg", nullptr,
-                            XML_PARSE_NONET));
-  xmlSetStructuredErrorFunc(nullptr, nullptr);
-  return x;
-}
-
-// The elements an XPath expression selects.
-std::vector<xmlNodePtr> select(const Xml& x, const std::string& path) {
-  std::vector<xmlNodePtr> out;
-  std::unique_ptr<xmlXPathContext, decltype(&xmlXPathFreeContext)> ctx(
-      xmlXPathNewContext(x.doc.get()), xmlXPathFreeContext);
-  std::unique_ptr<xmlXPathObject, decltype(&xmlXPathFreeObject)> result(
-      xmlXPathEvalExpression(reinterpret_cast<const xmlChar*>(path.c_str()), ctx.get()),
-      xmlXPathFreeObject);
-  if (result && result->nodesetval) {
-    for (int i = 0; i < result->nodesetval->nodeNr; ++i)
-      out.push_back(result->nodesetval->nodeTab[i]);
-  }
-  return out;
-}
-
-std::string attribute(xmlNodePtr node, const char* name) {
-  xmlChar* v = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
-  std::string s = v ? reinterpret_cast<const char*>(v) : "";
-  xmlFree(v);
-  return s;
-}
-
-std::string content(xmlNodePtr node) {
-  xmlChar* v = xmlNodeGetContent(node);
-  std::string s = v ? reinterpret_cast<const char*>(v) : "";
-  xmlFree(v);
-  return s;
-}
-
-std::vector<std::pair<double, double>> points(const std::string& attr) {
-  std::vector<std::pair<double, double>> out;
-  std::istringstream in(attr);
-  std::string pair;
-  while (in >> pair) {
-    const std::size_t comma = pair.find(',');
-    out.emplace_back(std::stod(pair.substr(0, comma)), std::stod(pair.substr(comma + 1)));
-  }
-  return out;
-}
-
-std::string by_id(const std::string& element, const std::string& id) {
-  return "//*[local-name()='" + element + "' and @id='" + id + "']";
-}
+using svg_xml::attribute;
+using svg_xml::by_id;
+using svg_xml::content;
+using svg_xml::parse;
+using svg_xml::points;
+using svg_xml::select;
+using svg_xml::Xml;
 
 TEST(PlanPlot, WellFormedSvgWithTheThreeMarksAndBothCurves) {
   for (const float f : {0.1f, 14.15f, 60.0f}) {

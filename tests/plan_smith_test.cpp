@@ -5,15 +5,11 @@
 // says; and regions clipped to the chart by hand-made polygons.
 
 #include <gtest/gtest.h>
-#include <libxml/parser.h>
-#include <libxml/tree.h>
-#include <libxml/xpath.h>
 
 #include <cmath>
 #include <complex>
 #include <memory>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,43 +20,19 @@
 #include "matching/retune.hpp"
 #include "plan/smith_chart.hpp"
 #include "plan/smith_page.hpp"
+#include "svg_xml.hpp"
 
 namespace {
 
 using Complex = std::complex<double>;
 constexpr double kHalfPixel = 0.5;
 
-using Doc = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
-
-Doc parse(const std::string& svg) {
-  return {xmlReadMemory(svg.data(), static_cast<int>(svg.size()), "smith.svg", nullptr,
-                        XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING),
-          xmlFreeDoc};
-}
-
-std::vector<xmlNodePtr> select(const Doc& doc, const std::string& path) {
-  std::unique_ptr<xmlXPathContext, decltype(&xmlXPathFreeContext)> ctx(
-      xmlXPathNewContext(doc.get()), xmlXPathFreeContext);
-  std::unique_ptr<xmlXPathObject, decltype(&xmlXPathFreeObject)> r(
-      xmlXPathEvalExpression(reinterpret_cast<const xmlChar*>(path.c_str()), ctx.get()),
-      xmlXPathFreeObject);
-  std::vector<xmlNodePtr> out;
-  if (r && r->nodesetval) {
-    for (int i = 0; i < r->nodesetval->nodeNr; ++i) out.push_back(r->nodesetval->nodeTab[i]);
-  }
-  return out;
-}
-
-std::string attribute(xmlNodePtr node, const char* name) {
-  xmlChar* v = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
-  std::string s = v ? reinterpret_cast<const char*>(v) : "";
-  xmlFree(v);
-  return s;
-}
-
-double number(xmlNodePtr node, const char* name) {
-  return std::stod(attribute(node, name));
-}
+using svg_xml::attribute;
+using svg_xml::by_id;
+using svg_xml::number;
+using svg_xml::parse;
+using svg_xml::select;
+using Doc = svg_xml::Xml;
 
 // The chart's frame on the page, read from its rim (r = 0).
 struct Frame {
@@ -71,7 +43,7 @@ struct Frame {
 };
 
 Frame frame_of(const Doc& doc) {
-  const auto rim = select(doc, "//*[local-name()='circle' and @id='r-0']");
+  const auto rim = select(doc, by_id("circle", "r-0"));
   EXPECT_EQ(rim.size(), 1u);
   return {number(rim[0], "cx"), number(rim[0], "cy"), number(rim[0], "r")};
 }
@@ -79,14 +51,9 @@ Frame frame_of(const Doc& doc) {
 // The page points of the region's polygon; none when it is not drawn.
 std::vector<Complex> region_points(const Doc& doc) {
   std::vector<Complex> out;
-  const auto poly = select(doc, "//*[local-name()='polygon' and @id='region']");
+  const auto poly = select(doc, by_id("polygon", "region"));
   if (poly.empty()) return out;
-  std::istringstream in(attribute(poly[0], "points"));
-  std::string pair;
-  while (in >> pair) {
-    const std::size_t comma = pair.find(',');
-    out.emplace_back(std::stod(pair.substr(0, comma)), std::stod(pair.substr(comma + 1)));
-  }
+  for (const auto& [x, y] : svg_xml::points(attribute(poly[0], "points"))) out.emplace_back(x, y);
   return out;
 }
 
@@ -148,7 +115,7 @@ TEST(PlanSmith, MarkersAndRegionSitWhereTheirLoadsMap) {
     const std::string svg = plan::smith_svg(
         plan::smith_chart(s, c.swr, box, "14.200 MHz", "C1 8-250 pF, C2 20-1000 pF"), *c.texts);
     const Doc doc = parse(svg);
-    ASSERT_TRUE(doc);
+    ASSERT_TRUE(doc.doc) << doc.errors;
     const Frame f = frame_of(doc);
 
     // The 72 loads: Gamma_k = rho e^{j k 5 deg}, each of the kind retune says.
@@ -156,8 +123,7 @@ TEST(PlanSmith, MarkersAndRegionSitWhereTheirLoadsMap) {
     const double rho = (c.swr - 1.0) / (c.swr + 1.0);
     EXPECT_EQ(select(doc, "//*[@class='load matched' or @class='load not-matched']").size(), 72u);
     for (int k = 0; k < retune::kLoadCount; ++k) {
-      const auto m =
-          select(doc, "//*[local-name()='circle' and @id='load-" + std::to_string(k) + "']");
+      const auto m = select(doc, by_id("circle", "load-" + std::to_string(k)));
       ASSERT_EQ(m.size(), 1u) << k;
       const Complex want = f.at(std::polar(rho, k * 5.0 * std::numbers::pi / 180.0));
       EXPECT_LE(std::abs(Complex(number(m[0], "cx"), number(m[0], "cy")) - want), kHalfPixel) << k;
@@ -239,7 +205,7 @@ TEST(PlanSmith, TheRegionIsClippedToTheChart) {
     chart.design_load_ohm = kR0;
     for (const Complex& g : c.gammas) chart.region.push_back(kR0 * (1.0 + g) / (1.0 - g));
     const Doc doc = parse(plan::smith_svg(chart, plan::smith_texts(plan::kEnglishTexts)));
-    ASSERT_TRUE(doc);
+    ASSERT_TRUE(doc.doc) << doc.errors;
     const Frame f = frame_of(doc);
     const std::vector<Complex> region = region_points(doc);
     ASSERT_EQ(!region.empty(), c.drawn);
