@@ -311,7 +311,7 @@
     $("open-json").addEventListener("change", (e) => {
       if (e.target.files.length) openFile(e.target.files[0]).finally(() => { e.target.value = ""; });
     });
-    $("save-json").addEventListener("click", () => download(SAVED_NAME + ".json", engine.file("json"), "application/json"));
+    $("save-json").addEventListener("click", () => download(SAVED_NAME + ".json", $("result-json").textContent, "application/json"));
     $("save-csv").addEventListener("click", () => download(SAVED_NAME + ".csv", engine.file("csv"), "text/csv"));
     $("save-table").addEventListener("click", () => download(SAVED_NAME + ".txt", engine.file("table"), "text/plain"));
     $("save-svg").addEventListener("click", () => download(
