@@ -170,22 +170,39 @@ TEST(CoilLoss, SelfResonanceOfTheMeasuredCoils) {
 
 TEST(CoilLoss, EvaluateGivesTheWorkedCoilsAndItsWarnings) {
   const coil::Geometry g{75e-3, 5e-3, 2.5e-3};
+  // 20 mm at a 10 mm pitch: sin^2 psi = 0.025, where Knight's 1 / cos^2 psi shows.
+  const coil::Geometry spaced{20e-3, 10e-3, 2e-3};
   struct Case {
-    double turns, f_hz, l_uh, r_ohm, q;  // 0: not checked
+    coil::Geometry g;
+    double turns, f_hz, l_uh, r_ohm, q;         // 0: not checked; within 2 % and 5 %
+    double q_exact, q_apparent, srf_mhz, c_pf;  // 0: not checked; evaluated independently
     bool near_resonance, skin_undeveloped;
   };
-  const std::vector<Case> cases = {{13, 10e6, 9.27, 0.491, 1190, false, false},
-                                   {17, 10e6, 13.19, 0.646, 1280, false, false},
-                                   {17, 28e6, 0, 0, 0, true, false},
-                                   {17, 1e3, 0, 0, 0, false, true}};
+  const std::vector<Case> cases = {
+      {g, 13, 10e6, 9.27, 0.491, 1190, 0, 0, 0, 0, false, false},
+      {g, 17, 10e6, 13.19, 0.646, 1280, 0, 0, 0, 0, false, false},
+      // Q (1 - (f / f_srf)^2) at 0.63 of the resonance.
+      {g, 17, 20e6, 0, 0, 0, 1776.08, 1077.11, 31.881, 0, false, false},
+      {spaced, 6, 10e6, 0, 0, 0, 0, 0, 0, 0.9927, false, false},
+      {g, 17, 28e6, 0, 0, 0, 0, 0, 0, 0, true, false},
+      {g, 17, 1e3, 0, 0, 0, 0, 0, 0, 0, false, true}};
+  const auto digits = [](double got, double want) {
+    if (want != 0.0) {
+      EXPECT_LT(relative(got, want), 6e-5) << want;
+    }
+  };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.turns);
-    const coil_loss::Values v = coil_loss::evaluate(c.turns, g, c.f_hz);
+    const coil_loss::Values v = coil_loss::evaluate(c.turns, c.g, c.f_hz);
     if (c.q > 0.0) {
       EXPECT_LT(relative(v.inductance_h * 1e6, c.l_uh), 0.02);
       EXPECT_LT(relative(v.r_ohm, c.r_ohm), 0.05);
       EXPECT_LT(relative(v.q, c.q), 0.05);
     }
+    digits(v.q, c.q_exact);
+    digits(v.q_apparent, c.q_apparent);
+    digits(v.srf_hz / 1e6, c.srf_mhz);
+    digits(v.c_self_f * 1e12, c.c_pf);
     EXPECT_EQ(v.near_resonance, c.near_resonance);
     EXPECT_EQ(v.skin_undeveloped, c.skin_undeveloped);
   }

@@ -13,6 +13,7 @@
 #include <complex>
 #include <limits>
 #include <numbers>
+#include <optional>
 #include <vector>
 
 #include "example_stage.hpp"
@@ -77,6 +78,7 @@ TEST(Retune, EveryReTunedNetworkIsWhatNodalAnalysisGives) {
       const Complex z_in = nodal(n, f, 1.0, 0.0, p.z_load)[0];
       EXPECT_LE(std::abs((z_in - t.r_oe) / (z_in + t.r_oe)), 1e-4);
       EXPECT_NEAR(p.settings.c_hot_f, p.settings.c1_total_f - t.c_tube_f, 1e-18);
+      EXPECT_GT(p.settings.c_hot_f, 0.0);
       // The working point: U = sqrt(P_h1 R_oe) at the anode.
       const std::array<Complex, 3> unit = nodal(n, f, 1.0, 0.0, p.z_load);
       const double k = std::sqrt(s.p_h1_w * t.r_oe) / std::abs(unit[0]);
@@ -178,6 +180,61 @@ TEST(Retune, TheWorked7MHzCaseAndTheLosslessSqrtSRule) {
       largest = std::max(largest, p.operation.u_c2_peak_v);
     }
     EXPECT_NEAR(largest / matched_v, std::sqrt(swr), 1e-9);
+  }
+}
+
+// How loads the tank cannot take are told apart, and the inductance that
+// would take them. The tube's 150 pF exceed the 102.09 pF of C1 that the
+// worked tank needs at 50 ohm; a load without resistance is no load to match,
+// with or without L2; a coil of 5 ohm with Q0 = 50 draws more than 1 / R_oe by
+// its loss alone (r / (r^2 + x^2) > 1 / R_oe), so only a larger one matches:
+// from X = R_oe Q0 / (Q0^2 + 1) = 39.9840064 ohm on, where C2 grows without
+// bound.
+TEST(Retune, EachLoadIsClassifiedAndTheNeededInductanceFound) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  constexpr double kNone = -1.0;  // no inductance matches
+  constexpr double kUnchecked = 0.0;
+  const double w = omega(7e6);
+  const retune::Tank tube150{7e6, 2000.0, 5.57e-6, 0.0, kInf, 150e-12};
+  const retune::Tank pi_l{7e6, 2000.0, 5.57e-6, 1.2e-6, 200.0, 12e-12};
+  const retune::Tank small{7e6, 2000.0, 5.0 / w, 0.0, 50.0, 0.0};
+  const double x_edge = 2000.0 * 50.0 / (50.0 * 50.0 + 1.0);
+  struct Case {
+    const retune::Tank& tank;
+    Complex z;
+    retune::Reason reason;
+    double c1_pf, c_hot_pf;  // the settings found; kUnchecked: not looked at
+    double x_needed_ohm;     // omega L_needed; kNone; kUnchecked
+  };
+  using R = retune::Reason;
+  const std::vector<Case> cases{
+      {tube150, 50.0, R::c1_not_above_tube, 102.09, -47.91, kUnchecked},
+      {tube150, {0.0, 50.0}, R::invalid_load, kUnchecked, kUnchecked, kNone},
+      {tube150, {0.0, -50.0}, R::invalid_load, kUnchecked, kUnchecked, kNone},
+      {tube150, 0.0, R::invalid_load, kUnchecked, kUnchecked, kNone},
+      {pi_l, {0.0, 50.0}, R::invalid_load, kUnchecked, kUnchecked, kNone},
+      {pi_l, {0.0, -50.0}, R::invalid_load, kUnchecked, kUnchecked, kNone},
+      {pi_l, 0.0, R::invalid_load, kUnchecked, kUnchecked, kNone},
+      {pi_l, {-1.0, 20.0}, R::invalid_load, kUnchecked, kUnchecked, kNone},
+      {pi_l, {std::nan(""), 0.0}, R::invalid_load, kUnchecked, kUnchecked, kNone},
+      {small, 50.0, R::no_c2_solution, kUnchecked, kUnchecked, x_edge},
+      {small, {30.0, 20.0}, R::no_c2_solution, kUnchecked, kUnchecked, x_edge},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.z);
+    const retune::Match m = retune::match(c.tank, c.z);
+    EXPECT_EQ(m.reason, c.reason);
+    if (c.c1_pf != kUnchecked) {
+      EXPECT_NEAR(m.settings.c1_total_f * 1e12, c.c1_pf, 0.01);
+      EXPECT_NEAR(m.settings.c_hot_f * 1e12, c.c_hot_pf, 0.01);
+    }
+    const std::optional<double> l = retune::l_needed_h(c.tank, c.z);
+    if (c.x_needed_ohm == kNone) {
+      EXPECT_FALSE(l.has_value());
+    } else if (c.x_needed_ohm != kUnchecked) {
+      ASSERT_TRUE(l.has_value());
+      EXPECT_NEAR(w * *l / c.x_needed_ohm, 1.0, 1e-6);
+    }
   }
 }
 

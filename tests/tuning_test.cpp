@@ -62,6 +62,7 @@ TEST(Tuning, OnePadderCoversARangeOrSaysWhyNot) {
   };
   const std::vector<Case> cases = {
       {20.0, 240.0, true, 0.0, Reason::inside},
+      {10.0, 240.0, true, 0.0, Reason::inside},              // from the variable's minimum exactly
       {150.0, 300.0, true, 74.0, Reason::padded},            // 300 - 74 = 226, 150 - 74 = 76
       {108.0, 300.0, true, 74.0, Reason::padded},            // 108 - 74 = 34: the spare exactly
       {100.0, 300.0, false, 0.0, Reason::range_too_narrow},  // 100 - 74 = 26 < 34
