@@ -51,17 +51,44 @@ TEST(PlanCoilQ, ForcedQGivesTheTypedDesignAndTheRealCoilSettles) {
   }
 }
 
-// A coil poorer than the dialog's lowest Q0 refuses the band; one above its
-// highest is used at that limit.
-TEST(PlanCoilQ, CoilQOutsideTheDialogsRange) {
+// The dialog's range of Q0 holds its ends: a coil of Q 50 or 750 is used as
+// it is, one just below 50 refuses the band, one just above 750 is used at
+// 750. A poor coil's turns fall from round to round (12 mm of 0.3 mm wire at
+// a 0.6 mm pitch at 3.65 MHz: 4 rounds to 45.868 turns and Q0 117.839) and
+// settle as well as rising ones.
+TEST(PlanCoilQ, TheDialogsBoundsAndAFallingCoil) {
   const starting_values::TypedInputs typed = testing_support::example_plan_inputs();
-  const auto poor = [](double, double) { return 30.0; };
-  EXPECT_EQ(plan::design_with_coil_q(typed, 7.1f, false, kCoil, poor).coil_q.status,
-            plan::CoilQStatus::q_too_low);
-  const auto rich = [](double, double) { return 2000.0; };
-  const plan::CoilQDesign r = plan::design_with_coil_q(typed, 7.1f, false, kCoil, rich);
-  EXPECT_EQ(r.coil_q.status, plan::CoilQStatus::clamped);
-  EXPECT_EQ(r.coil_q.q0_used, 750.0f);
+  const coil::Geometry poor{0.012, 0.0006, 0.0003};
+  struct Case {
+    double forced_q;  // 0: the winding's own Q
+    const coil::Geometry& g;
+    float f_mhz;
+    plan::CoilQStatus status;
+    float q0_used;
+    int rounds;    // 0: not checked
+    double turns;  // 0: not checked
+  };
+  using S = plan::CoilQStatus;
+  const std::vector<Case> cases{{50.0, kCoil, 3.6f, S::settled, 50.0f, 0, 0.0},
+                                {49.999, kCoil, 3.6f, S::q_too_low, 200.0f, 0, 0.0},
+                                {750.0, kCoil, 7.1f, S::settled, 750.0f, 0, 0.0},
+                                {750.001, kCoil, 7.1f, S::clamped, 750.0f, 0, 0.0},
+                                {0.0, poor, 3.65f, S::settled, 117.839f, 4, 45.868}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.forced_q);
+    const auto forced = [&](double, double) { return c.forced_q; };
+    const plan::CoilQDesign d =
+        c.forced_q > 0.0
+            ? plan::design_with_coil_q(typed, c.f_mhz, false, c.g, forced)
+            : plan::design_with_coil_q(typed, c.f_mhz, false, c.g, plan::coil_q_of(c.g));
+    EXPECT_EQ(d.coil_q.status, c.status);
+    EXPECT_NEAR(d.coil_q.q0_used, c.q0_used, 5e-4f);
+    if (c.rounds == 0) continue;
+    EXPECT_EQ(d.coil_q.rounds, c.rounds);
+    EXPECT_NEAR(d.coil_q.turns, c.turns, 5e-4);
+    const double q = coil_loss::evaluate(d.coil_q.turns, c.g, 3.65e6).q_apparent;
+    EXPECT_NEAR(static_cast<double>(d.coil_q.q0_used) / q, 1.0, 1e-3);
+  }
 }
 
 // A run of the example stage over the bands with --q0 coil and the winding of kCoil.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "matching/retune.hpp"
+#include "plan/load_range.hpp"
 #include "plan/load_range_report.hpp"
 #include "plan/options.hpp"
 #include "plan/outputs.hpp"
@@ -158,6 +159,48 @@ TEST(PlanLoadRange, PointsAreTheRetuningsValues) {
     }
     EXPECT_EQ((*n.json)["matched_count"].get<int>(), matched);
   }
+}
+
+// The loads both variables reach, counted again from the points: each
+// matched load's need less its own variable's padder on that variable's
+// dial. Where both padders cover the circle every matched load is reached.
+TEST(PlanLoadRange, TheLoadsTheVariablesReachAreRecountedFromThePoints) {
+  const plan::Parsed parsed = plan::parse_options(stage({"--network", "pi-l"}));
+  ASSERT_EQ(parsed.kind, plan::Parsed::Kind::run);
+  const plan::PlanReport report = plan::make_report(parsed.options);
+  const plan::Design& d = report.designs.front();
+  ASSERT_TRUE(d.completed() && d.pi_l && d.pi_l->design.completed());
+  const std::vector<retune::Stage> stages{
+      retune::from_pi_record(d.record), retune::from_pi_l_design(d.pi_l->design, d.record.inputs)};
+  struct Case {
+    std::size_t network;  // 0 the Pi, 1 the Pi-L
+    plan::Variables v;    // pF: C1 min, max, C2 min, max, the nominal padders
+  };
+  const std::vector<Case> cases{{0, {8, 250, 20, 3000, 0, 0}},   {0, {8, 250, 20, 1000, 0, 300}},
+                                {0, {8, 60, 20, 3000, 40, 0}},   {0, {8, 45, 300, 700, 50, 600}},
+                                {0, {8, 120, 100, 400, 0, 900}}, {1, {2, 14, 50, 250, 0, 100}},
+                                {1, {2, 30, 20, 400, 0, 0}}};
+  const auto on_dial = [](double need, double padder, double low, double high) {
+    return need - padder >= low - 1e-6 && need - padder <= high + 1e-6;
+  };
+  int partly = 0;  // cases whose padders differ and reach some of the matched loads
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.network << ' ' << c.v.c1_max_pf << ' ' << c.v.c2_max_pf);
+    const plan::LoadRange r = plan::load_range(stages[c.network], {3.0, 45.0, 2.0, c.v});
+    ASSERT_TRUE(r.tuning.has_value());
+    const plan::LoadRangeTuning& t = *r.tuning;
+    int reached = 0;
+    for (const plan::LoadPoint& p : r.points) {
+      reached += p.matched() && on_dial(p.c_hot_pf, t.c1_padder_pf, c.v.c1_min_pf, c.v.c1_max_pf) &&
+                 on_dial(p.c2_pf, t.c2_padder_pf, c.v.c2_min_pf, c.v.c2_max_pf);
+    }
+    EXPECT_EQ(t.reachable_count, reached);
+    if (t.c1.covers && t.c2.covers) {
+      EXPECT_EQ(t.reachable_count, r.matched_count);
+    }
+    partly += t.c1_padder_pf != t.c2_padder_pf && reached > 0 && reached < r.matched_count;
+  }
+  EXPECT_GE(partly, 2);
 }
 
 }  // namespace
