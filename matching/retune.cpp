@@ -71,6 +71,28 @@ bool valid_load(Complex z) {
   return std::isfinite(z.real()) && std::isfinite(z.imag()) && z.real() > 0.0;
 }
 
+// What the node behind the coil sees of the load, at the working frequency.
+struct Node {
+  double w = 0.0;  // rad/s
+  Complex y_load;  // the load with L2 in series, S
+  Complex zc;      // the coil behind C1 with its loss, ohm
+};
+
+Node node_of(const Tank& t, Complex z_load) {
+  const double w = omega(t.f_hz);
+  return {w, 1.0 / (z_load + coil(t.l2_h, w, t.q0)), coil(t.l_h, w, t.q0)};
+}
+
+// The settings that give the node the susceptance node_b, S.
+Settings settings_at(const Tank& t, const Node& n, double node_b) {
+  const Complex y_behind = 1.0 / (n.zc + 1.0 / Complex(n.y_load.real(), node_b));
+  Settings s;
+  s.c2_f = (node_b - n.y_load.imag()) / n.w;
+  s.c1_total_f = -y_behind.imag() / n.w;
+  s.c_hot_f = s.c1_total_f - t.c_tube_f;
+  return s;
+}
+
 // The network per volt at the anode, at frequency f with the settings given.
 struct Ladder {
   Complex y_in;    // admittance at the anode, S
@@ -158,25 +180,40 @@ Match match(const Tank& t, Complex z_load) {
     m.reason = Reason::invalid_load;
     return m;
   }
-  const double w = omega(t.f_hz);
-  const Complex y_load = 1.0 / (z_load + coil(t.l2_h, w, t.q0));
-  const Complex zc = coil(t.l_h, w, t.q0);
-  const Roots roots = node_susceptances(y_load.real(), zc, t.r_oe);
+  const Node n = node_of(t, z_load);
+  const Roots roots = node_susceptances(n.y_load.real(), n.zc, t.r_oe);
   if (roots.count == 0) {
     m.reason = Reason::no_c2_solution;
     return m;
   }
   const double node_b = std::max(roots.t[0], roots.count == 2 ? roots.t[1] : roots.t[0]);
-  if (!(node_b >= y_load.imag())) {
+  if (!(node_b >= n.y_load.imag())) {
     m.reason = Reason::c2_negative;
     return m;
   }
-  const Complex y_behind = 1.0 / (zc + 1.0 / Complex(y_load.real(), node_b));
-  m.settings.c2_f = (node_b - y_load.imag()) / w;
-  m.settings.c1_total_f = -y_behind.imag() / w;
-  m.settings.c_hot_f = m.settings.c1_total_f - t.c_tube_f;
+  m.settings = settings_at(t, n, node_b);
   if (!(m.settings.c_hot_f > 0.0)) m.reason = Reason::c1_not_above_tube;
   return m;
+}
+
+std::vector<Settings> settings_for_load(const Tank& t, Complex z_load) {
+  std::vector<Settings> out;
+  if (!valid_load(z_load)) return out;
+  const Node n = node_of(t, z_load);
+  const Roots roots = node_susceptances(n.y_load.real(), n.zc, t.r_oe);
+  for (int k = 0; k < roots.count; ++k) {
+    out.push_back(settings_at(t, n, roots.t[static_cast<std::size_t>(k)]));
+  }
+  return out;
+}
+
+bool in_region(const Tank& t, const SettingsRange& r, Complex z_load) {
+  const auto inside = [&](const Settings& s) {
+    return s.c1_total_f >= r.c1_min_f && s.c1_total_f <= r.c1_max_f && s.c2_f >= r.c2_min_f &&
+           s.c2_f <= r.c2_max_f;
+  };
+  const std::vector<Settings> all = settings_for_load(t, z_load);
+  return std::any_of(all.begin(), all.end(), inside);
 }
 
 std::optional<double> l_needed_h(const Tank& t, Complex z_load) {

@@ -160,6 +160,17 @@ struct SettingsRange {
   double c2_min_f = 0.0, c2_max_f = 0.0;  // F, 0 <= min < max
 };
 
+// The settings, none, one or two, with which the tank presents R_oe to the
+// anode for this load: one per root of the node's susceptance, C2 of
+// either sign, C1 total with the tube's.
+// t : the tank;  z_load : the load, ohm, Re > 0 (any other: none)
+std::vector<Settings> settings_for_load(const Tank& t, Complex z_load);
+
+// True when some setting of the rectangle (C1 and C2 each within its range,
+// ends included) presents R_oe with this load: the load lies in the region.
+// t : the tank;  r : the rectangle;  z_load : the load, ohm
+bool in_region(const Tank& t, const SettingsRange& r, Complex z_load);
+
 // The loads of the rectangle's border, edge by edge (C1 rising at C2 min, C2
 // rising at C1 max, C1 falling at C2 max, C2 falling at C1 min), a closed
 // polygon of 4 kBorderPointsPerEdge points, ohm.

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "matching/retune.hpp"
+#include "plan/smith_region.hpp"
 
 namespace plan {
 
@@ -25,16 +26,14 @@ struct SmithLoad {
 
 // What the chart shows.
 struct SmithChart {
-  double r0_ohm = 0.0;                       // the chart's reference, ohm, > 0
-  double swr = 0.0;                          // the circle's SWR, > 1
-  std::vector<SmithLoad> loads;              // in the order of the circle
-  std::complex<double> design_load_ohm;      // the load the design was made for, ohm
-  std::vector<std::complex<double>> region;  // the region's border, ohm; empty: none
-  // The region itself: the loads at the corners of each cell of a grid over
-  // the rectangle of settings. Where one load has two settings in the
-  // rectangle the map folds over and the border alone does not tell inside
-  // from outside; the union of the cells' images is the region as it is.
-  std::vector<std::array<std::complex<double>, 4>> region_cells;
+  double r0_ohm = 0.0;                   // the chart's reference, ohm, > 0
+  double swr = 0.0;                      // the circle's SWR, > 1
+  std::vector<SmithLoad> loads;          // in the order of the circle
+  std::complex<double> design_load_ohm;  // the load the design was made for, ohm
+  // The loads some setting of the rectangle matches, as the loops of their
+  // outline in Gamma (plan/smith_region); none when no rectangle is given.
+  bool has_region = false;
+  std::vector<GammaLoop> region_loops;
   std::string title;     // the heading: frequency and network
   std::string subtitle;  // the line under it
 };
