@@ -23,7 +23,7 @@
 #include "pulse/nml1.hpp"
 #include "spectrum/spectrum.hpp"
 #ifdef VALVENET_BENCH_PLAN
-#include "plan/app.hpp"
+#include "plan/cli/app.hpp"
 #endif
 
 namespace {

@@ -27,7 +27,7 @@
 #include <vector>
 
 #include "fuzz/properties.hpp"
-#include "plan/app.hpp"
+#include "plan/cli/app.hpp"
 
 namespace {
 

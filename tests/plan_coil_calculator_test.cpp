@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "plan/app.hpp"
-#include "plan/coil_calculator.hpp"
+#include "plan/cli/app.hpp"
+#include "plan/report/coil_calculator.hpp"
 #include "plan_fixtures.hpp"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "parts/coil_loss.hpp"
-#include "plan/coil_q.hpp"
-#include "plan/json.hpp"
-#include "plan/texts.hpp"
+#include "plan/report/coil_q.hpp"
+#include "plan/write/json.hpp"
+#include "plan/texts/texts.hpp"
 #include "plan_fixtures.hpp"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "plan/app.hpp"
-#include "plan/options.hpp"
-#include "plan/outputs.hpp"
-#include "plan/tank_outputs.hpp"
+#include "plan/cli/app.hpp"
+#include "plan/cli/options.hpp"
+#include "plan/write/outputs.hpp"
+#include "plan/report/tank_outputs.hpp"
 
 namespace {
 

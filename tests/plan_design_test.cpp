@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "main/program.hpp"
-#include "plan/stage_design.hpp"
-#include "plan/summary.hpp"
+#include "plan/report/stage_design.hpp"
+#include "plan/report/summary.hpp"
 #include "plan_fixtures.hpp"
 #include "scripted_console.hpp"
 #include "text/texts.hpp"

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "example_stage.hpp"
-#include "plan/app.hpp"
-#include "plan/stage_design.hpp"
+#include "plan/cli/app.hpp"
+#include "plan/report/stage_design.hpp"
 
 namespace testing_support {
 

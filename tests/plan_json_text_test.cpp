@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-#include "plan/json_text.hpp"
+#include "plan/write/json_text.hpp"
 
 namespace {
 

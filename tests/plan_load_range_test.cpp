@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "matching/retune.hpp"
-#include "plan/load_range.hpp"
-#include "plan/load_range_report.hpp"
-#include "plan/options.hpp"
-#include "plan/outputs.hpp"
-#include "plan/texts.hpp"
+#include "plan/report/load_range.hpp"
+#include "plan/report/load_range_report.hpp"
+#include "plan/cli/options.hpp"
+#include "plan/write/outputs.hpp"
+#include "plan/texts/texts.hpp"
 #include "plan_fixtures.hpp"
 #include "test_files.hpp"
 

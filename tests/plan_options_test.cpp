@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "plan/app.hpp"
-#include "plan/options.hpp"
+#include "plan/cli/app.hpp"
+#include "plan/cli/options.hpp"
 #include "plan_fixtures.hpp"
 
 namespace {

@@ -12,13 +12,13 @@
 #include <utility>
 #include <vector>
 
-#include "plan/app.hpp"
-#include "plan/number_text.hpp"
-#include "plan/option_table.hpp"
-#include "plan/options.hpp"
-#include "plan/outputs.hpp"
-#include "plan/summary.hpp"
-#include "plan/tank_outputs.hpp"
+#include "plan/cli/app.hpp"
+#include "plan/texts/number_text.hpp"
+#include "plan/cli/option_table.hpp"
+#include "plan/cli/options.hpp"
+#include "plan/write/outputs.hpp"
+#include "plan/report/summary.hpp"
+#include "plan/report/tank_outputs.hpp"
 #include "plan_fixtures.hpp"
 #include "printer/numform.hpp"
 #include "printer/results.hpp"

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "parts/coil.hpp"
-#include "plan/app.hpp"
-#include "plan/outputs.hpp"
-#include "plan/texts.hpp"
+#include "plan/cli/app.hpp"
+#include "plan/write/outputs.hpp"
+#include "plan/texts/texts.hpp"
 #include "plan_fixtures.hpp"
 #include "test_files.hpp"
 

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "main/design.hpp"
-#include "plan/app.hpp"
-#include "plan/options.hpp"
-#include "plan/pi_l_report.hpp"
+#include "plan/cli/app.hpp"
+#include "plan/cli/options.hpp"
+#include "plan/report/pi_l_report.hpp"
 #include "plan_fixtures.hpp"
 
 namespace {

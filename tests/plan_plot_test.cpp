@@ -17,9 +17,9 @@
 
 #include "matching/s11s22f.hpp"
 #include "network/calculations.hpp"
-#include "plan/app.hpp"
-#include "plan/plot.hpp"
-#include "plan/stage_design.hpp"
+#include "plan/cli/app.hpp"
+#include "plan/draw/plot.hpp"
+#include "plan/report/stage_design.hpp"
 #include "plan_fixtures.hpp"
 #include "spectrum/response.hpp"
 #include "spectrum/spectrum.hpp"

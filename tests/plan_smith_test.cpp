@@ -20,8 +20,8 @@
 #include "main/pi_l_design.hpp"
 #include "main/starting_values.hpp"
 #include "matching/retune.hpp"
-#include "plan/smith_chart.hpp"
-#include "plan/smith_page.hpp"
+#include "plan/draw/smith_chart.hpp"
+#include "plan/draw/smith_page.hpp"
 #include "svg_xml.hpp"
 
 namespace {

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "plan/app.hpp"
+#include "plan/cli/app.hpp"
 #include "web/compat.hpp"
 #include "web/form.hpp"
 #include "web/session.hpp"

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "plan/option_table.hpp"
+#include "plan/cli/option_table.hpp"
 
 namespace web {
 

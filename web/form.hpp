@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "plan/texts.hpp"
+#include "plan/texts/texts.hpp"
 
 namespace web {
 

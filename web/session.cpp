@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
-#include "plan/app.hpp"
-#include "plan/number_text.hpp"
-#include "plan/options.hpp"
-#include "plan/plot.hpp"
-#include "plan/saved.hpp"
-#include "plan/smith_page.hpp"
+#include "plan/cli/app.hpp"
+#include "plan/texts/number_text.hpp"
+#include "plan/cli/options.hpp"
+#include "plan/draw/plot.hpp"
+#include "plan/cli/saved.hpp"
+#include "plan/draw/smith_page.hpp"
 #include "web/form.hpp"
 #include "web/texts_en.hpp"
 #include "web/texts_ru.hpp"

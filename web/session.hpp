@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "plan/outputs.hpp"
+#include "plan/write/outputs.hpp"
 
 namespace web {
 

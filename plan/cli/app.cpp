@@ -1,0 +1,113 @@
+#include "plan/cli/app.hpp"
+
+#include <cerrno>
+#include <fstream>
+
+#include "plan/report/coil_calculator.hpp"
+#include "plan/report/coil_parts.hpp"
+#include "plan/report/coil_q.hpp"
+#include "plan/cli/options.hpp"
+#include "plan/write/outputs.hpp"
+#include "plan/draw/plot.hpp"
+#include "plan/cli/saved.hpp"
+#include "plan/draw/smith_page.hpp"
+#include "plan/report/stage_design.hpp"
+#include "plan/report/summary.hpp"
+#include "plan/texts/texts.hpp"
+
+namespace plan {
+
+namespace {
+
+// Writes the bytes to the file at path, replacing it; the reason when it fails.
+std::string write_file(const std::string& path, const std::string& bytes, const PlanTexts& t) {
+  errno = 0;
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  if (!file) return file_error(errno, t, false);
+  file << bytes;
+  file.close();
+  if (!file) return file_error(errno, t, false);
+  return {};
+}
+
+}  // namespace
+
+PlanReport make_report(const Options& o) {
+  PlanReport report;
+  report.inputs = o.inputs;
+  report.raise_q = o.raise_q;
+  report.language = o.language;
+  report.q0_coil = o.q0_coil && o.parts.coil;
+  report.designs =
+      report.q0_coil ? design_all_with_coil_q(o.inputs, o.f_mhz, o.raise_q, geometry(*o.parts.coil))
+                     : design_all(o.inputs, o.f_mhz, o.raise_q);
+  report.network = o.network;
+  report.r_mid = o.r_mid;
+  if (o.network == TankKind::pi_l) add_pi_l(report.designs, o.r_mid, o.raise_q);
+  report.summary = summarise(report.designs);
+  report.parts_options = o.parts;
+  for (const Design& d : report.designs) report.parts.push_back(parts_of(d, o.inputs, o.parts));
+  add_coil_loss(report.designs, report.parts, o.parts, false);
+  report.parts_summary = summarise_parts(report.designs, report.parts, o.parts);
+  if (o.network == TankKind::pi_l) {
+    for (const Design& d : report.designs) {
+      report.pi_l_parts.push_back(d.pi_l ? pi_l_parts_of(d.pi_l->design, o.inputs, o.parts)
+                                         : std::nullopt);
+    }
+    add_coil_loss(report.designs, report.pi_l_parts, o.parts, true);
+    report.pi_l_parts_summary = summarise_parts(report.designs, report.pi_l_parts, o.parts);
+  }
+  add_load_ranges(report, o);
+  return report;
+}
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (!args.empty() && args.front() == "coil") {
+    return run_coil(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+  }
+  const Parsed parsed = parse_options(args);
+  const PlanTexts& t = plan_texts(parsed.language);
+  if (parsed.kind == Parsed::Kind::help) {
+    out << parsed.help;
+    out.flush();
+    return out ? 0 : 1;
+  }
+  if (parsed.kind == Parsed::Kind::error) {
+    for (const std::string& e : parsed.errors) err << t.program << e << '\n';
+    err << t.program << t.see_help << '\n';
+    return 2;
+  }
+  const Options& o = parsed.options;
+  const PlanReport report = make_report(o);
+
+  switch (o.format) {
+    case Format::table:
+      out << table_report(report);
+      break;
+    case Format::csv:
+      out << csv_report(report);
+      break;
+    case Format::json:
+      out << json_report(report);
+      break;
+  }
+  out.flush();
+  int status = 0;
+  if (!out) {
+    err << t.program << t.cannot_write_output << '\n';
+    status = 1;
+  }
+  const auto picture = [&](const std::string& path, const std::string& svg) {
+    if (path.empty()) return;
+    const std::string why = write_file(path, svg, t);
+    if (!why.empty()) {
+      err << t.program << fill(t.cannot_write_file, {path, why}) << '\n';
+      status = 1;
+    }
+  };
+  if (!o.plot_path.empty()) picture(o.plot_path, plot_svg(report.designs.front(), t));
+  if (!o.smith_path.empty()) picture(o.smith_path, smith_page(report, 0, t));
+  return status;
+}
+
+}  // namespace plan

@@ -1,0 +1,83 @@
+#include "plan/cli/option_values.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "console/tochka.hpp"
+
+namespace plan {
+
+std::optional<float> read_number(std::string_view given) {
+  std::string text(given);
+  if (const std::size_t comma = text.find(','); comma != std::string::npos) text[comma] = '.';
+  return tochka::parse_real_token(text);
+}
+
+std::optional<float> checked(const PlanTexts& t, std::string_view label, std::string_view given,
+                             const OptionSpec& o, std::vector<std::string>& errors) {
+  const std::string expected = describe(t, shown_range(o), unit_of(t, o));
+  const std::optional<float> value = read_number(given);
+  if (!value) {
+    errors.push_back(fill(t.not_a_number, {label, given, expected}));
+    // The old form of a list, 1.85,3.6: say how a list is written now.
+    if (o.id == OptionId::freq && given.find(',') != std::string_view::npos) {
+      errors.back() += std::string(t.list_hint);
+    }
+  } else if (!std::isfinite(*value)) {
+    errors.push_back(fill(t.not_finite, {label, given, expected}));
+  } else if (!o.range->accepts(*value)) {
+    errors.push_back(fill(t.out_of_range, {label, given, expected}));
+  } else {
+    return value;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> single(const PlanTexts& t, const Given& g, std::string_view expected,
+                                  std::vector<std::string>& errors) {
+  if (g.count > 1) {
+    errors.push_back(fill(t.repeated, {g.label}));
+  } else if (g.values.empty() || g.values.front().empty()) {
+    errors.push_back(fill(t.no_value, {g.label, expected}));
+  } else {
+    return g.values.front();
+  }
+  return std::nullopt;
+}
+
+std::optional<CoilOptions> coil_sizes(const PlanTexts& t, float d, float wire, float pitch,
+                                      std::vector<std::string>& errors) {
+  if (!(pitch >= wire)) {
+    errors.push_back(fill(t.pitch_below_wire, {number_text(t, pitch), number_text(t, wire)}));
+  } else if (!(wire < d)) {
+    errors.push_back(fill(t.wire_not_below_d, {number_text(t, wire), number_text(t, d)}));
+  } else {
+    return CoilOptions{d, wire, pitch};
+  }
+  return std::nullopt;
+}
+
+void help_entry(std::string& out, std::string_view option, std::string_view value,
+                std::string_view what) {
+  out += "  " + std::string(option);
+  if (!value.empty()) out += ' ' + std::string(value);
+  out += "\n      ";
+  for (const char ch : what) {
+    out += ch;
+    if (ch == '\n') out += "      ";
+  }
+  out += '\n';
+}
+
+std::optional<std::size_t> choice_of(const PlanTexts& t, const OptionSpec& o, const Given& g,
+                                     std::vector<std::string>& errors) {
+  if (g.count == 0) return std::nullopt;
+  const std::optional<std::string> w = single(t, g, expected_text(t, o), errors);
+  if (!w) return std::nullopt;
+  const auto at = std::find(o.choices.begin(), o.choices.end(), *w);
+  if (at != o.choices.end()) return static_cast<std::size_t>(at - o.choices.begin());
+  errors.push_back(fill(t.*o.unknown, {*w}));
+  return std::nullopt;
+}
+
+}  // namespace plan

@@ -1,0 +1,49 @@
+#pragma once
+
+// The command line of valvenet-plan, parsed with CLI11 and checked against
+// the dialog's ranges; every message is the program's own (plan/texts.hpp); the options
+// themselves are described once, in plan/option_table.hpp.
+
+#include <string>
+#include <vector>
+
+#include "plan/cli/saved.hpp"
+#include "plan/cli/settings.hpp"
+#include "plan/texts/texts.hpp"
+
+namespace plan {
+
+enum class Format { table, csv, json };
+
+// The settings of the run and how it is written out.
+struct Options : Settings {
+  Format format = Format::table;
+  std::string plot_path;   // empty: no plot
+  std::string smith_path;  // --smith: empty for none
+};
+
+// The amateur bands of --bands ham, MHz.
+inline const std::vector<float> kHamBands{1.85f, 3.6f,  7.1f,   10.12f, 14.15f,
+                                          18.1f, 21.2f, 24.93f, 28.5f,  50.1f};
+
+// What parsing the command line came to.
+struct Parsed {
+  enum class Kind { run, help, error };
+  Kind kind = Kind::error;
+  Options options;                   // kind run
+  std::string help;                  // kind help: the text for standard output
+  std::vector<std::string> errors;   // kind error: one line each, naming the option
+  Language language = Language::ru;  // of the help and the errors
+};
+
+// args : the arguments after the program name, as typed
+Parsed parse_options(const std::vector<std::string>& args);
+
+// Every key the JSON "inputs" object may hold, with the option it stands
+// for: what --inputs reads, and what a page reads a saved file with.
+std::vector<SavedKey> saved_keys();
+
+// The text of --help.
+std::string help_text(const PlanTexts& t = kRussianTexts);
+
+}  // namespace plan

@@ -1,0 +1,72 @@
+#include "plan/draw/smith_page.hpp"
+
+#include <optional>
+
+#include "plan/texts/number_text.hpp"
+#include "plan/draw/smith_chart.hpp"
+
+namespace plan {
+
+namespace {
+
+constexpr double kFaradsPerPicofarad = 1e-12;
+
+// The rectangle the variables reach with the circle's padders: C1 total is
+// the tube's, the padder and the variable; C2 the padder and the variable.
+std::optional<retune::SettingsRange> settings_of(const PlanReport& report, const LoadRange& r) {
+  const std::optional<CapacitorOptions>& c = report.parts_options.capacitors;
+  if (!c || !r.tuning) return std::nullopt;
+  const double tube = static_cast<double>(report.inputs.c_tube) + r.tuning->c1_padder_pf;
+  const double c2 = r.tuning->c2_padder_pf;
+  return retune::SettingsRange{
+      (tube + static_cast<double>(report.inputs.c_var_min)) * kFaradsPerPicofarad,
+      (tube + static_cast<double>(c->c1_max_pf)) * kFaradsPerPicofarad,
+      (c2 + static_cast<double>(c->c2_min_pf)) * kFaradsPerPicofarad,
+      (c2 + static_cast<double>(c->c2_max_pf)) * kFaradsPerPicofarad};
+}
+
+}  // namespace
+
+SmithTexts smith_texts(const PlanTexts& t) {
+  return {t.smith_matched,
+          t.smith_not_matched,
+          t.smith_design_load,
+          t.smith_swr,
+          t.smith_region,
+          t.smith_resistance,
+          t.smith_reactance,
+          "R0",
+          t.ohm};
+}
+
+std::string smith_page(const PlanReport& report, std::size_t index, const PlanTexts& t) {
+  const Design& d = report.designs.at(index);
+  const bool pi_l = report.network == TankKind::pi_l;
+  const std::string f = fixed_text(static_cast<double>(d.f_mhz), 3);
+  const std::string title = fill(pi_l ? t.smith_title_pi_l : t.smith_title_pi, {f});
+  const DesignLoadRange& ranges = report.load_ranges.at(index);
+  const std::optional<NetworkLoadRange>& range = pi_l ? ranges.pi_l : ranges.pi;
+  const double swr = static_cast<double>(report.swr.value_or(0.0f));
+  if (!range) {
+    SmithChart empty{static_cast<double>(report.inputs.r_load),
+                     swr,
+                     {},
+                     static_cast<double>(report.inputs.r_load),
+                     {},
+                     {},
+                     title,
+                     std::string(t.smith_refused)};
+    return smith_svg(empty, smith_texts(t));
+  }
+  const retune::Stage stage = pi_l ? retune::from_pi_l_design(d.pi_l->design, d.record.inputs)
+                                   : retune::from_pi_record(d.record);
+  const LoadRange& r = range->range;
+  const std::string subtitle =
+      fill(t.smith_subtitle, {float_text(static_cast<float>(swr)), float_text(report.inputs.r_load),
+                              fixed_text(stage.tank.r_oe, 1), std::to_string(r.matched_count),
+                              std::to_string(r.points.size())});
+  return smith_svg(smith_chart(stage, swr, settings_of(report, r), title, subtitle),
+                   smith_texts(t));
+}
+
+}  // namespace plan

@@ -1,0 +1,275 @@
+#pragma once
+
+// From values to parts: for each design the voltage rating of each
+// capacitor, the coil to wind and the variable capacitors' settings, and
+// over all designs the largest ratings and one tapped coil. Every new value
+// is one entry in kPartLines, which the table, CSV and JSON walk.
+
+#include <array>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "main/pi_l_design.hpp"
+#include "main/starting_values.hpp"
+#include "parts/coil.hpp"
+#include "parts/coil_loss.hpp"
+#include "parts/ratings.hpp"
+#include "parts/tuning.hpp"
+#include "plan/report/stage_design.hpp"
+#include "plan/report/summary.hpp"
+#include "plan/texts/text_fields.hpp"
+
+namespace plan {
+
+// The limits of the parts options, for parsing and --help.
+namespace parts_range {
+using starting_values::Range;
+inline constexpr Range margin{static_cast<float>(ratings::kMarginMin), true,
+                              static_cast<float>(ratings::kMarginMax)};
+inline constexpr Range size_mm{0.0f, false};    // coil diameter, wire, pitch, mm
+inline constexpr Range c1_max_pf{0.0f, false};  // and above --c-var-min
+inline constexpr Range c2_end_pf{0.0f, true};   // each end of --c2-range, MIN < MAX
+}  // namespace parts_range
+
+// The keys of the parts options in the JSON "inputs" object, which
+// --inputs reads back.
+namespace parts_key {
+inline constexpr std::string_view feed = "feed";
+inline constexpr std::string_view margin = "margin";
+inline constexpr std::string_view coil_diameter = "coil_diameter_mm";
+inline constexpr std::string_view wire = "wire_mm";
+inline constexpr std::string_view pitch = "pitch_mm";
+inline constexpr std::string_view c1_max = "c1_max_pf";
+inline constexpr std::string_view c2_range = "c2_range_pf";  // [MIN, MAX]
+}  // namespace parts_key
+
+// The coil options, mm.
+struct CoilOptions {
+  float diameter_mm = 0.0f;
+  float wire_mm = 0.0f;
+  float pitch_mm = 0.0f;
+};
+
+// The variable capacitors: C1 from --c-var-min to c1_max_pf, C2 over its range.
+struct CapacitorOptions {
+  float c1_max_pf = 0.0f;
+  float c2_min_pf = 0.0f;
+  float c2_max_pf = 0.0f;
+};
+
+struct PartsOptions {
+  ratings::Feed feed = ratings::Feed::shunt;
+  float margin = static_cast<float>(ratings::kMarginDefault);
+  std::optional<CoilOptions> coil;
+  std::optional<CapacitorOptions> capacitors;
+};
+
+// The parts of one completed design (a refused design has none): of its
+// plain Pi, or of its Pi-L, whose C2 is rated at the voltage across Rm and
+// whose L1 is the coil tapped over the bands.
+struct Parts {
+  ratings::Ratings ratings;
+  double coil_h = 0.0;                    // the inductance the coil is wound for (L or L1), H
+  std::optional<coil::Solved> coil;       // with the coil options
+  std::optional<coil::Solved> l2_coil;    // the Pi-L's L2, with the coil options
+  std::optional<tuning::Setting> c1, c2;  // with the capacitor options
+  // The coil's own loss and resonance at the band, of the turns in use
+  // (plan/coil_parts.hpp): the coil (L or L1), the Pi-L's L2.
+  std::optional<coil_loss::Values> coil_at_f, l2_coil_at_f;
+  std::optional<double> coil_eff_network_pct;  // 1 - Q_L / Q_apparent, %; the plain Pi's
+};
+
+// The groups of values, each an object of a design in JSON.
+enum class PartGroup { ratings, coil, tuning, l2_coil };
+
+// A value of a solved coil: turns, winding length in mm, conductor length in m.
+enum class CoilValue { turns, length_mm, conductor_m };
+std::optional<double> coil_value(const std::optional<coil::Solved>& solved, CoilValue v);
+
+// A value of the coil's own loss at the band, when it has one.
+template <class Of>
+std::optional<double> coil_loss_value(const std::optional<coil_loss::Values>& v, Of of) {
+  if (!v) return std::nullopt;
+  return of(*v);
+}
+
+// One value of the parts: its JSON key in its group, CSV column, table
+// labels, decimals in the table, and the name of the part whose largest
+// value the summary gives (nullptr: the summary leaves the value out).
+struct PartLine {
+  PartGroup group;
+  std::string_view key;
+  std::string_view csv;
+  std::string_view ru;
+  std::string_view en;
+  int decimals;
+  std::string_view PlanTexts::*summary_name;
+  std::optional<double> (*value)(const Parts&);
+};
+
+inline constexpr std::array<PartLine, 26> kPartLines{{
+    {PartGroup::ratings, "c1_peak_v", "c1_peak_v", "Пиковое U на С1, В", "Peak U across C1, V", 0,
+     nullptr, [](const Parts& p) -> std::optional<double> { return p.ratings.c1_peak_v; }},
+    {PartGroup::ratings, "c1_rating_v", "c1_rating_v", "Номинал С1 по напряжению, В",
+     "C1 voltage rating, V", 0, &PlanTexts::capacitor_c1,
+     [](const Parts& p) -> std::optional<double> { return p.ratings.c1_rating_v; }},
+    {PartGroup::ratings, "c2_peak_v", "c2_peak_v", "Пиковое U на С2, В", "Peak U across C2, V", 0,
+     nullptr, [](const Parts& p) -> std::optional<double> { return p.ratings.c2_peak_v; }},
+    {PartGroup::ratings, "c2_rating_v", "c2_rating_v", "Номинал С2 по напряжению, В",
+     "C2 voltage rating, V", 0, &PlanTexts::capacitor_c2,
+     [](const Parts& p) -> std::optional<double> { return p.ratings.c2_rating_v; }},
+    {PartGroup::ratings, "blocking_rating_v", "blocking_rating_v", "Номинал разделительного C, В",
+     "Blocking C voltage rating, V", 0, &PlanTexts::capacitor_blocking,
+     [](const Parts& p) { return p.ratings.blocking_rating_v; }},
+    {PartGroup::coil, "turns", "coil_turns", "Витков катушки", "Coil turns", 2, nullptr,
+     [](const Parts& p) { return coil_value(p.coil, CoilValue::turns); }},
+    {PartGroup::coil, "length_mm", "coil_length_mm", "Длина намотки, мм", "Winding length, mm", 1,
+     nullptr, [](const Parts& p) { return coil_value(p.coil, CoilValue::length_mm); }},
+    {PartGroup::coil, "conductor_m", "coil_conductor_m", "Длина провода, м", "Conductor length, m",
+     2, nullptr, [](const Parts& p) { return coil_value(p.coil, CoilValue::conductor_m); }},
+    {PartGroup::tuning, "c1_setting_pf", "c1_setting_pf", "КПЕ С1 установить на, пФ",
+     "C1 variable set to, pF", 1, nullptr,
+     [](const Parts& p) -> std::optional<double> {
+       if (!p.c1 || !p.c1->reachable) return std::nullopt;
+       return p.c1->setting_pf;
+     }},
+    {PartGroup::tuning, "c1_padder_pf", "c1_padder_pf", "Добавочный к С1, пФ",
+     "Padder across C1, pF", 0, nullptr,
+     [](const Parts& p) -> std::optional<double> {
+       if (!p.c1 || !p.c1->reachable) return std::nullopt;
+       return p.c1->padder_pf;
+     }},
+    {PartGroup::tuning, "c2_setting_pf", "c2_setting_pf", "КПЕ С2 установить на, пФ",
+     "C2 variable set to, pF", 1, nullptr,
+     [](const Parts& p) -> std::optional<double> {
+       if (!p.c2 || !p.c2->reachable) return std::nullopt;
+       return p.c2->setting_pf;
+     }},
+    {PartGroup::tuning, "c2_padder_pf", "c2_padder_pf", "Добавочный к С2, пФ",
+     "Padder across C2, pF", 0, nullptr,
+     [](const Parts& p) -> std::optional<double> {
+       if (!p.c2 || !p.c2->reachable) return std::nullopt;
+       return p.c2->padder_pf;
+     }},
+    {PartGroup::l2_coil, "turns", "l2_coil_turns", "Витков катушки L2", "L2 coil turns", 2, nullptr,
+     [](const Parts& p) { return coil_value(p.l2_coil, CoilValue::turns); }},
+    {PartGroup::l2_coil, "length_mm", "l2_coil_length_mm", "Длина намотки L2, мм",
+     "L2 winding length, mm", 1, nullptr,
+     [](const Parts& p) { return coil_value(p.l2_coil, CoilValue::length_mm); }},
+    {PartGroup::l2_coil, "conductor_m", "l2_coil_conductor_m", "Длина провода L2, м",
+     "L2 conductor length, m", 2, nullptr,
+     [](const Parts& p) { return coil_value(p.l2_coil, CoilValue::conductor_m); }},
+    {PartGroup::coil, "q", "coil_q", "Добротность катушки", "Coil Q", 0, nullptr,
+     [](const Parts& p) {
+       return coil_loss_value(p.coil_at_f, [](const coil_loss::Values& v) { return v.q; });
+     }},
+    {PartGroup::coil, "q_apparent", "coil_q_apparent", "Кажущаяся Q катушки", "Coil apparent Q", 0,
+     nullptr,
+     [](const Parts& p) {
+       return coil_loss_value(p.coil_at_f, [](const coil_loss::Values& v) { return v.q_apparent; });
+     }},
+    {PartGroup::coil, "r_ohm", "coil_r_ohm", "Сопротивление потерь катушки, Ом",
+     "Coil loss resistance, ohm", 4, nullptr,
+     [](const Parts& p) {
+       return coil_loss_value(p.coil_at_f, [](const coil_loss::Values& v) { return v.r_ohm; });
+     }},
+    {PartGroup::coil, "c_self_pf", "coil_c_self_pf", "Собственная ёмкость катушки, пФ",
+     "Coil self-capacitance, pF", 2, nullptr,
+     [](const Parts& p) {
+       return coil_loss_value(p.coil_at_f,
+                              [](const coil_loss::Values& v) { return v.c_self_f * 1e12; });
+     }},
+    {PartGroup::coil, "srf_mhz", "coil_srf_mhz", "Собственный резонанс катушки, МГц",
+     "Coil self-resonance, MHz", 2, nullptr,
+     [](const Parts& p) {
+       return coil_loss_value(p.coil_at_f,
+                              [](const coil_loss::Values& v) { return v.srf_hz * 1e-6; });
+     }},
+    {PartGroup::l2_coil, "q", "l2_coil_q", "Добротность катушки L2", "L2 coil Q", 0, nullptr,
+     [](const Parts& p) {
+       return coil_loss_value(p.l2_coil_at_f, [](const coil_loss::Values& v) { return v.q; });
+     }},
+    {PartGroup::l2_coil, "q_apparent", "l2_coil_q_apparent", "Кажущаяся Q катушки L2",
+     "L2 coil apparent Q", 0, nullptr,
+     [](const Parts& p) {
+       return coil_loss_value(p.l2_coil_at_f,
+                              [](const coil_loss::Values& v) { return v.q_apparent; });
+     }},
+    {PartGroup::l2_coil, "r_ohm", "l2_coil_r_ohm", "Сопротивление потерь катушки L2, Ом",
+     "L2 coil loss resistance, ohm", 4, nullptr,
+     [](const Parts& p) {
+       return coil_loss_value(p.l2_coil_at_f, [](const coil_loss::Values& v) { return v.r_ohm; });
+     }},
+    {PartGroup::l2_coil, "c_self_pf", "l2_coil_c_self_pf", "Собственная ёмкость катушки L2, пФ",
+     "L2 coil self-capacitance, pF", 2, nullptr,
+     [](const Parts& p) {
+       return coil_loss_value(p.l2_coil_at_f,
+                              [](const coil_loss::Values& v) { return v.c_self_f * 1e12; });
+     }},
+    {PartGroup::l2_coil, "srf_mhz", "l2_coil_srf_mhz", "Собственный резонанс катушки L2, МГц",
+     "L2 coil self-resonance, MHz", 2, nullptr,
+     [](const Parts& p) {
+       return coil_loss_value(p.l2_coil_at_f,
+                              [](const coil_loss::Values& v) { return v.srf_hz * 1e-6; });
+     }},
+    {PartGroup::coil, "eff_network_pct", "coil_eff_network_pct", "КПД контура с этой катушкой, %",
+     "Network efficiency with this coil, %", 2, nullptr,
+     [](const Parts& p) { return p.coil_eff_network_pct; }},
+}};
+
+// Whether a run with these options shows a group at all.
+// group : any;  options : the run's parts options;  has_l2 : the network has a coil L2
+bool shows(PartGroup group, const PartsOptions& options, bool has_l2 = false);
+
+// The JSON name of a group, and of a feed and a tuning reason (any value of each).
+std::string_view group_key(PartGroup group);
+std::string_view feed_key(ratings::Feed feed);
+std::string_view reason_key(tuning::Reason reason);
+
+// The parts of one design: nullopt for a refused one.
+// design  : a design of design_at with these typed starting values
+// typed   : the starting values (E, V; Cvar,min, pF)
+// options : the parts options, within parts_range
+std::optional<Parts> parts_of(const Design& design, const TypedInputs& typed,
+                              const PartsOptions& options);
+
+// The parts of a Pi-L design: nullopt for a refused one.
+// design  : a Pi-L design of these typed starting values
+// typed   : the starting values (E, V; Cvar,min, pF)
+// options : the parts options, within parts_range
+std::optional<Parts> pi_l_parts_of(const design::PiLDesign& design, const TypedInputs& typed,
+                                   const PartsOptions& options);
+
+// Whether both variables reach the band, and the one reason that says how:
+// the first capacitor that cannot, else padded when either is, else inside.
+// parts : of a run with the capacitor options
+bool reachable(const Parts& parts);
+tuning::Reason overall_reason(const Parts& parts);
+
+// The units the summary's whole winding is told in.
+inline constexpr double kPicofaradsPerFarad = 1e12;
+inline constexpr double kMegahertzPerHz = 1e-6;
+
+// Over all designs: the largest value of each line with a summary_name (nullopt
+// when no design has it), and the one tapped coil with the coil options.
+struct PartsSummary {
+  std::array<std::optional<AtFrequency>, kPartLines.size()> largest;
+  std::optional<coil::Tapped> coil;
+  std::vector<float> tap_f_mhz;  // the frequency of each tap, in the taps' order
+  // The whole winding's self-capacitance and self-resonance (which do not
+  // depend on f), evaluated at the first tap's frequency.
+  std::optional<coil_loss::Values> whole;
+};
+
+// designs : the run's designs;  parts : one per design, in the same order
+// options : the run's parts options
+PartsSummary summarise_parts(const std::vector<Design>& designs,
+                             const std::vector<std::optional<Parts>>& parts,
+                             const PartsOptions& options);
+
+// The coil geometry of the options, metres.
+// c : the coil options, mm, each > 0
+coil::Geometry geometry(const CoilOptions& c);
+
+}  // namespace plan

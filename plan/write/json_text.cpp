@@ -1,0 +1,129 @@
+#include "plan/write/json_text.hpp"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <nlohmann/detail/conversions/to_chars.hpp>
+
+namespace plan {
+
+namespace {
+
+constexpr int kIndentStep = 2;  // spaces per level, as dump(2)
+
+// A line end and n spaces, for the next element or member.
+void new_line(std::string& out, bool first, int n) {
+  if (!first) out += ',';
+  out += '\n';
+  out.append(static_cast<std::size_t>(n), ' ');
+}
+
+}  // namespace
+
+JsonText::JsonText(std::string& out, int indent) : out_(out), indent_(indent) {}
+
+void JsonText::before_value() {
+  if (after_key_ || empty_.empty()) {
+    after_key_ = false;
+    return;
+  }
+  // An element of an array.
+  new_line(out_, empty_.back(), indent_ + kIndentStep * static_cast<int>(empty_.size()));
+  empty_.back() = false;
+}
+
+void JsonText::begin_object() {
+  before_value();
+  out_ += '{';
+  empty_.push_back(true);
+}
+
+void JsonText::begin_array() {
+  before_value();
+  out_ += '[';
+  empty_.push_back(true);
+}
+
+void JsonText::close(char bracket) {
+  const bool empty = empty_.back();
+  empty_.pop_back();
+  if (!empty) {
+    const int spaces = indent_ + kIndentStep * static_cast<int>(empty_.size());
+    out_ += '\n';
+    out_.append(static_cast<std::size_t>(spaces), ' ');
+  }
+  out_ += bracket;
+}
+
+void JsonText::end_object() {
+  close('}');
+}
+
+void JsonText::end_array() {
+  close(']');
+}
+
+void JsonText::key(std::string_view key) {
+  new_line(out_, empty_.back(), indent_ + kIndentStep * static_cast<int>(empty_.size()));
+  empty_.back() = false;
+  out_ += '"';
+  out_ += key;
+  out_ += "\": ";
+  after_key_ = true;
+}
+
+void JsonText::number(float v) {
+  if (!std::isfinite(v)) {
+    null();
+    return;
+  }
+  before_value();
+  // The digits of Json's own float writer, so that a value reads the same
+  // whether it was written here or by dump().
+  std::array<char, 64> digits{};
+  const char* end = nlohmann::detail::to_chars(digits.data(), digits.data() + digits.size(), v);
+  out_.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
+}
+
+void JsonText::boolean(bool v) {
+  before_value();
+  out_ += v ? "true" : "false";
+}
+
+void JsonText::null() {
+  before_value();
+  out_ += "null";
+}
+
+void JsonText::string(std::string_view s) {
+  before_value();
+  out_ += '"';
+  out_ += s;
+  out_ += '"';
+}
+
+std::string dump_with(const Json& doc, std::string_view key, const JsonFill& fill) {
+  const std::string dumped = doc.dump(kIndentStep);
+  std::string member(1, '"');
+  member.append(key).append("\": ");
+  std::string out;
+  out.reserve(dumped.size());
+  std::size_t from = 0;
+  for (std::size_t at = dumped.find(member); at != std::string::npos;
+       at = dumped.find(member, at + member.size())) {
+    const std::size_t value = at + member.size();
+    std::size_t n = 0;
+    const auto [end, error] =
+        std::from_chars(dumped.data() + value, dumped.data() + dumped.size(), n);
+    if (error != std::errc()) continue;                   // not a placeholder: left as it is
+    const std::size_t line = dumped.rfind('\n', at) + 1;  // npos + 1 == 0
+    out.append(dumped, from, value - from);
+    JsonText text(out, static_cast<int>(at - line));
+    fill(text, n);
+    from = static_cast<std::size_t>(end - dumped.data());
+  }
+  out.append(dumped, from);
+  return out;
+}
+
+}  // namespace plan

@@ -1,0 +1,53 @@
+#include "plan/write/text_layout.hpp"
+
+#include "printer/numform.hpp"
+
+namespace plan {
+
+namespace {
+
+// The reports' frequency field: f9.3.
+constexpr int kMhzWidth = 9;
+constexpr int kMhzDecimals = 3;
+
+}  // namespace
+
+std::size_t display_width(std::string_view s) {
+  std::size_t n = 0;
+  for (const char c : s) {
+    if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) ++n;
+  }
+  return n;
+}
+
+std::string pad_right(std::string_view s, std::size_t width) {
+  std::string out(s);
+  const std::size_t w = display_width(s);
+  if (w < width) out.append(width - w, ' ');
+  return out;
+}
+
+std::string pad_left(std::string_view s, std::size_t width) {
+  const std::size_t w = display_width(s);
+  std::string out = w < width ? std::string(width - w, ' ') : std::string();
+  return out.append(s);
+}
+
+std::string bare_label(std::string_view label) {
+  if (!label.empty() && label.front() == ' ') label.remove_prefix(1);
+  while (!label.empty() && (label.back() == ' ' || label.back() == '\t' || label.back() == '=')) {
+    label.remove_suffix(1);
+  }
+  return std::string(label);
+}
+
+std::string trimmed(std::string s) {
+  s.erase(0, s.find_first_not_of(' '));
+  return s;
+}
+
+std::string mhz_field(float f_mhz) {
+  return numform::fixed(f_mhz, kMhzWidth, kMhzDecimals);
+}
+
+}  // namespace plan
