@@ -10,7 +10,7 @@
 
 #include "parts/coil_loss.hpp"
 #include "plan/report/coil_q.hpp"
-#include "plan/write/json.hpp"
+#include "plan/report/json.hpp"
 #include "plan/texts/texts.hpp"
 #include "plan_fixtures.hpp"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "plan/write/json.hpp"
+#include "plan/report/json.hpp"
 #include "plan/cli/option_table.hpp"
 #include "plan/cli/options.hpp"
 #include "plan_fixtures.hpp"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "main/starting_values.hpp"
-#include "plan/cli/settings.hpp"
+#include "plan/report/settings.hpp"
 #include "plan/texts/texts.hpp"
 
 namespace plan {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "plan/cli/saved.hpp"
-#include "plan/cli/settings.hpp"
+#include "plan/report/settings.hpp"
 #include "plan/texts/texts.hpp"
 
 namespace plan {

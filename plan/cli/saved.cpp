@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "plan/write/json.hpp"
+#include "plan/report/json.hpp"
 #include "plan/texts/number_text.hpp"
 
 namespace plan {

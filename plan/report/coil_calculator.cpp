@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "plan/texts/number_text.hpp"
-#include "plan/write/text_layout.hpp"
+#include "plan/texts/text_layout.hpp"
 
 namespace plan {
 

@@ -11,10 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "plan/write/json.hpp"
-#include "plan/write/json_text.hpp"
+#include "plan/report/json.hpp"
 #include "plan/report/load_range.hpp"
-#include "plan/cli/settings.hpp"
+#include "plan/report/settings.hpp"
 #include "plan/texts/texts.hpp"
 
 namespace plan {
@@ -42,28 +41,40 @@ enum class LoadRangeKind {
   value,    // a single number
 };
 
-// One value of the block: its JSON key (the CSV column is load_range_ and
-// the key, pi_l_load_range_ for the Pi-L), its label and unit, its
-// decimals in the table, whether only the Pi-L or only a run with the
-// variables has it, and its value.
+// One value of the block: its JSON key (the CSV column is the network's
+// prefix and the key), its label and unit, its decimals in the table,
+// whether only a run with the variables has it, and its value.
 struct LoadRangeEntry {
   std::string_view key;
   std::string_view PlanTexts::*label;
   std::string_view PlanTexts::*unit;  // nullptr: none
   int decimals;
   LoadRangeKind kind;
-  bool pi_l_only;
   bool with_variables;
   // The value (NaN where no load is matched) and its load (-1 for none).
   Extreme (*value)(const LoadRange&);
 };
 
-inline constexpr std::size_t kLoadRangeEntryCount = 17;
-extern const std::array<LoadRangeEntry, kLoadRangeEntryCount> kLoadRangeEntries;
+// A value of each load of the circle: its JSON key and member.
+struct PointValue {
+  std::string_view key;
+  double LoadPoint::*member;
+};
 
-// Whether a network's block shows an entry.
-// pi_l : the Pi-L's block;  variables : the run has --c1-max and --c2-range
-bool load_range_shows(const LoadRangeEntry& e, bool pi_l, bool variables);
+// What one network gives the load-circle block: its circle in each design,
+// its values and the values of its loads (an entry the network lacks is not
+// in its lists), its texts.
+struct CircleSource {
+  std::optional<NetworkLoadRange> DesignLoadRange::*circle;
+  std::vector<LoadRangeEntry> entries;
+  std::vector<PointValue> points;
+  std::string_view PlanTexts::*heading;  // "%1 MHz: %2 loads at SWR %3 around %4 ohm"
+  std::string_view csv_prefix;           // before each key in the CSV
+};
+
+// The plain Pi's and the Pi-L's.
+const CircleSource& pi_circles();
+const CircleSource& pi_l_circles();
 
 // The circles of every design of the report, in place: report.load_ranges
 // one per design and report.swr; nothing without settings.swr.
@@ -74,32 +85,25 @@ void add_load_ranges(PlanReport& report, const Settings& settings);
 // r_ohm, x_ohm : ohm, finite
 std::string load_text(const PlanTexts& t, double r_ohm, double x_ohm);
 
-// The table's blocks, one per frequency and network, and the summary over
-// every band and load; empty without --swr.
-std::string load_range_table(const PlanReport& report);
+// The key of a reason a load is not matched (and of a match).
+std::string_view reason_key(retune::Reason r);
 
-// The CSV of the writer with the block's columns appended to its header
-// and to each design's row; unchanged without --swr.
-// csv : the header and one row per design, LF line ends
-std::string load_range_csv(const PlanReport& report, std::string csv);
-
-// The member of a block whose value is its circle's 72 points.
-inline constexpr std::string_view kPointsKey = "points";
-
-// A circle of the JSON document: its network's values and whether it is the Pi-L's.
-struct JsonCircle {
-  const NetworkLoadRange* network;  // of the report
-  bool pi_l;
+// The largest of a value over the bands: the design and its extreme.
+struct Largest {
+  std::size_t design = 0;
+  Extreme at;
 };
+// Over the designs whose network has a circle; at.load -1 when none.
+// report : with its load ranges;  source : the network;  e : an entry of its list
+Largest largest(const PlanReport& report, const CircleSource& source, const LoadRangeEntry& e);
 
-// Adds "load_range" to each design of the document (and to its "pi_l"),
-// its filtering warnings, and "load_range" to the summary; nothing without
-// --swr. Each block's points are left as the number n of its circle in the
-// list returned, for write_points to write in the dumped text.
-std::vector<JsonCircle> load_range_json(Json& doc, const PlanReport& report);
+// The summary's values: the largest ratings and currents over every band,
+// those of the network's list.
+std::vector<const LoadRangeEntry*> summary_entries(const CircleSource& source);
 
-// The points of a circle of load_range_json, as dump(2) would write them.
-// out : at the points member's indentation;  circle : of this report
-void write_points(JsonText& out, const PlanReport& report, const JsonCircle& circle);
+// The summary over every band and load of each network, as the JSON's
+// summary "load_range" holds it (null members where no load matched).
+// report : with --swr
+Json load_range_summary_json(const PlanReport& report);
 
 }  // namespace plan

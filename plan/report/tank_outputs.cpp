@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "plan/report/coil_q.hpp"
-#include "plan/texts/number_text.hpp"
 #include "plan/cli/option_table.hpp"
+#include "plan/report/coil_q.hpp"
 #include "plan/report/pi_l_report.hpp"
+#include "plan/texts/number_text.hpp"
 #include "printer/results.hpp"
 
 namespace plan {
@@ -132,6 +132,7 @@ TankOutputs plain_pi(const PlanReport& report) {
   tank.csv_hot_cap = true;
   tank.coil_note = true;
   tank.parts = &report.parts;
+  tank.circles = &pi_circles();
   tank.parts_summary = &report.parts_summary;
   tank.span_heading = t.spans_heading;
   tank.span_values = &kPiSpans;
@@ -164,6 +165,7 @@ TankOutputs pi_l(const PlanReport& report) {
   tank.network_column = network_name(TankKind::pi_l);
   tank.has_l2 = true;
   tank.parts = &report.pi_l_parts;
+  tank.circles = &pi_l_circles();
   tank.parts_summary = &report.pi_l_parts_summary;
   tank.span_heading = t.pi_l_ranges;
   tank.span_values = &kPiLSpans;

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "plan/report/load_range_report.hpp"
 #include "plan/report/parts.hpp"
 #include "plan/report/plan_report.hpp"
 #include "plan/texts/texts.hpp"
@@ -82,6 +83,7 @@ struct TankOutputs {
   bool coil_note = false;           // the note on what the coil leaves out, under its coil
   bool has_l2 = false;              // its parts include the coil L2
   const std::vector<std::optional<Parts>>* parts = nullptr;  // one per design, or none
+  const CircleSource* circles = nullptr;                     // its load circles (--swr)
   const PartsSummary* parts_summary = nullptr;
   // The ranges of its elements in the summary, under span_heading; JSON
   // "ranges" after its key prefix.

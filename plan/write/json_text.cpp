@@ -3,13 +3,17 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <nlohmann/detail/conversions/to_chars.hpp>
+#include <string>
 
 namespace plan {
 
 namespace {
 
 constexpr int kIndentStep = 2;  // spaces per level, as dump(2)
+// Below it a byte is a control character, written as \u00XX (as dump() does).
+constexpr unsigned char kFirstPrintable = 0x20;
 
 // A line end and n spaces, for the next element or member.
 void new_line(std::string& out, bool first, int n) {
@@ -95,10 +99,48 @@ void JsonText::null() {
   out_ += "null";
 }
 
+void JsonText::integer(long long v) {
+  before_value();
+  out_ += std::to_string(v);
+}
+
 void JsonText::string(std::string_view s) {
   before_value();
   out_ += '"';
-  out_ += s;
+  for (const char c : s) {
+    const auto byte = static_cast<unsigned char>(c);
+    switch (c) {
+      case '"':
+        out_ += "\\\"";
+        break;
+      case '\\':
+        out_ += "\\\\";
+        break;
+      case '\b':
+        out_ += "\\b";
+        break;
+      case '\f':
+        out_ += "\\f";
+        break;
+      case '\n':
+        out_ += "\\n";
+        break;
+      case '\r':
+        out_ += "\\r";
+        break;
+      case '\t':
+        out_ += "\\t";
+        break;
+      default:
+        if (byte < kFirstPrintable) {
+          std::array<char, 8> u{};
+          std::snprintf(u.data(), u.size(), "\\u%04x", static_cast<unsigned>(byte));
+          out_ += u.data();
+        } else {
+          out_ += c;
+        }
+    }
+  }
   out_ += '"';
 }
 

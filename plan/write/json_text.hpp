@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "plan/write/json.hpp"
+#include "plan/report/json.hpp"
 
 namespace plan {
 
@@ -32,9 +32,11 @@ class JsonText {
   // A float as Json writes it (shortest digits that read back); null when
   // the value is not finite.
   void number(float v);
+  void integer(long long v);
   void boolean(bool v);
   void null();
-  // s : printable ASCII without '"' or '\'
+  // A string, escaped as dump() escapes it (UTF-8 kept as it is).
+  // s : UTF-8
   void string(std::string_view s);
 
  private:

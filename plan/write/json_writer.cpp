@@ -4,12 +4,13 @@
 #include <utility>
 #include <vector>
 
-#include "plan/write/json_text.hpp"
-#include "plan/report/load_range_report.hpp"
 #include "plan/cli/option_table.hpp"
-#include "plan/write/outputs.hpp"
-#include "plan/report/pi_l_column.hpp"
+#include "plan/report/design_blocks.hpp"
+#include "plan/report/load_range_report.hpp"
 #include "plan/report/tank_outputs.hpp"
+#include "plan/write/document_json.hpp"
+#include "plan/write/json_text.hpp"
+#include "plan/write/outputs.hpp"
 
 // The JSON: the run's inputs as --inputs reads them back, each design with
 // the values, warnings and parts of every network, and the summary.
@@ -17,6 +18,9 @@
 namespace plan {
 
 namespace {
+
+// The member of the designs' list.
+constexpr std::string_view kDesignsKey = "designs";
 
 Json at_json(const AtFrequency& a) {
   Json j = Json::object();
@@ -50,64 +54,6 @@ Json spans_json(const TankOutputs& tank) {
     j[std::string((*tank.span_values)[i].key)] = span_json(spans[i]);
   }
   return j;
-}
-
-// What a network gives for a design: its status, its reason when it has
-// one, its values (grouped, or each null where not known), its warnings.
-void tank_json(Json& j, const PlanTexts& t, const TankOutputs& tank, const Design& d) {
-  j[std::string(output_key::status)] = std::string(tank.design.status_key(d));
-  if (tank.design.q0_status != nullptr) {
-    j[std::string(output_key::q0_status)] = std::string(tank.design.q0_status(d));
-  }
-  if (tank.design.reason != nullptr) {
-    const std::string why = tank.design.reason(t, d);
-    j[std::string(output_key::reason)] = why.empty() ? Json(nullptr) : Json(why);
-  }
-  const bool completed = tank.design.completed(d);
-  for (const ValueLine& line : tank.lines) {
-    const std::optional<float> v = line.value(d);
-    if (line.group.empty()) {
-      j[std::string(line.key)] = v ? Json(*v) : Json(nullptr);
-    } else if (!completed) {
-      j[std::string(line.group)] = nullptr;
-    } else {
-      j[std::string(line.group)][std::string(line.key)] = v ? Json(*v) : Json(nullptr);
-    }
-  }
-  j[std::string(output_key::hot_cap_warning)] = tank.design.hot_cap_warning(d);
-  Json warnings = Json::array();
-  for (const std::string& w : tank.design.warnings(t, d)) warnings.push_back(w);
-  j[std::string(output_key::warnings)] = warnings;
-}
-
-// The groups of parts of design k of a network: null for a refused one.
-void parts_json(Json& j, const PlanReport& report, const TankOutputs& tank, std::size_t k) {
-  const Parts* p = parts_at(tank, k);
-  for (const PartGroup group :
-       {PartGroup::ratings, PartGroup::coil, PartGroup::tuning, PartGroup::l2_coil}) {
-    if (!shows(group, report.parts_options, tank.has_l2)) continue;
-    Json g = Json::object();
-    for (const PartLine& line : kPartLines) {
-      if (line.group != group) continue;
-      const std::optional<double> v = p != nullptr ? line.value(*p) : std::nullopt;
-      g[std::string(line.key)] = v ? Json(static_cast<float>(*v)) : Json(nullptr);
-    }
-    if (group == PartGroup::ratings) {
-      g["feed"] = std::string(feed_key(report.parts_options.feed));
-      g["margin"] = report.parts_options.margin;
-    }
-    if (group == PartGroup::tuning && p != nullptr) {
-      g["reachable"] = reachable(*p);
-      g["reason"] = std::string(reason_key(overall_reason(*p)));
-      g["c1_reason"] = std::string(reason_key(p->c1->reason));
-      g["c2_reason"] = std::string(reason_key(p->c2->reason));
-    }
-    j[std::string(group_key(group))] = p != nullptr ? g : Json(nullptr);
-  }
-  // The band's harmonics near the coil's self-resonance, after its warnings.
-  const PlanTexts& t = texts_of(report);
-  for (const std::string& w : coil_resonance_warnings(t, tank, k, report.designs[k].f_mhz))
-    j[std::string(output_key::warnings)].push_back(w);
 }
 
 // The summary's largest ratings and the tapped coil.
@@ -177,38 +123,16 @@ Json inputs_json(const PlanReport& report) {
   return inputs;
 }
 
-// Design k with every network and their parts: the plain Pi's in the
-// design's own object, each other network's in its object within it.
-Json design_json(const PlanReport& report, const std::vector<TankOutputs>& tanks, std::size_t k) {
-  const PlanTexts& t = texts_of(report);
-  const Design& d = report.designs[k];
-  Json j = Json::object();
-  j[std::string(output_key::f_mhz)] = d.f_mhz;
-  const TankOutputs& own = tanks.front();
-  tank_json(j, t, own, d);
-  for (std::size_t n = 1; n < tanks.size(); ++n) {
-    Json& nested = j[std::string(tanks[n].json_key)];
-    nested = Json::object();
-    tank_json(nested, t, tanks[n], d);
-    if (tanks[n].parts->size() == report.designs.size()) parts_json(nested, report, tanks[n], k);
-  }
-  if (own.parts->size() == report.designs.size()) parts_json(j, report, own, k);
-  return j;
-}
-
-// The document with each load circle's points left as its number in circles.
-Json json_document(const PlanReport& report, std::vector<JsonCircle>& circles) {
+// The document with the designs' list left as the number 0, for the
+// report document's designs to be written in its place.
+Json json_document(const PlanReport& report) {
   Json doc = Json::object();
   doc["inputs"] = inputs_json(report);
   doc["raise_q"] = report.raise_q;
   doc[std::string(output_key::network)] = network_name(report.network);
 
   const std::vector<TankOutputs> tanks = tank_outputs(report);
-  Json designs = Json::array();
-  for (std::size_t k = 0; k < report.designs.size(); ++k) {
-    designs.push_back(design_json(report, tanks, k));
-  }
-  doc["designs"] = std::move(designs);
+  doc[std::string(kDesignsKey)] = 0;
 
   const Summary& s = report.summary;
   Json summary = Json::object();
@@ -243,18 +167,17 @@ Json json_document(const PlanReport& report, std::vector<JsonCircle>& circles) {
       summary[std::string(tank.json_key) + "_parts"] = nested;
     }
   }
+  if (report.swr) summary["load_range"] = load_range_summary_json(report);
   doc["summary"] = std::move(summary);
-  circles = load_range_json(doc, report);
   return doc;
 }
 
 }  // namespace
 
 std::string json_report(const PlanReport& report) {
-  std::vector<JsonCircle> circles;
-  const Json doc = json_document(report, circles);
-  std::string text = dump_with(doc, kPointsKey, [&](JsonText& out, std::size_t n) {
-    write_points(out, report, circles.at(n));
+  const doc::Document document = report_document(report);
+  std::string text = dump_with(json_document(report), kDesignsKey, [&](JsonText& out, std::size_t) {
+    write_columns_json(out, document.designs);
   });
   text += '\n';
   return text;

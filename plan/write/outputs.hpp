@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "plan/write/json.hpp"
+#include "plan/report/json.hpp"
 #include "plan/report/plan_report.hpp"
 #include "plan/texts/texts.hpp"
 

@@ -6,11 +6,13 @@
 #include <optional>
 #include <system_error>
 
-#include "plan/texts/number_text.hpp"
 #include "plan/cli/option_table.hpp"
-#include "plan/write/outputs.hpp"
+#include "plan/report/design_blocks.hpp"
 #include "plan/report/tank_outputs.hpp"
-#include "plan/write/text_layout.hpp"
+#include "plan/texts/number_text.hpp"
+#include "plan/texts/text_layout.hpp"
+#include "plan/write/document_table.hpp"
+#include "plan/write/outputs.hpp"
 #include "printer/numform.hpp"
 
 // The readable table: the starting values, one grid per network, the
@@ -62,111 +64,6 @@ void inputs_section(std::string& out, const PlanReport& report) {
   }
   out += ' ' + std::string(t.raise_q_line);
   out += std::string(report.raise_q ? t.raise_q_yes : t.raise_q_no) + '\n';
-}
-
-// The label column of a network's grid: wide enough for every label.
-std::size_t label_width(const PlanReport& report, const TankOutputs& tank) {
-  const PlanTexts& t = texts_of(report);
-  std::size_t width = display_width(bare_label(t.frequency_heading));
-  width = std::max(width, display_width(tank.status_label));
-  for (const ValueLine& line : tank.lines) width = std::max(width, display_width(line.label));
-  for (const PartLine* line : part_lines(report, tank)) {
-    width = std::max(width, display_width(part_label(t, *line)));
-  }
-  return width;
-}
-
-// A row of the grid: its label, then one cell per design of [first, last).
-template <typename Cell>
-void grid_row(std::string& out, std::string_view label, std::size_t label_width, std::size_t first,
-              std::size_t last, const Cell& cell) {
-  out += ' ' + pad_right(label, label_width) + "  ";
-  for (std::size_t col = first; col < last; ++col) out += cell(col);
-  out += '\n';
-}
-
-// A number of the grid, or a dash where there is none.
-std::string cell_text(std::optional<float> v, int decimals) {
-  return v ? numform::fixed(*v, kCell, decimals) : pad_left("—", kCell);
-}
-
-// One block of a network's grid: the label column and the designs [first, last).
-void grid_block(std::string& out, const PlanReport& report, const TankOutputs& tank,
-                std::size_t width, std::size_t first, std::size_t last) {
-  const PlanTexts& t = texts_of(report);
-  constexpr int kValueDecimals = 3;  // the f11.3 form of the reports
-  grid_row(out, bare_label(t.frequency_heading), width, first, last, [&](std::size_t k) {
-    return numform::fixed(report.designs[k].f_mhz, kCell, kValueDecimals);
-  });
-  grid_row(out, tank.status_label, width, first, last, [&](std::size_t k) {
-    return pad_left(tank.design.status_text(t, report.designs[k]), kCell);
-  });
-  for (const ValueLine& line : tank.lines) {
-    grid_row(out, line.label, width, first, last, [&](std::size_t k) {
-      return cell_text(line.value(report.designs[k]), kValueDecimals);
-    });
-  }
-  for (const PartLine* line : part_lines(report, tank)) {
-    grid_row(out, part_label(t, *line), width, first, last, [&](std::size_t k) {
-      const Parts* p = parts_at(tank, k);
-      const std::optional<double> v = p != nullptr ? line->value(*p) : std::nullopt;
-      return cell_text(v ? std::optional<float>(static_cast<float>(*v)) : std::nullopt,
-                       line->decimals);
-    });
-  }
-}
-
-// A network's values for every design side by side, in blocks of as many
-// designs as fit the width, each with the label column.
-void grid_section(std::string& out, const PlanReport& report, const TankOutputs& tank,
-                  std::size_t width) {
-  if (!tank.heading.empty()) out += ' ' + tank.heading + "\n\n";
-  const std::size_t labels = label_width(report, tank);
-  const std::size_t label_column = labels + 3;
-  const std::size_t per_block =
-      width > label_column ? std::max<std::size_t>(1, (width - label_column) / kCell) : 1;
-  const std::size_t n = report.designs.size();
-  for (std::size_t first = 0; first < n; first += per_block) {
-    if (first != 0) out += '\n';
-    grid_block(out, report, tank, labels, first, std::min(n, first + per_block));
-  }
-  if (n == 0) grid_block(out, report, tank, labels, 0, 0);
-  out += '\n';
-}
-
-// The warnings of design k from every network, each after its prefix.
-std::vector<std::string> warning_lines(const PlanReport& report,
-                                       const std::vector<TankOutputs>& tanks, std::size_t k) {
-  const PlanTexts& t = texts_of(report);
-  const Design& d = report.designs[k];
-  std::vector<std::string> lines;
-  for (const TankOutputs& tank : tanks) {
-    const std::string prefix(tank.text_prefix);
-    const std::string refusal = tank.design.refusal_line(t, d);
-    if (!refusal.empty()) lines.push_back(prefix + refusal);
-    for (const std::string& w : tank.design.warnings(t, d)) lines.push_back(prefix + w);
-    for (const std::string& p : parts_problems(t, parts_at(tank, k))) lines.push_back(prefix + p);
-    for (const std::string& w : coil_resonance_warnings(t, tank, k, d.f_mhz))
-      lines.push_back(prefix + w);
-  }
-  return lines;
-}
-
-void warnings_section(std::string& out, const PlanReport& report,
-                      const std::vector<TankOutputs>& tanks) {
-  const PlanTexts& t = texts_of(report);
-  out += ' ' + std::string(t.warnings_heading) + '\n';
-  bool any = false;
-  for (std::size_t k = 0; k < report.designs.size(); ++k) {
-    const std::vector<std::string> lines = warning_lines(report, tanks, k);
-    const std::string at = mhz(report.designs[k].f_mhz) + ' ' + std::string(t.megahertz) + ": ";
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      out += ' ' + (i == 0 ? at : std::string(display_width(at), ' '));
-      out += lines[i] + '\n';
-      any = true;
-    }
-  }
-  if (!any) out += ' ' + std::string(t.none) + '\n';
 }
 
 // The frequencies where the hot capacitance is below the variable
@@ -314,10 +211,7 @@ std::string table_report(const PlanReport& report, std::size_t width) {
   inputs_section(out, report);
   out += '\n';
   const std::vector<TankOutputs> tanks = tank_outputs(report);
-  for (const TankOutputs& tank : tanks) grid_section(out, report, tank, width);
-  out += load_range_table(report);
-  warnings_section(out, report, tanks);
-  out += '\n';
+  write_document_table(out, report_document(report), width);
   summary_section(out, report, tanks);
   for (const TankOutputs& tank : tanks) {
     if (tank.parts->empty()) continue;

@@ -1,4 +1,4 @@
-#include "plan/write/text_layout.hpp"
+#include "plan/texts/text_layout.hpp"
 
 #include "printer/numform.hpp"
 

@@ -1,0 +1,129 @@
+#pragma once
+
+// One run's report as one document: the blocks the program shows, each a
+// list of entries with their keys, labels, units, decimals and values. The
+// report builds it once (plan/report/report_document.hpp); the table, CSV
+// and JSON writers (plan/write/) and the page walk it, each knowing only a
+// layout: a writer never names a block, and a block never knows a format.
+//
+// The shape:
+// - a block is a JSON object (its key in the parent block; an empty key is
+//   the parent's own object), a group of rows in the table and, when its
+//   entries have columns, cells of the CSV;
+// - a block has one value per column: the designs of the run side by side
+//   (a grid), or one column (a block of one design or of the whole run);
+// - entries of a block may gather in groups, each a JSON object of their own
+//   (the designs' "results"); a group that has no value in a column is
+//   null there;
+// - a block may hold records (a list of objects, JSON only: the loads of
+//   an SWR circle) and blocks of its own.
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace plan::doc {
+
+inline constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+
+// What an entry's values are.
+enum class Kind : std::uint8_t {
+  number,   // a 32-bit float; none: JSON null, an empty CSV cell, a dash in the table
+  count,    // a whole number of things
+  text,     // a word (JSON string; the table shows its `shown` text when given)
+  flag,     // yes or no (JSON true or false)
+  texts,    // a list of sentences (JSON array of strings; the table's lines; not in the CSV)
+  extreme,  // a number and the place where it occurs (JSON key and key_load)
+};
+
+// The value of an entry in one column.
+struct Value {
+  double number = kNone;  // number, count, flag (0 or 1), extreme
+  bool absent = false;    // the entry's group is null in this column
+  int at = -1;            // extreme: the index of the place, -1: none
+  std::string text;       // text: the word (empty and nullable: null)
+  std::string shown;      // text: the table's words; extreme: the place as the table tells it
+  std::vector<std::string> texts;  // texts
+
+  bool known() const { return !std::isnan(number); }
+};
+
+// How the table lays a block out.
+enum class Layout : std::uint8_t {
+  grid,   // a row per entry, the columns side by side in as many blocks as the width needs
+  list,   // each column on its own: its title, then a row per entry (label, value, place)
+  lines,  // each column's sentences (its texts entries, each line after the entry's label)
+  none,   // not in the table
+};
+
+struct Entry {
+  std::string_view key;    // JSON member in its group; empty: not in the JSON
+  std::string_view group;  // JSON object of the block it belongs to; empty: the block's own
+  std::string column;      // CSV column; empty: not in the CSV
+  std::string label;       // the table's row, with its unit; empty: not in the table
+  int decimals = 0;        // the table's decimals
+  Kind kind = Kind::number;
+  bool nullable = false;      // text: an empty text is JSON null
+  std::vector<Value> values;  // one per column
+};
+
+// An entry without its values yet.
+inline Entry entry(std::string_view key, std::string_view group, std::string column,
+                   std::string label, int decimals, Kind kind, bool nullable = false) {
+  Entry e;
+  e.key = key;
+  e.group = group;
+  e.column = std::move(column);
+  e.label = std::move(label);
+  e.decimals = decimals;
+  e.kind = kind;
+  e.nullable = nullable;
+  return e;
+}
+
+// A record of a block's list: its members in order, each a number (NaN:
+// null), a flag (0 or 1) or a word.
+struct Member {
+  std::string_view key;
+  Kind kind = Kind::number;
+  double number = kNone;
+  std::string_view text;
+};
+using Record = std::vector<Member>;
+
+struct Block {
+  std::string_view key;  // its member in the parent block; empty: the parent's own object
+  bool json = true;      // whether the JSON has it
+  Layout layout = Layout::grid;
+  std::string heading;              // the table's line above it; empty: none
+  std::vector<std::string> titles;  // the table's title of each column (list, lines)
+  std::string empty_text;           // lines: the line when no column has any
+  std::vector<Entry> entries;
+  std::vector<bool> present;                 // per column; false: JSON null, left out of the table
+  std::string_view records_key;              // the member of its records; empty: none
+  std::size_t records_position = 0;          // in its JSON object: after this many entries
+  std::vector<std::vector<Record>> records;  // per column
+  std::vector<Block> blocks;                 // its own blocks, in order
+  std::size_t position = 0;  // in the parent's JSON object: after this many of its entries
+
+  std::size_t columns() const { return present.size(); }
+};
+
+// The designs of a run (a grid: one column per design, in JSON a list of
+// objects), and the blocks the table shows after them.
+struct Document {
+  Block designs;
+  std::vector<Block> after;  // the load circles, the warnings
+};
+
+// An entry's value in column k as the CSV and the JSON read it: a float.
+// v : a value of a number, count or extreme entry
+inline float as_float(const Value& v) {
+  return static_cast<float>(v.number);
+}
+
+}  // namespace plan::doc

@@ -1,0 +1,123 @@
+#include "plan/write/document_table.hpp"
+
+#include <algorithm>
+#include <vector>
+
+#include "plan/texts/text_layout.hpp"
+#include "printer/numform.hpp"
+
+namespace plan {
+
+namespace {
+
+// What the table shows where a value is missing.
+constexpr std::string_view kDash = "—";
+// The indent of a block's rows under its title.
+constexpr std::string_view kIndent = "   ";
+
+// A value in a cell of kCell characters, right-aligned.
+std::string cell(const doc::Entry& e, const doc::Value& v) {
+  if (e.kind == doc::Kind::text) return pad_left(v.shown.empty() ? v.text : v.shown, kCell);
+  if (v.absent || !v.known()) return pad_left(kDash, kCell);
+  return numform::fixed(doc::as_float(v), kCell, e.decimals);
+}
+
+std::size_t label_width(const doc::Block& b) {
+  std::size_t width = 0;
+  for (const doc::Entry& e : b.entries) width = std::max(width, display_width(e.label));
+  return width;
+}
+
+// Columns [first, last) of a grid, a row per labelled entry.
+void grid_rows(std::string& out, const doc::Block& b, std::size_t width, std::size_t first,
+               std::size_t last) {
+  for (const doc::Entry& e : b.entries) {
+    if (e.label.empty() || e.kind == doc::Kind::texts) continue;
+    out += ' ' + pad_right(e.label, width) + "  ";
+    for (std::size_t k = first; k < last; ++k) out += cell(e, e.values[k]);
+    out += '\n';
+  }
+}
+
+void grid(std::string& out, const doc::Block& b, std::size_t width) {
+  if (!b.heading.empty()) out += ' ' + b.heading + "\n\n";
+  const std::size_t labels = label_width(b);
+  const std::size_t label_column = labels + 3;
+  const std::size_t per_block =
+      width > label_column ? std::max<std::size_t>(1, (width - label_column) / kCell) : 1;
+  const std::size_t n = b.columns();
+  for (std::size_t first = 0; first < n; first += per_block) {
+    if (first != 0) out += '\n';
+    grid_rows(out, b, labels, first, std::min(n, first + per_block));
+  }
+  if (n == 0) grid_rows(out, b, labels, 0, 0);
+  out += '\n';
+}
+
+// Each present column on its own: its title, its rows (label, value, the
+// place of an extreme), its sentences.
+void list(std::string& out, const doc::Block& b) {
+  const std::size_t width = label_width(b);
+  for (std::size_t k = 0; k < b.columns(); ++k) {
+    if (!b.present[k]) continue;
+    if (k < b.titles.size()) out += ' ' + b.titles[k] + '\n';
+    for (const doc::Entry& e : b.entries) {
+      if (e.kind == doc::Kind::texts) {
+        for (const std::string& t : e.values[k].texts) out += std::string(kIndent) + t + '\n';
+        continue;
+      }
+      if (e.label.empty()) continue;
+      out += std::string(kIndent) + pad_right(e.label, width) + cell(e, e.values[k]);
+      if (!e.values[k].shown.empty()) out += std::string(kIndent) + e.values[k].shown;
+      out += '\n';
+    }
+    out += '\n';
+  }
+}
+
+// Each column's sentences, after its title (or indented), then a blank line.
+void lines(std::string& out, const doc::Block& b) {
+  if (!b.heading.empty()) out += ' ' + b.heading + '\n';
+  bool any = false;
+  for (std::size_t k = 0; k < b.columns(); ++k) {
+    const std::string title = k < b.titles.size() ? b.titles[k] + ": " : std::string();
+    std::size_t i = 0;
+    for (const doc::Entry& e : b.entries) {
+      if (e.kind != doc::Kind::texts) continue;
+      for (const std::string& t : e.values[k].texts) {
+        const std::string lead =
+            title.empty() ? std::string(kIndent)
+                          : ' ' + (i == 0 ? title : std::string(display_width(title), ' '));
+        out += lead + e.label + t + '\n';
+        ++i;
+        any = true;
+      }
+    }
+  }
+  if (!any && !b.empty_text.empty()) out += ' ' + b.empty_text + '\n';
+  out += '\n';
+}
+
+void grids(std::string& out, const doc::Block& b, std::size_t width) {
+  if (b.layout == doc::Layout::grid) grid(out, b, width);
+  for (const doc::Block& c : b.blocks) grids(out, c, width);
+}
+
+void others(std::string& out, const doc::Block& b) {
+  if (b.layout == doc::Layout::list) list(out, b);
+  if (b.layout == doc::Layout::lines) lines(out, b);
+  for (const doc::Block& c : b.blocks) others(out, c);
+}
+
+}  // namespace
+
+void write_document_table(std::string& out, const doc::Document& d, std::size_t width) {
+  grids(out, d.designs, width);
+  others(out, d.designs);
+  for (const doc::Block& b : d.after) {
+    grids(out, b, width);
+    others(out, b);
+  }
+}
+
+}  // namespace plan
