@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "plan/report/load_range_blocks.hpp"
+#include "plan/report/summary_blocks.hpp"
 #include "plan/report/tank_outputs.hpp"
 #include "plan/texts/number_text.hpp"
 #include "plan/texts/text_layout.hpp"
@@ -258,6 +259,7 @@ doc::Document report_document(const PlanReport& report) {
     out.designs.blocks.push_back(std::move(b));
   }
   out.after.push_back(warnings_block(report, tanks));
+  out.after.push_back(summary_block(report));
   return out;
 }
 

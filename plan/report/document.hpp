@@ -38,7 +38,19 @@ enum class Kind : std::uint8_t {
   flag,     // yes or no (JSON true or false)
   texts,    // a list of sentences (JSON array of strings; the table's lines; not in the CSV)
   extreme,  // a number and the place where it occurs (JSON key and key_load)
+  object,   // a few numbers that belong together (JSON an object of its members; none: null)
+  numbers,  // a list of numbers (JSON array)
 };
+
+// A member of an object value or of a record: a number (NaN: null), a flag
+// (0 or 1) or a word.
+struct Member {
+  std::string_view key;
+  Kind kind = Kind::number;
+  double number = std::numeric_limits<double>::quiet_NaN();
+  std::string_view text;
+};
+using Record = std::vector<Member>;
 
 // The value of an entry in one column.
 struct Value {
@@ -48,16 +60,20 @@ struct Value {
   std::string text;       // text: the word (empty and nullable: null)
   std::string shown;      // text: the table's words; extreme: the place as the table tells it
   std::vector<std::string> texts;  // texts
+  Record members;                  // object: its numbers (none known: null)
+  std::vector<double> numbers;     // numbers
 
   bool known() const { return !std::isnan(number); }
 };
 
 // How the table lays a block out.
 enum class Layout : std::uint8_t {
-  grid,   // a row per entry, the columns side by side in as many blocks as the width needs
-  list,   // each column on its own: its title, then a row per entry (label, value, place)
-  lines,  // each column's sentences (its texts entries, each line after the entry's label)
-  none,   // not in the table
+  grid,    // a row per entry, the columns side by side in as many blocks as the width needs
+  list,    // each column on its own: its title, then a row per entry (label, value, place)
+  lines,   // each column's sentences (its texts entries, each line after the entry's label)
+  ranges,  // a row per object entry (lowest, its place; highest, its place), words: from, to, unit
+  matrix,  // a row per block of its own (its heading), a column per entry (values at places)
+  none,    // not in the table
 };
 
 struct Entry {
@@ -85,16 +101,6 @@ inline Entry entry(std::string_view key, std::string_view group, std::string col
   return e;
 }
 
-// A record of a block's list: its members in order, each a number (NaN:
-// null), a flag (0 or 1) or a word.
-struct Member {
-  std::string_view key;
-  Kind kind = Kind::number;
-  double number = kNone;
-  std::string_view text;
-};
-using Record = std::vector<Member>;
-
 struct Block {
   std::string_view key;  // its member in the parent block; empty: the parent's own object
   bool json = true;      // whether the JSON has it
@@ -102,6 +108,10 @@ struct Block {
   std::string heading;              // the table's line above it; empty: none
   std::vector<std::string> titles;  // the table's title of each column (list, lines)
   std::string empty_text;           // lines: the line when no column has any
+  std::vector<std::string> words;   // the words a layout puts between values (ranges, matrix)
+  std::string indent = "   ";       // lines: before a sentence of a column without a title
+  bool blank_before = false;        // lines: a blank line before it
+  bool blank_after = true;          // lines: a blank line after it
   std::vector<Entry> entries;
   std::vector<bool> present;                 // per column; false: JSON null, left out of the table
   std::string_view records_key;              // the member of its records; empty: none

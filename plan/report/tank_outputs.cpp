@@ -130,7 +130,7 @@ TankOutputs plain_pi(const PlanReport& report) {
     tank.design.q0_status = pi_q0_status;
   }
   tank.csv_hot_cap = true;
-  tank.coil_note = true;
+  tank.parts_note = t.coil_leaves_out;
   tank.parts = &report.parts;
   tank.circles = &pi_circles();
   tank.parts_summary = &report.parts_summary;

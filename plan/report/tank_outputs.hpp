@@ -80,7 +80,7 @@ struct TankOutputs {
   std::string_view json_key;        // its object in a design's JSON; empty: the design's own
   std::string_view network_column;  // the CSV's "network" cell before its status; empty: none
   bool csv_hot_cap = false;         // a hot_cap_warning column after its values in the CSV
-  bool coil_note = false;           // the note on what the coil leaves out, under its coil
+  std::string_view parts_note;      // under its coil in the table: what the coil leaves out
   bool has_l2 = false;              // its parts include the coil L2
   const std::vector<std::optional<Parts>>* parts = nullptr;  // one per design, or none
   const CircleSource* circles = nullptr;                     // its load circles (--swr)

@@ -58,6 +58,8 @@ std::string cell(const doc::Entry& e, const doc::Value& v) {
     case doc::Kind::flag:
       return v.known() ? (v.number != 0.0 ? "1" : "0") : std::string();
     case doc::Kind::texts:
+    case doc::Kind::object:
+    case doc::Kind::numbers:
       return {};
   }
   return {};

@@ -8,6 +8,23 @@ namespace plan {
 
 namespace {
 
+void record(JsonText& out, const doc::Record& r) {
+  out.begin_object();
+  for (const doc::Member& m : r) {
+    out.key(m.key);
+    if (m.kind == doc::Kind::flag) {
+      out.boolean(m.number != 0.0);
+    } else if (m.kind == doc::Kind::text) {
+      out.string(m.text);
+    } else if (m.kind == doc::Kind::count) {
+      out.integer(static_cast<long long>(m.number));
+    } else {
+      out.number(static_cast<float>(m.number));
+    }
+  }
+  out.end_object();
+}
+
 void value(JsonText& out, const doc::Entry& e, const doc::Value& v) {
   switch (e.kind) {
     case doc::Kind::number:
@@ -30,6 +47,18 @@ void value(JsonText& out, const doc::Entry& e, const doc::Value& v) {
     case doc::Kind::texts:
       out.begin_array();
       for (const std::string& t : v.texts) out.string(t);
+      out.end_array();
+      break;
+    case doc::Kind::object:
+      if (v.members.empty()) {
+        out.null();
+      } else {
+        record(out, v.members);
+      }
+      break;
+    case doc::Kind::numbers:
+      out.begin_array();
+      for (const double n : v.numbers) out.number(static_cast<float>(n));
       out.end_array();
       break;
   }
@@ -68,20 +97,7 @@ void group(JsonText& out, const doc::Block& b, std::string_view name, std::size_
 void records(JsonText& out, const doc::Block& b, std::size_t k) {
   out.key(b.records_key);
   out.begin_array();
-  for (const doc::Record& r : b.records[k]) {
-    out.begin_object();
-    for (const doc::Member& m : r) {
-      out.key(m.key);
-      if (m.kind == doc::Kind::flag) {
-        out.boolean(m.number != 0.0);
-      } else if (m.kind == doc::Kind::text) {
-        out.string(m.text);
-      } else {
-        out.number(static_cast<float>(m.number));
-      }
-    }
-    out.end_object();
-  }
+  for (const doc::Record& r : b.records[k]) record(out, r);
   out.end_array();
 }
 
@@ -118,6 +134,7 @@ void members(JsonText& out, const doc::Block& b, std::size_t k) {
     written.push_back(e.group);
     group(out, b, e.group, k);
   }
+  if (!b.records_key.empty() && b.records_position >= b.entries.size()) records(out, b, k);
   blocks_at(b.entries.size());
 }
 
@@ -132,6 +149,10 @@ void object(JsonText& out, const doc::Block& b, std::size_t k) {
 }
 
 }  // namespace
+
+void write_object_json(JsonText& out, const doc::Block& b) {
+  object(out, b, 0);
+}
 
 void write_columns_json(JsonText& out, const doc::Block& b) {
   out.begin_array();

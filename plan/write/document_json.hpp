@@ -11,4 +11,8 @@ namespace plan {
 // out : at the value's indentation;  b : a block of the report's document
 void write_columns_json(JsonText& out, const doc::Block& b);
 
+// Column 0 of the block as an object (null when it is not present there).
+// out : at the value's indentation;  b : a block of one column
+void write_object_json(JsonText& out, const doc::Block& b);
+
 }  // namespace plan

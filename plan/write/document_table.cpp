@@ -77,6 +77,7 @@ void list(std::string& out, const doc::Block& b) {
 
 // Each column's sentences, after its title (or indented), then a blank line.
 void lines(std::string& out, const doc::Block& b) {
+  if (b.blank_before) out += '\n';
   if (!b.heading.empty()) out += ' ' + b.heading + '\n';
   bool any = false;
   for (std::size_t k = 0; k < b.columns(); ++k) {
@@ -86,7 +87,7 @@ void lines(std::string& out, const doc::Block& b) {
       if (e.kind != doc::Kind::texts) continue;
       for (const std::string& t : e.values[k].texts) {
         const std::string lead =
-            title.empty() ? std::string(kIndent)
+            title.empty() ? b.indent
                           : ' ' + (i == 0 ? title : std::string(display_width(title), ' '));
         out += lead + e.label + t + '\n';
         ++i;
@@ -95,7 +96,68 @@ void lines(std::string& out, const doc::Block& b) {
     }
   }
   if (!any && !b.empty_text.empty()) out += ' ' + b.empty_text + '\n';
+  if (b.blank_after) out += '\n';
+}
+
+// A value at its place: "  123.456 (7.100 MHz)", the value in `field` characters.
+std::string at_place(const doc::Value& v, int field, int decimals, std::string_view unit,
+                     std::size_t first = 0) {
+  const auto value = static_cast<float>(v.members.at(first).number);
+  const auto place = static_cast<float>(v.members.at(first + 1).number);
+  return numform::fixed(value, field, decimals) + " (" + trimmed(mhz_field(place)) + ' ' +
+         std::string(unit) + ")";
+}
+
+// A row per entry: its lowest value and its place, its highest and its
+// place, the highest's column the same in every row.
+void ranges(std::string& out, const doc::Block& b) {
+  if (!b.present[0]) return;
+  constexpr std::size_t kLabel = 32;  // the label column
+  constexpr int kField = 11;          // the f11.3 form of the values
+  const std::string& from = b.words.at(0);
+  const std::string& to = b.words.at(1);
+  const std::string& unit = b.words.at(2);
+  std::size_t lowest = 0;
+  for (const doc::Entry& e : b.entries) {
+    lowest = std::max(lowest, display_width(at_place(e.values[0], kField, e.decimals, unit)));
+  }
+  out += ' ' + b.heading + '\n';
+  for (const doc::Entry& e : b.entries) {
+    const doc::Value& v = e.values[0];
+    out += ' ' + pad_right(e.label, kLabel) + ' ' + from + ' ' +
+           pad_right(at_place(v, kField, e.decimals, unit), lowest) + "  " + to + ' ' +
+           at_place(v, kField, e.decimals, unit, 2) + '\n';
+  }
+}
+
+// A row per block of its own, a column per entry (a value at its place),
+// the entries' labels above; then its sentences.
+void matrix(std::string& out, const doc::Block& b) {
+  if (!b.present[0] || b.blocks.empty()) return;
+  constexpr std::size_t kHead = 10;    // the header's first column
+  constexpr std::size_t kRowHead = 6;  // a row's first column
+  constexpr std::size_t kColumn = 24;
+  constexpr int kField = 9;
+  const std::string unit = b.words.empty() ? std::string() : b.words[0];
+  out += ' ' + b.heading + '\n';
+  const std::vector<doc::Entry>& heads = b.blocks.front().entries;
+  out += ' ' + pad_right("", kHead);
+  for (std::size_t i = 0; i < heads.size(); ++i) {
+    out += i + 1 < heads.size() ? pad_right(heads[i].label, kColumn) : heads[i].label;
+  }
   out += '\n';
+  for (const doc::Block& row : b.blocks) {
+    out += ' ' + pad_right(row.heading, kRowHead);
+    for (std::size_t i = 0; i < row.entries.size(); ++i) {
+      const doc::Entry& e = row.entries[i];
+      const std::string cell = at_place(e.values[0], kField, e.decimals, unit);
+      out += i + 1 < row.entries.size() ? pad_right(cell, kColumn) : cell;
+    }
+    out += '\n';
+  }
+  for (const doc::Entry& e : b.entries) {
+    for (const std::string& t : e.values[0].texts) out += ' ' + t + '\n';
+  }
 }
 
 void grids(std::string& out, const doc::Block& b, std::size_t width) {
@@ -106,6 +168,11 @@ void grids(std::string& out, const doc::Block& b, std::size_t width) {
 void others(std::string& out, const doc::Block& b) {
   if (b.layout == doc::Layout::list) list(out, b);
   if (b.layout == doc::Layout::lines) lines(out, b);
+  if (b.layout == doc::Layout::ranges) ranges(out, b);
+  if (b.layout == doc::Layout::matrix) {
+    matrix(out, b);
+    return;  // its own blocks are its rows
+  }
   for (const doc::Block& c : b.blocks) others(out, c);
 }
 

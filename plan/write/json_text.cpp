@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <nlohmann/detail/conversions/to_chars.hpp>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace plan {
 
@@ -145,14 +147,30 @@ void JsonText::string(std::string_view s) {
 }
 
 std::string dump_with(const Json& doc, std::string_view key, const JsonFill& fill) {
+  return dump_with(doc, std::vector<std::string_view>{key},
+                   [&](JsonText& out, std::size_t, std::size_t n) { fill(out, n); });
+}
+
+std::string dump_with(const Json& doc, const std::vector<std::string_view>& keys,
+                      const JsonFills& fill) {
   const std::string dumped = doc.dump(kIndentStep);
-  std::string member(1, '"');
-  member.append(key).append("\": ");
+  std::vector<std::string> members;
+  for (const std::string_view key : keys) members.push_back('"' + std::string(key) + "\": ");
+  // The next member of any of the keys from `from`: its place and key.
+  const auto next = [&](std::size_t from) {
+    std::pair<std::size_t, std::size_t> best{std::string::npos, 0};
+    for (std::size_t i = 0; i < members.size(); ++i) {
+      const std::size_t at = dumped.find(members[i], from);
+      if (at < best.first) best = {at, i};
+    }
+    return best;
+  };
   std::string out;
   out.reserve(dumped.size());
   std::size_t from = 0;
-  for (std::size_t at = dumped.find(member); at != std::string::npos;
-       at = dumped.find(member, at + member.size())) {
+  for (auto [at, which] = next(0); at != std::string::npos;
+       std::tie(at, which) = next(at + members[which].size())) {
+    const std::string& member = members[which];
     const std::size_t value = at + member.size();
     std::size_t n = 0;
     const auto [end, error] =
@@ -161,7 +179,7 @@ std::string dump_with(const Json& doc, std::string_view key, const JsonFill& fil
     const std::size_t line = dumped.rfind('\n', at) + 1;  // npos + 1 == 0
     out.append(dumped, from, value - from);
     JsonText text(out, static_cast<int>(at - line));
-    fill(text, n);
+    fill(text, which, n);
     from = static_cast<std::size_t>(end - dumped.data());
   }
   out.append(dumped, from);

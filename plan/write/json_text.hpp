@@ -59,4 +59,12 @@ using JsonFill = std::function<void(JsonText& out, std::size_t n)>;
 // key : printable ASCII without '"' or '\'
 std::string dump_with(const Json& doc, std::string_view key, const JsonFill& fill);
 
+// Writes a value in place of the integer n at a member of keys[which].
+using JsonFills = std::function<void(JsonText& out, std::size_t which, std::size_t n)>;
+
+// dump_with for several keys at once.
+// keys : each printable ASCII without '"' or '\'
+std::string dump_with(const Json& doc, const std::vector<std::string_view>& keys,
+                      const JsonFills& fill);
+
 }  // namespace plan
