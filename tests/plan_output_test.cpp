@@ -13,12 +13,13 @@
 #include <vector>
 
 #include "plan/cli/app.hpp"
-#include "plan/texts/number_text.hpp"
+#include "plan/cli/inputs_block.hpp"
 #include "plan/cli/option_table.hpp"
 #include "plan/cli/options.hpp"
-#include "plan/write/outputs.hpp"
 #include "plan/report/summary.hpp"
 #include "plan/report/tank_outputs.hpp"
+#include "plan/texts/number_text.hpp"
+#include "plan/write/outputs.hpp"
 #include "plan_fixtures.hpp"
 #include "printer/numform.hpp"
 #include "printer/results.hpp"
@@ -41,6 +42,7 @@ plan::PlanReport report() {
   refused.q_unloaded = 50.0f;
   r.designs.push_back(plan::design_at(refused, 7.0f, false));
   r.summary = plan::summarise(r.designs);
+  r.inputs_block = plan::inputs_block(r);
   return r;
 }
 
@@ -238,6 +240,7 @@ TEST(PlanOutput, TableStandsInBlocksOfFrequenciesThatFitTheWidth) {
   r.inputs = example_plan_inputs();
   r.designs = plan::design_all(r.inputs, plan::kHamBands, false);
   r.summary = plan::summarise(r.designs);
+  r.inputs_block = plan::inputs_block(r);
   const std::string heading = " Результаты расчета для f, МГц";
   // width : the blocks it gives, each with the label column
   for (const auto& [width, blocks] : std::vector<std::pair<std::size_t, std::size_t>>{

@@ -3,17 +3,18 @@
 #include <cerrno>
 #include <fstream>
 
+#include "plan/cli/inputs_block.hpp"
+#include "plan/cli/options.hpp"
+#include "plan/cli/saved.hpp"
+#include "plan/draw/plot.hpp"
+#include "plan/draw/smith_page.hpp"
 #include "plan/report/coil_calculator.hpp"
 #include "plan/report/coil_parts.hpp"
 #include "plan/report/coil_q.hpp"
-#include "plan/cli/options.hpp"
-#include "plan/write/outputs.hpp"
-#include "plan/draw/plot.hpp"
-#include "plan/cli/saved.hpp"
-#include "plan/draw/smith_page.hpp"
 #include "plan/report/stage_design.hpp"
 #include "plan/report/summary.hpp"
 #include "plan/texts/texts.hpp"
+#include "plan/write/outputs.hpp"
 
 namespace plan {
 
@@ -58,6 +59,7 @@ PlanReport make_report(const Options& o) {
     report.pi_l_parts_summary = summarise_parts(report.designs, report.pi_l_parts, o.parts);
   }
   add_load_ranges(report, o);
+  report.inputs_block = inputs_block(report);
   return report;
 }
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 
-#include "plan/report/coil_calculator.hpp"
 #include "plan/cli/option_values.hpp"
+#include "plan/report/coil_calculator.hpp"
 
 namespace plan {
 

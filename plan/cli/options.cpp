@@ -9,10 +9,10 @@
 
 #include "main/pi_l_design.hpp"
 #include "main/starting_values.hpp"
-#include "plan/report/coil_q.hpp"
 #include "plan/cli/option_table.hpp"
 #include "plan/cli/option_values.hpp"
 #include "plan/cli/saved.hpp"
+#include "plan/report/coil_q.hpp"
 
 namespace plan {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "main/design.hpp"
-#include "plan/report/pi_l_report.hpp"
 #include "plan/draw/svg.hpp"
+#include "plan/report/pi_l_report.hpp"
 #include "plan/texts/texts.hpp"
 #include "spectrum/response.hpp"
 

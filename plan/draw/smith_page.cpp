@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "plan/texts/number_text.hpp"
 #include "plan/draw/smith_chart.hpp"
+#include "plan/texts/number_text.hpp"
 
 namespace plan {
 

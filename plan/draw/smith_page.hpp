@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <string>
 
-#include "plan/write/outputs.hpp"
 #include "plan/draw/smith_chart.hpp"
 #include "plan/texts/texts.hpp"
+#include "plan/write/outputs.hpp"
 
 namespace plan {
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "plan/report/load_range_blocks.hpp"
+#include "plan/report/pi_l_column.hpp"
 #include "plan/report/summary_blocks.hpp"
 #include "plan/report/tank_outputs.hpp"
 #include "plan/texts/number_text.hpp"
@@ -246,21 +247,35 @@ doc::Block warnings_block(const PlanReport& report, const std::vector<TankOutput
 
 }  // namespace
 
-doc::Document report_document(const PlanReport& report) {
+doc::Block report_document(const PlanReport& report) {
   const std::vector<TankOutputs> tanks = tank_outputs(report);
-  doc::Document out;
+  doc::Block root;
+  root.layout = doc::Layout::none;
+  root.present = {true};
+  Entry raise_q = doc::entry("raise_q", "", "", "", 0, Kind::flag);
+  raise_q.values.push_back(whole(report.raise_q ? 1.0 : 0.0));
+  Entry network = doc::entry(output_key::network, "", "", "", 0, Kind::text);
+  network.values.push_back(word(std::string(network_name(report.network))));
+  root.entries = {std::move(raise_q), std::move(network)};
+  root.blocks.push_back(report.inputs_block);
   std::size_t parts_at = 0;
-  out.designs = network_block(report, tanks.front(), true, parts_at);
+  doc::Block designs = network_block(report, tanks.front(), true, parts_at);
+  designs.key = "designs";
+  designs.rows = true;
+  designs.position = root.entries.size();
   // Every other network in its own object of the design, before the parts.
   for (std::size_t n = 1; n < tanks.size(); ++n) {
     std::size_t unused = 0;
     doc::Block b = network_block(report, tanks[n], false, unused);
     b.position = parts_at;
-    out.designs.blocks.push_back(std::move(b));
+    designs.blocks.push_back(std::move(b));
   }
-  out.after.push_back(warnings_block(report, tanks));
-  out.after.push_back(summary_block(report));
-  return out;
+  root.blocks.push_back(std::move(designs));
+  root.blocks.push_back(warnings_block(report, tanks));
+  doc::Block summary = summary_block(report);
+  summary.position = root.entries.size();
+  root.blocks.push_back(std::move(summary));
+  return root;
 }
 
 }  // namespace plan

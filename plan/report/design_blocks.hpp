@@ -11,8 +11,10 @@
 
 namespace plan {
 
-// The report as a document (plan/report/document.hpp).
-// report : a report of make_report, its parts and load ranges filled
-doc::Document report_document(const PlanReport& report);
+// The report as a document (plan/report/document.hpp): its root block with
+// the starting values, the answer to the hot-capacitance question, the
+// networks, the designs, their warnings and the summary.
+// report : a report of make_report, its parts, load ranges and inputs filled
+doc::Block report_document(const PlanReport& report);
 
 }  // namespace plan

@@ -73,6 +73,7 @@ enum class Layout : std::uint8_t {
   lines,   // each column's sentences (its texts entries, each line after the entry's label)
   ranges,  // a row per object entry (lowest, its place; highest, its place), words: from, to, unit
   matrix,  // a row per block of its own (its heading), a column per entry (values at places)
+  pairs,   // its first two blocks of its own side by side, a row per entry of each
   none,    // not in the table
 };
 
@@ -119,15 +120,9 @@ struct Block {
   std::vector<std::vector<Record>> records;  // per column
   std::vector<Block> blocks;                 // its own blocks, in order
   std::size_t position = 0;  // in the parent's JSON object: after this many of its entries
+  bool rows = false;         // its columns are the CSV's rows and, in JSON, a list of objects
 
   std::size_t columns() const { return present.size(); }
-};
-
-// The designs of a run (a grid: one column per design, in JSON a list of
-// objects), and the blocks the table shows after them.
-struct Document {
-  Block designs;
-  std::vector<Block> after;  // the load circles, the warnings
 };
 
 // An entry's value in column k as the CSV and the JSON read it: a float.

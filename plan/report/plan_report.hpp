@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "plan/report/document.hpp"
 #include "plan/report/load_range_report.hpp"
 #include "plan/report/parts.hpp"
 #include "plan/report/stage_design.hpp"
@@ -34,6 +35,9 @@ struct PlanReport {
   // With --swr: the SWR and the circles of each design, one per design.
   std::optional<float> swr;
   std::vector<DesignLoadRange> load_ranges;
+  // The starting values and options as the document's first block, made by
+  // the command line from its table of options.
+  doc::Block inputs_block;
 };
 
 }  // namespace plan

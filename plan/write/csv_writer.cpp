@@ -83,13 +83,28 @@ void row(std::string& out, const doc::Block& b, std::size_t k, bool first) {
 
 }  // namespace
 
+namespace {
+
+// The document's first block whose columns are rows.
+const doc::Block* rows_of(const doc::Block& b) {
+  if (b.rows) return &b;
+  for (const doc::Block& c : b.blocks) {
+    if (const doc::Block* r = rows_of(c)) return r;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 std::string csv_report(const PlanReport& report) {
-  const doc::Document document = report_document(report);
+  const doc::Block root = report_document(report);
+  const doc::Block* grid = rows_of(root);
   std::string out;
-  header(out, document.designs);
+  if (grid == nullptr) return out;
+  header(out, *grid);
   out += '\n';
-  for (std::size_t k = 0; k < document.designs.columns(); ++k) {
-    row(out, document.designs, k, true);
+  for (std::size_t k = 0; k < grid->columns(); ++k) {
+    row(out, *grid, k, true);
     out += '\n';
   }
   return out;

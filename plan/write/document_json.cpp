@@ -102,6 +102,11 @@ void records(JsonText& out, const doc::Block& b, std::size_t k) {
 }
 
 void object(JsonText& out, const doc::Block& b, std::size_t k);
+}  // namespace
+
+void write_columns_json(JsonText& out, const doc::Block& b);
+
+namespace {
 
 // The members of column k: the entries in order, each group where its first
 // entry stands, the records and the blocks at their places.
@@ -109,13 +114,15 @@ void members(JsonText& out, const doc::Block& b, std::size_t k) {
   std::vector<std::string_view> written;
   const auto blocks_at = [&](std::size_t i) {
     for (const doc::Block& c : b.blocks) {
-      if (c.json && (c.position == i || (i == b.entries.size() && c.position > i))) {
-        if (c.key.empty()) {
-          members(out, c, k);
-        } else {
-          out.key(c.key);
-          object(out, c, k);
-        }
+      if (!c.json || !(c.position == i || (i == b.entries.size() && c.position > i))) continue;
+      if (c.key.empty()) {
+        members(out, c, k);
+      } else if (c.rows) {
+        out.key(c.key);
+        write_columns_json(out, c);
+      } else {
+        out.key(c.key);
+        object(out, c, k);
       }
     }
   };

@@ -160,12 +160,39 @@ void matrix(std::string& out, const doc::Block& b) {
   }
 }
 
+// Two blocks of its own side by side: a row per entry, "label = value".
+void pairs(std::string& out, const doc::Block& b) {
+  constexpr std::size_t kLeft = 15;  // the left column's labels
+  constexpr std::size_t kRight = 10;
+  constexpr int kField = 9;
+  constexpr std::string_view kBetween = "       ";
+  const auto value = [](const doc::Entry& e) {
+    const doc::Value& v = e.values[0];
+    return e.kind == doc::Kind::text ? pad_left(v.text, kField)
+                                     : numform::fixed(doc::as_float(v), kField, e.decimals);
+  };
+  if (!b.heading.empty()) out += ' ' + b.heading + '\n';
+  const std::vector<doc::Entry>& left = b.blocks.at(0).entries;
+  const std::vector<doc::Entry>& right = b.blocks.at(1).entries;
+  for (std::size_t i = 0; i < left.size(); ++i) {
+    out += ' ' + pad_right(left[i].label, kLeft) + " = " + value(left[i]);
+    if (i < right.size()) {
+      out += std::string(kBetween) + pad_right(right[i].label, kRight) + " = " + value(right[i]);
+    }
+    out += '\n';
+  }
+}
+
 void grids(std::string& out, const doc::Block& b, std::size_t width) {
   if (b.layout == doc::Layout::grid) grid(out, b, width);
   for (const doc::Block& c : b.blocks) grids(out, c, width);
 }
 
 void others(std::string& out, const doc::Block& b) {
+  if (b.layout == doc::Layout::pairs) {
+    pairs(out, b);
+    return;  // its own blocks are its columns
+  }
   if (b.layout == doc::Layout::list) list(out, b);
   if (b.layout == doc::Layout::lines) lines(out, b);
   if (b.layout == doc::Layout::ranges) ranges(out, b);
@@ -178,10 +205,8 @@ void others(std::string& out, const doc::Block& b) {
 
 }  // namespace
 
-void write_document_table(std::string& out, const doc::Document& d, std::size_t width) {
-  grids(out, d.designs, width);
-  others(out, d.designs);
-  for (const doc::Block& b : d.after) {
+void write_document_table(std::string& out, const doc::Block& root, std::size_t width) {
+  for (const doc::Block& b : root.blocks) {
     grids(out, b, width);
     others(out, b);
   }

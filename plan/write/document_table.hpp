@@ -12,7 +12,8 @@
 
 namespace plan {
 
-// out : appended to;  d : the report's document;  width : characters per line, >= 1
-void write_document_table(std::string& out, const doc::Document& d, std::size_t width);
+// Each block of the root in turn: its grids, then its other blocks.
+// out : appended to;  root : the report's document;  width : characters per line, >= 1
+void write_document_table(std::string& out, const doc::Block& root, std::size_t width);
 
 }  // namespace plan
