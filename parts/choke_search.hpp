@@ -48,8 +48,9 @@
 
 namespace choke_search {
 
-// Builders' usual floor for the choke's reactance on the lowest band, as a
-// share of the anode load resistance there.
+// The floor for the choke's reactance on the lowest band, as a share of the
+// anode load resistance there: K4FMX's smallest choke, about 1 kohm on
+// 160 m for a 2000 ohm plate load.
 constexpr double kDefaultXMin = 0.5;
 // The scan's step, turns: a step moves the resonances of N turns by about
 // 0.02 / N relative, far below the few percent that separate a safe band
