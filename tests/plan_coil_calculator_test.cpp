@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "plan/cli/app.hpp"
+#include "plan/cli/option_table.hpp"
 #include "plan/report/coil_calculator.hpp"
 #include "plan_fixtures.hpp"
 

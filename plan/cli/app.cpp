@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fstream>
 
+#include "plan/cli/coil_command.hpp"
 #include "plan/cli/inputs_block.hpp"
 #include "plan/cli/options.hpp"
 #include "plan/cli/saved.hpp"

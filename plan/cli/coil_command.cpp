@@ -1,12 +1,15 @@
 // valvenet-plan coil: its command line, read with the main command line's
 // option entries, limits and messages, and its run.
 
+#include "plan/cli/coil_command.hpp"
+
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
 
 #include "plan/cli/option_values.hpp"
 #include "plan/report/coil_calculator.hpp"
+#include "plan/write/outputs.hpp"
 
 namespace plan {
 
@@ -138,6 +141,39 @@ std::string coil_help(const PlanTexts& t) {
   return out + '\n' + std::string(t.coil_help_footer) + '\n';
 }
 
+// The calculator's document: the winding, the turns and the frequencies as
+// typed (the main command's keys), then the coils.
+doc::Block coil_document(const CoilReport& r) {
+  doc::Block root;
+  root.layout = doc::Layout::none;
+  root.present = {true};
+  doc::Block inputs;
+  inputs.key = "inputs";
+  inputs.layout = doc::Layout::none;
+  inputs.present = {true};
+  const auto number = [&](OptionId id, float v) {
+    doc::Entry e = doc::entry(option(id).key, "", "", "", 0, doc::Kind::number);
+    e.wide = true;
+    doc::Value value;
+    value.number = typed_number(v);
+    e.values.push_back(value);
+    inputs.entries.push_back(std::move(e));
+  };
+  const CoilOptions& c = r.inputs.coil;
+  number(OptionId::coil_diameter, c.diameter_mm);
+  number(OptionId::wire, c.wire_mm);
+  number(OptionId::pitch, c.pitch_mm);
+  number(OptionId::turns, r.inputs.turns);
+  doc::Entry f = doc::entry(option(OptionId::freq).key, "", "", "", 0, doc::Kind::numbers);
+  f.wide = true;
+  f.values.emplace_back();
+  for (const float v : r.inputs.f_mhz) f.values.back().numbers.push_back(typed_number(v));
+  inputs.entries.push_back(std::move(f));
+  root.blocks.push_back(std::move(inputs));
+  root.blocks.push_back(coils_block(r));
+  return root;
+}
+
 }  // namespace
 
 int run_coil(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -151,16 +187,16 @@ int run_coil(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (p.kind == CoilParsed::Kind::help) {
     out << coil_help(t);
   } else {
-    const CoilReport r = coil_report(p.inputs, p.language);
+    const doc::Block root = coil_document(coil_report(p.inputs, p.language));
     switch (p.format) {
       case CoilFormat::table:
-        out << coil_table(r);
+        out << document_table(root, kTableWidth);
         break;
       case CoilFormat::csv:
-        out << coil_csv(r);
+        out << document_csv(root);
         break;
       case CoilFormat::json:
-        out << coil_json(r);
+        out << document_json(root);
         break;
     }
   }

@@ -19,8 +19,6 @@
 
 namespace plan {
 
-using TextField = std::string_view PlanTexts::*;
-
 // Every option, in the order of --help.
 enum class OptionId {
   p_out,

@@ -1,7 +1,6 @@
 #include "plan/report/coil_calculator.hpp"
 
 #include <cstdlib>
-#include <nlohmann/json.hpp>
 
 #include "plan/texts/number_text.hpp"
 #include "plan/texts/text_layout.hpp"
@@ -16,12 +15,6 @@ constexpr std::size_t kLabelWidth = 44;
 // The value column of the table.
 constexpr std::size_t kValueWidth = 12;
 
-// The shortest text that reads back as the same double, as the JSON
-// writer writes it, so that the CSV and the JSON carry the same digits.
-std::string double_text(double v) {
-  return nlohmann::json(v).dump();
-}
-
 std::string line_label(const PlanTexts& t, const CoilLine& line) {
   std::string label(t.*line.label);
   if (line.unit != nullptr) label += ", " + std::string(t.*line.unit);
@@ -31,26 +24,6 @@ std::string line_label(const PlanTexts& t, const CoilLine& line) {
 // The lines with a value of their own (not f, not the warnings).
 bool is_value(const CoilLine& line) {
   return line.label != nullptr && line.value != nullptr;
-}
-
-void table_block(std::string& out, const CoilAt& c, const PlanTexts& t) {
-  out += "\n " + fill(t.coil_calc_at, {fixed_text(static_cast<double>(c.f_mhz), 3)}) + '\n';
-  for (const CoilLine& line : kCoilLines) {
-    if (!is_value(line)) continue;
-    const std::string label = line_label(t, line);
-    const std::string value = fixed_text(line.value(c), line.decimals);
-    out +=
-        "   " + label + std::string(kLabelWidth - std::min(kLabelWidth, display_width(label)), ' ');
-    out += std::string(kValueWidth - std::min(kValueWidth, value.size()), ' ') + value;
-    // Medhurst's factor was measured with the skin effect developed.
-    if (line.label == &PlanTexts::coil_q && c.values.skin_undeveloped) {
-      out += "  (" + std::string(t.coil_skin_undeveloped) + ')';
-    }
-    out += '\n';
-  }
-  if (c.values.near_resonance) {
-    out += "   ! " + fill(t.coil_near_resonance, {fixed_text(c.values.srf_hz * kMega, 2)}) + '\n';
-  }
 }
 
 }  // namespace
@@ -78,63 +51,65 @@ std::vector<std::string> coil_warnings(const CoilAt& c, const PlanTexts& t) {
   return out;
 }
 
-std::string coil_table(const CoilReport& r) {
+doc::Block coils_block(const CoilReport& r) {
   const PlanTexts& t = plan_texts(r.language);
+  doc::Block b;
+  b.key = "coils";
+  b.rows = true;
+  b.layout = doc::Layout::list;
+  b.blank_before = true;
+  b.blank_after = false;
+  b.label_width = kLabelWidth;
+  b.value_width = kValueWidth;
+  b.gap = "  ";
   const CoilOptions& c = r.inputs.coil;
-  std::string out =
-      ' ' +
-      fill(t.coil_calc_heading, {float_text(c.diameter_mm), float_text(c.wire_mm),
-                                 float_text(c.pitch_mm), float_text(r.inputs.turns)}) +
-      '\n';
-  for (const CoilAt& at : r.coils) table_block(out, at, t);
-  return out;
-}
-
-std::string coil_csv(const CoilReport& r) {
-  std::string out;
+  b.heading = fill(t.coil_calc_heading, {float_text(c.diameter_mm), float_text(c.wire_mm),
+                                         float_text(c.pitch_mm), float_text(r.inputs.turns)});
   for (const CoilLine& line : kCoilLines) {
-    if (!out.empty()) out += ',';
-    out += line.key;
-  }
-  out += '\n';
-  for (const CoilAt& c : r.coils) {
-    for (const CoilLine& line : kCoilLines) {
-      if (line.value != nullptr) out += double_text(line.value(c)) + ',';
+    if (line.value == nullptr) continue;
+    doc::Entry e = doc::entry(line.key, "", std::string(line.key),
+                              is_value(line) ? line_label(t, line) : std::string(), line.decimals,
+                              doc::Kind::number);
+    e.wide = true;
+    for (const CoilAt& at : r.coils) {
+      doc::Value v;
+      v.number = line.value(at);
+      // Medhurst's factor was measured with the skin effect developed.
+      if (line.label == &PlanTexts::coil_q && at.values.skin_undeveloped) {
+        v.shown = '(' + std::string(t.coil_skin_undeveloped) + ')';
+      }
+      e.values.push_back(std::move(v));
     }
-    // The warnings by name, the same in both languages as the header.
-    if (c.values.near_resonance) out += "near_resonance";
-    if (c.values.near_resonance && c.values.skin_undeveloped) out += ' ';
-    if (c.values.skin_undeveloped) out += "skin_undeveloped";
-    out += '\n';
+    b.entries.push_back(std::move(e));
   }
-  return out;
-}
-
-std::string coil_json(const CoilReport& r) {
-  const PlanTexts& t = plan_texts(r.language);
-  using Doc = nlohmann::ordered_json;
-  Doc inputs = Doc::object();
-  const CoilOptions& c = r.inputs.coil;
-  inputs[option(OptionId::coil_diameter).key] = typed_number(c.diameter_mm);
-  inputs[option(OptionId::wire).key] = typed_number(c.wire_mm);
-  inputs[option(OptionId::pitch).key] = typed_number(c.pitch_mm);
-  inputs[option(OptionId::turns).key] = typed_number(r.inputs.turns);
-  Doc f = Doc::array();
-  for (const float v : r.inputs.f_mhz) f.push_back(typed_number(v));
-  inputs[option(OptionId::freq).key] = f;
-  Doc coils = Doc::array();
+  // The warnings: in JSON in words, in the CSV by name (the same in both
+  // languages, as the header), in the table the resonance after a "!".
+  doc::Entry json = doc::entry("warnings", "", "", "", 0, doc::Kind::texts);
+  json.in_table = false;
+  doc::Entry csv = doc::entry("", "", "warnings", "", 0, doc::Kind::text);
+  doc::Entry table = doc::entry("", "", "", "", 0, doc::Kind::texts);
   for (const CoilAt& at : r.coils) {
-    Doc j = Doc::object();
-    for (const CoilLine& line : kCoilLines) {
-      if (line.value != nullptr) j[line.key] = line.value(at);
+    b.present.push_back(true);
+    b.titles.push_back(fill(t.coil_calc_at, {fixed_text(static_cast<double>(at.f_mhz), 3)}));
+    doc::Value words;
+    words.texts = coil_warnings(at, t);
+    json.values.push_back(std::move(words));
+    doc::Value names;
+    if (at.values.near_resonance) names.text = "near_resonance";
+    if (at.values.near_resonance && at.values.skin_undeveloped) names.text += ' ';
+    if (at.values.skin_undeveloped) names.text += "skin_undeveloped";
+    csv.values.push_back(std::move(names));
+    doc::Value marks;
+    if (at.values.near_resonance) {
+      marks.texts.push_back("! " +
+                            fill(t.coil_near_resonance, {fixed_text(at.values.srf_hz * kMega, 2)}));
     }
-    j["warnings"] = coil_warnings(at, t);
-    coils.push_back(j);
+    table.values.push_back(std::move(marks));
   }
-  Doc doc = Doc::object();
-  doc["inputs"] = inputs;
-  doc["coils"] = coils;
-  return doc.dump(2) + '\n';
+  b.entries.push_back(std::move(json));
+  b.entries.push_back(std::move(csv));
+  b.entries.push_back(std::move(table));
+  return b;
 }
 
 }  // namespace plan

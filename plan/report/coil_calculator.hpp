@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "parts/coil_loss.hpp"
-#include "plan/cli/option_table.hpp"
+#include "plan/report/document.hpp"
 #include "plan/report/parts.hpp"
 #include "plan/texts/texts.hpp"
 
@@ -97,13 +97,9 @@ std::vector<std::string> coil_warnings(const CoilAt& c, const PlanTexts& t);
 // The report as a table (a block per frequency), as CSV (a header row and a
 // row per frequency, LF line ends) and as JSON {"inputs", "coils"}.
 // r : of coil_report
-std::string coil_table(const CoilReport& r);
-std::string coil_csv(const CoilReport& r);
-std::string coil_json(const CoilReport& r);
-
-// valvenet-plan coil: the exit status (0 computed or --help, 2 bad
-// arguments, 1 the output cannot be written).
-// args : the arguments after "coil";  out, err : standard output and error
-int run_coil(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The coils as a document block: a column per frequency, the values in
+// 64-bit floats, the warnings.
+// r : the calculator's results
+doc::Block coils_block(const CoilReport& r);
 
 }  // namespace plan

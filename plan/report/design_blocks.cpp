@@ -123,6 +123,7 @@ void warning_entry(doc::Block& b, const PlanReport& report, const TankOutputs& t
                    const std::vector<std::vector<std::string>>& circle_warnings) {
   const PlanTexts& t = texts_of(report);
   Entry e = doc::entry(output_key::warnings, "", "", "", 0, Kind::texts);
+  e.in_table = false;  // the table gives them in the warnings' block
   for (std::size_t k = 0; k < report.designs.size(); ++k) {
     Value v;
     const Design& d = report.designs[k];

@@ -85,6 +85,8 @@ struct Entry {
   int decimals = 0;        // the table's decimals
   Kind kind = Kind::number;
   bool nullable = false;      // text: an empty text is JSON null
+  bool wide = false;          // number, numbers: a 64-bit float in the CSV and the JSON
+  bool in_table = true;       // texts: its sentences are in the table
   std::vector<Value> values;  // one per column
 };
 
@@ -112,7 +114,10 @@ struct Block {
   std::vector<std::string> words;   // the words a layout puts between values (ranges, matrix)
   std::string indent = "   ";       // lines: before a sentence of a column without a title
   bool blank_before = false;        // lines: a blank line before it
-  bool blank_after = true;          // lines: a blank line after it
+  bool blank_after = true;          // lines: a blank line after it; list: after each column
+  std::size_t label_width = 0;      // list: the label column at least this wide
+  std::size_t value_width = 11;     // list: the value column
+  std::string gap = "   ";          // list: before a value's place or note
   std::vector<Entry> entries;
   std::vector<bool> present;                 // per column; false: JSON null, left out of the table
   std::string_view records_key;              // the member of its records; empty: none

@@ -247,6 +247,9 @@ struct PlanTexts {
   // --- end of --q0 coil's texts. ---
 };
 
+// One text of the texts, named by its field.
+using TextField = std::string_view PlanTexts::*;
+
 // The pattern with %1 ... %9 replaced by the arguments in order.
 inline std::string fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
   std::string out;

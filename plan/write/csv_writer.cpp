@@ -5,6 +5,7 @@
 
 #include "plan/report/design_blocks.hpp"
 #include "plan/texts/number_text.hpp"
+#include "plan/write/json_text.hpp"
 #include "plan/write/outputs.hpp"
 
 // The CSV: a row per column of the designs' block, a cell per entry that has
@@ -14,6 +15,13 @@
 namespace plan {
 
 namespace {
+
+// The shortest text that reads back as the same double, as the JSON has it.
+std::string double_text(double v) {
+  std::string text;
+  JsonText(text, 0).number(v);
+  return text;
+}
 
 // The entries with columns, in the CSV's order.
 std::vector<const doc::Entry*> csv_entries(const doc::Block& b) {
@@ -54,7 +62,8 @@ std::string cell(const doc::Entry& e, const doc::Value& v) {
       return v.known() ? std::to_string(static_cast<long long>(v.number)) : std::string();
     case doc::Kind::number:
     case doc::Kind::extreme:
-      return v.known() && !v.absent ? float_text(doc::as_float(v)) : std::string();
+      if (!v.known() || v.absent) return {};
+      return e.wide ? double_text(v.number) : float_text(doc::as_float(v));
     case doc::Kind::flag:
       return v.known() ? (v.number != 0.0 ? "1" : "0") : std::string();
     case doc::Kind::texts:
@@ -97,7 +106,10 @@ const doc::Block* rows_of(const doc::Block& b) {
 }  // namespace
 
 std::string csv_report(const PlanReport& report) {
-  const doc::Block root = report_document(report);
+  return document_csv(report_document(report));
+}
+
+std::string document_csv(const doc::Block& root) {
   const doc::Block* grid = rows_of(root);
   std::string out;
   if (grid == nullptr) return out;

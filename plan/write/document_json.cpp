@@ -29,7 +29,11 @@ void value(JsonText& out, const doc::Entry& e, const doc::Value& v) {
   switch (e.kind) {
     case doc::Kind::number:
     case doc::Kind::extreme:
-      out.number(doc::as_float(v));
+      if (e.wide) {
+        out.number(v.number);
+      } else {
+        out.number(doc::as_float(v));
+      }
       break;
     case doc::Kind::count:
       out.integer(static_cast<long long>(v.number));
@@ -58,7 +62,13 @@ void value(JsonText& out, const doc::Entry& e, const doc::Value& v) {
       break;
     case doc::Kind::numbers:
       out.begin_array();
-      for (const double n : v.numbers) out.number(static_cast<float>(n));
+      for (const double n : v.numbers) {
+        if (e.wide) {
+          out.number(n);
+        } else {
+          out.number(static_cast<float>(n));
+        }
+      }
       out.end_array();
       break;
   }

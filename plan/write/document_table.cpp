@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "plan/texts/number_text.hpp"
 #include "plan/texts/text_layout.hpp"
 #include "printer/numform.hpp"
 
@@ -15,11 +16,13 @@ constexpr std::string_view kDash = "—";
 // The indent of a block's rows under its title.
 constexpr std::string_view kIndent = "   ";
 
-// A value in a cell of kCell characters, right-aligned.
-std::string cell(const doc::Entry& e, const doc::Value& v) {
-  if (e.kind == doc::Kind::text) return pad_left(v.shown.empty() ? v.text : v.shown, kCell);
-  if (v.absent || !v.known()) return pad_left(kDash, kCell);
-  return numform::fixed(doc::as_float(v), kCell, e.decimals);
+// A value in a cell of `width` characters, right-aligned; a 64-bit number
+// rounded as printf rounds it.
+std::string cell(const doc::Entry& e, const doc::Value& v, std::size_t width = kCell) {
+  if (e.kind == doc::Kind::text) return pad_left(v.shown.empty() ? v.text : v.shown, width);
+  if (v.absent || !v.known()) return pad_left(kDash, width);
+  if (e.wide) return pad_left(fixed_text(v.number, e.decimals), width);
+  return numform::fixed(doc::as_float(v), static_cast<int>(width), e.decimals);
 }
 
 std::size_t label_width(const doc::Block& b) {
@@ -55,23 +58,26 @@ void grid(std::string& out, const doc::Block& b, std::size_t width) {
 }
 
 // Each present column on its own: its title, its rows (label, value, the
-// place of an extreme), its sentences.
+// place of an extreme or a note), its sentences.
 void list(std::string& out, const doc::Block& b) {
-  const std::size_t width = label_width(b);
+  if (!b.heading.empty()) out += ' ' + b.heading + '\n';
+  const std::size_t width = std::max(label_width(b), b.label_width);
   for (std::size_t k = 0; k < b.columns(); ++k) {
     if (!b.present[k]) continue;
+    if (b.blank_before) out += '\n';
     if (k < b.titles.size()) out += ' ' + b.titles[k] + '\n';
     for (const doc::Entry& e : b.entries) {
       if (e.kind == doc::Kind::texts) {
+        if (!e.in_table) continue;
         for (const std::string& t : e.values[k].texts) out += std::string(kIndent) + t + '\n';
         continue;
       }
       if (e.label.empty()) continue;
-      out += std::string(kIndent) + pad_right(e.label, width) + cell(e, e.values[k]);
-      if (!e.values[k].shown.empty()) out += std::string(kIndent) + e.values[k].shown;
+      out += std::string(kIndent) + pad_right(e.label, width) + cell(e, e.values[k], b.value_width);
+      if (!e.values[k].shown.empty()) out += b.gap + e.values[k].shown;
       out += '\n';
     }
-    out += '\n';
+    if (b.blank_after) out += '\n';
   }
 }
 
@@ -84,7 +90,7 @@ void lines(std::string& out, const doc::Block& b) {
     const std::string title = k < b.titles.size() ? b.titles[k] + ": " : std::string();
     std::size_t i = 0;
     for (const doc::Entry& e : b.entries) {
-      if (e.kind != doc::Kind::texts) continue;
+      if (e.kind != doc::Kind::texts || !e.in_table) continue;
       for (const std::string& t : e.values[k].texts) {
         const std::string lead =
             title.empty() ? b.indent

@@ -91,6 +91,17 @@ void JsonText::number(float v) {
   out_.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
 }
 
+void JsonText::number(double v) {
+  if (!std::isfinite(v)) {
+    null();
+    return;
+  }
+  before_value();
+  std::array<char, 64> digits{};
+  const char* end = nlohmann::detail::to_chars(digits.data(), digits.data() + digits.size(), v);
+  out_.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
+}
+
 void JsonText::boolean(bool v) {
   before_value();
   out_ += v ? "true" : "false";

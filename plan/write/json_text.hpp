@@ -32,6 +32,8 @@ class JsonText {
   // A float as Json writes it (shortest digits that read back); null when
   // the value is not finite.
   void number(float v);
+  // A double as Json writes one (shortest digits); null when not finite.
+  void number(double v);
   void integer(long long v);
   void boolean(bool v);
   void null();

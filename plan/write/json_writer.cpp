@@ -10,12 +10,16 @@
 
 namespace plan {
 
-std::string json_report(const PlanReport& report) {
+std::string document_json(const doc::Block& root) {
   std::string text;
   JsonText out(text, 0);
-  write_object_json(out, report_document(report));
+  write_object_json(out, root);
   text += '\n';
   return text;
+}
+
+std::string json_report(const PlanReport& report) {
+  return document_json(report_document(report));
 }
 
 }  // namespace plan

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "plan/report/document.hpp"
 #include "plan/report/json.hpp"
 #include "plan/report/plan_report.hpp"
 #include "plan/texts/texts.hpp"
@@ -42,5 +43,12 @@ std::string csv_report(const PlanReport& report);
 // {"inputs": {...}, "raise_q": ..., "designs": [...], "summary": {...}}
 // as Json::dump(2) writes it, with a line end.
 std::string json_report(const PlanReport& report);
+
+// Any document (plan/report/document.hpp) in the three formats: the table
+// of its blocks at `width` characters (>= 1), the CSV of its first block
+// whose columns are rows, the JSON of its root.
+std::string document_table(const doc::Block& root, std::size_t width);
+std::string document_csv(const doc::Block& root);
+std::string document_json(const doc::Block& root);
 
 }  // namespace plan

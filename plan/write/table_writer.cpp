@@ -46,4 +46,10 @@ std::string table_report(const PlanReport& report, std::size_t width) {
   return out;
 }
 
+std::string document_table(const doc::Block& root, std::size_t width) {
+  std::string out;
+  write_document_table(out, root, width);
+  return out;
+}
+
 }  // namespace plan
