@@ -8,7 +8,7 @@
 
 #include "plan/draw/smith_chart.hpp"
 #include "plan/texts/texts.hpp"
-#include "plan/write/outputs.hpp"
+#include "plan/report/plan_report.hpp"
 
 namespace plan {
 

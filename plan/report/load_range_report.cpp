@@ -1,4 +1,5 @@
 #include "plan/report/load_range_report.hpp"
+#include "plan/report/plan_report.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +10,6 @@
 #include "parts/coil.hpp"
 #include "plan/report/parts.hpp"
 #include "plan/texts/number_text.hpp"
-#include "plan/write/outputs.hpp"
 #include "printer/numform.hpp"
 
 namespace plan {

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "plan/cli/option_table.hpp"
 #include "plan/report/coil_q.hpp"
 #include "plan/report/pi_l_report.hpp"
 #include "plan/texts/number_text.hpp"
@@ -33,8 +32,8 @@ std::string coil_refusal(const PlanTexts& t, const Design& d) {
                 {t.coil_problems.at(static_cast<std::size_t>(d.coil_q->problem))});
   }
   const float lowest = starting_values::dialog_range::q_unloaded.low;
-  return fill(t.q0_coil_too_low, {number_text(t, std::round(static_cast<float>(d.coil_q->coil_q))),
-                                  number_text(t, lowest)});
+  return fill(t.q0_coil_too_low, {float_text(std::round(static_cast<float>(d.coil_q->coil_q))),
+                                  float_text(lowest)});
 }
 
 std::string pi_reason(const PlanTexts& t, const Design& d) {
@@ -55,7 +54,7 @@ std::vector<std::string> pi_warnings(const PlanTexts& t, const Design& d) {
   if (!d.coil_q || !d.completed()) return out;
   if (d.coil_q->status == CoilQStatus::clamped) {
     const float q = std::round(static_cast<float>(d.coil_q->coil_q));
-    out.push_back(fill(t.q0_coil_clamped, {number_text(t, q)}));
+    out.push_back(fill(t.q0_coil_clamped, {float_text(q)}));
   } else if (d.coil_q->status == CoilQStatus::not_settled) {
     out.push_back(fill(t.q0_coil_not_settled, {std::to_string(d.coil_q->rounds)}));
   }
@@ -244,7 +243,7 @@ std::vector<std::string> coil_resonance_warnings(const PlanTexts& t, const TankO
   const auto near = [&](TextField text, double srf_hz) {
     const std::string h = harmonics_text(f_hz, srf_hz);
     const float srf_mhz = std::round(static_cast<float>(srf_hz / kHzPerMhz) * 100.0f) / 100.0f;
-    if (!h.empty()) out.push_back(fill(t.*text, {h, number_text(t, srf_mhz)}));
+    if (!h.empty()) out.push_back(fill(t.*text, {h, float_text(srf_mhz)}));
   };
   if (tank.parts_summary != nullptr && tank.parts_summary->whole) {
     near(&PlanTexts::coil_near_whole, tank.parts_summary->whole->srf_hz);

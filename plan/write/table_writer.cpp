@@ -6,7 +6,6 @@
 #include <optional>
 #include <system_error>
 
-#include "plan/cli/option_table.hpp"
 #include "plan/report/design_blocks.hpp"
 #include "plan/report/tank_outputs.hpp"
 #include "plan/texts/number_text.hpp"
