@@ -49,14 +49,15 @@ PlanReport make_report(const Options& o) {
   report.summary = summarise(report.designs);
   report.parts_options = o.parts;
   for (const Design& d : report.designs) report.parts.push_back(parts_of(d, o.inputs, o.parts));
-  add_coil_loss(report.designs, report.parts, o.parts, false);
+  add_coil_loss(report.designs, report.parts, o.parts,
+                [](const Design& d) { return d.record.results.q_loaded; });
   report.parts_summary = summarise_parts(report.designs, report.parts, o.parts);
   if (o.network == TankKind::pi_l) {
     for (const Design& d : report.designs) {
       report.pi_l_parts.push_back(d.pi_l ? pi_l_parts_of(d.pi_l->design, o.inputs, o.parts)
                                          : std::nullopt);
     }
-    add_coil_loss(report.designs, report.pi_l_parts, o.parts, true);
+    add_coil_loss(report.designs, report.pi_l_parts, o.parts, nullptr);
     report.pi_l_parts_summary = summarise_parts(report.designs, report.pi_l_parts, o.parts);
   }
   add_load_ranges(report, o);

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "plan/draw/smith_chart.hpp"
+#include "plan/report/tank_outputs.hpp"
 #include "plan/texts/number_text.hpp"
 
 namespace plan {
@@ -41,11 +42,11 @@ SmithTexts smith_texts(const PlanTexts& t) {
 
 std::string smith_page(const PlanReport& report, std::size_t index, const PlanTexts& t) {
   const Design& d = report.designs.at(index);
-  const bool pi_l = report.network == TankKind::pi_l;
+  // The chart of the report's last network: the Pi-L when it has one.
+  const TankOutputs tank = tank_outputs(report).back();
   const std::string f = fixed_text(static_cast<double>(d.f_mhz), 3);
-  const std::string title = fill(pi_l ? t.smith_title_pi_l : t.smith_title_pi, {f});
-  const DesignLoadRange& ranges = report.load_ranges.at(index);
-  const std::optional<NetworkLoadRange>& range = pi_l ? ranges.pi_l : ranges.pi;
+  const std::string title = fill(tank.smith_title, {f});
+  const std::optional<NetworkLoadRange>& range = report.load_ranges.at(index).*tank.circles->circle;
   const double swr = static_cast<double>(report.swr.value_or(0.0f));
   if (!range) {
     SmithChart empty{static_cast<double>(report.inputs.r_load),
@@ -58,8 +59,7 @@ std::string smith_page(const PlanReport& report, std::size_t index, const PlanTe
                      std::string(t.smith_refused)};
     return smith_svg(empty, smith_texts(t));
   }
-  const retune::Stage stage = pi_l ? retune::from_pi_l_design(d.pi_l->design, d.record.inputs)
-                                   : retune::from_pi_record(d.record);
+  const retune::Stage stage = tank.stage(d);
   const LoadRange& r = range->range;
   const std::string subtitle =
       fill(t.smith_subtitle, {float_text(static_cast<float>(swr)), float_text(report.inputs.r_load),

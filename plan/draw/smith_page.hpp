@@ -7,8 +7,8 @@
 #include <string>
 
 #include "plan/draw/smith_chart.hpp"
-#include "plan/texts/texts.hpp"
 #include "plan/report/plan_report.hpp"
+#include "plan/texts/texts.hpp"
 
 namespace plan {
 

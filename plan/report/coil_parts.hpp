@@ -14,9 +14,10 @@ namespace plan {
 
 // Fills coil_at_f, l2_coil_at_f and coil_eff_network_pct of each band's parts.
 // designs : the run's designs;  parts : one per design, in the same order (the Pi's or the Pi-L's)
-// options : the run's parts options (nothing done without the coil options);  pi_l : the Pi-L's
-// parts
+// options : the run's parts options (nothing done without the coil options)
+// q_loaded : the network's loaded Q in a design, for its efficiency with this coil; nullptr: the
+// network has no such figure (the Pi-L, whose second coil shares the loss)
 void add_coil_loss(const std::vector<Design>& designs, std::vector<std::optional<Parts>>& parts,
-                   const PartsOptions& options, bool pi_l);
+                   const PartsOptions& options, float (*q_loaded)(const Design&));
 
 }  // namespace plan

@@ -107,14 +107,14 @@ void value_entries(doc::Block& b, const PlanReport& report, const TankOutputs& t
 // (when the network has that column) only for a completed design.
 void hot_cap_entries(doc::Block& b, const PlanReport& report, const TankOutputs& tank) {
   Entry json = doc::entry(output_key::hot_cap_warning, "", "", "", 0, Kind::count);
-  Entry csv = doc::entry("", "", std::string(output_key::hot_cap_warning), "", 0, Kind::count);
+  Entry csv = doc::entry("", "", std::string(tank.hot_cap_column), "", 0, Kind::count);
   for (const Design& d : report.designs) {
     json.values.push_back(whole(tank.design.hot_cap_warning(d)));
     csv.values.push_back(tank.design.completed(d) ? whole(tank.design.hot_cap_warning(d))
                                                   : Value{});
   }
   b.entries.push_back(std::move(json));
-  if (tank.csv_hot_cap) b.entries.push_back(std::move(csv));
+  if (!tank.hot_cap_column.empty()) b.entries.push_back(std::move(csv));
 }
 
 // The warnings of each design: the design's own, its coil's resonances and

@@ -1,5 +1,4 @@
 #include "plan/report/load_range_report.hpp"
-#include "plan/report/plan_report.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -9,6 +8,7 @@
 
 #include "parts/coil.hpp"
 #include "plan/report/parts.hpp"
+#include "plan/report/plan_report.hpp"
 #include "plan/texts/number_text.hpp"
 #include "printer/numform.hpp"
 

@@ -50,7 +50,7 @@ Parts parts_for(const TankValues& v, const TypedInputs& typed, const PartsOption
 
 }  // namespace
 
-bool shows(PartGroup group, const PartsOptions& options, bool has_l2) {
+bool shows(PartGroup group, const PartsOptions& options) {
   switch (group) {
     case PartGroup::ratings:
       return true;
@@ -59,7 +59,7 @@ bool shows(PartGroup group, const PartsOptions& options, bool has_l2) {
     case PartGroup::tuning:
       return options.capacitors.has_value();
     case PartGroup::l2_coil:
-      return has_l2 && options.coil.has_value();
+      return options.coil.has_value();
   }
   return false;
 }

@@ -218,9 +218,9 @@ inline constexpr std::array<PartLine, 26> kPartLines{{
      [](const Parts& p) { return p.coil_eff_network_pct; }},
 }};
 
-// Whether a run with these options shows a group at all.
-// group : any;  options : the run's parts options;  has_l2 : the network has a coil L2
-bool shows(PartGroup group, const PartsOptions& options, bool has_l2 = false);
+// Whether a run with these options gives a group (to the networks that have it).
+// group : any;  options : the run's parts options
+bool shows(PartGroup group, const PartsOptions& options);
 
 // The JSON name of a group, and of a feed and a tuning reason (any value of each).
 std::string_view group_key(PartGroup group);

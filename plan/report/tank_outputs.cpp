@@ -1,5 +1,6 @@
 #include "plan/report/tank_outputs.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "plan/report/coil_q.hpp"
@@ -32,8 +33,8 @@ std::string coil_refusal(const PlanTexts& t, const Design& d) {
                 {t.coil_problems.at(static_cast<std::size_t>(d.coil_q->problem))});
   }
   const float lowest = starting_values::dialog_range::q_unloaded.low;
-  return fill(t.q0_coil_too_low, {float_text(std::round(static_cast<float>(d.coil_q->coil_q))),
-                                  float_text(lowest)});
+  return fill(t.q0_coil_too_low,
+              {float_text(std::round(static_cast<float>(d.coil_q->coil_q))), float_text(lowest)});
 }
 
 std::string pi_reason(const PlanTexts& t, const Design& d) {
@@ -128,10 +129,13 @@ TankOutputs plain_pi(const PlanReport& report) {
     tank.design.reason = pi_reason;
     tank.design.q0_status = pi_q0_status;
   }
-  tank.csv_hot_cap = true;
+  tank.hot_cap_column = output_key::hot_cap_warning;
+  tank.part_groups = {PartGroup::ratings, PartGroup::coil, PartGroup::tuning};
   tank.parts_note = t.coil_leaves_out;
   tank.parts = &report.parts;
   tank.circles = &pi_circles();
+  tank.smith_title = t.smith_title_pi;
+  tank.stage = [](const Design& d) { return retune::from_pi_record(d.record); };
   tank.parts_summary = &report.parts_summary;
   tank.span_heading = t.spans_heading;
   tank.span_values = &kPiSpans;
@@ -162,9 +166,13 @@ TankOutputs pi_l(const PlanReport& report) {
   tank.key_prefix = "pi_l_";
   tank.json_key = "pi_l";
   tank.network_column = network_name(TankKind::pi_l);
-  tank.has_l2 = true;
+  tank.part_groups = {PartGroup::ratings, PartGroup::coil, PartGroup::tuning, PartGroup::l2_coil};
   tank.parts = &report.pi_l_parts;
   tank.circles = &pi_l_circles();
+  tank.smith_title = t.smith_title_pi_l;
+  tank.stage = [](const Design& d) {
+    return retune::from_pi_l_design(d.pi_l->design, d.record.inputs);
+  };
   tank.parts_summary = &report.pi_l_parts_summary;
   tank.span_heading = t.pi_l_ranges;
   tank.span_values = &kPiLSpans;
@@ -196,7 +204,9 @@ std::vector<const PartLine*> part_lines(const PlanReport& report, const TankOutp
   std::vector<const PartLine*> out;
   if (tank.parts == nullptr || tank.parts->size() != report.designs.size()) return out;
   for (const PartLine& line : kPartLines) {
-    if (shows(line.group, report.parts_options, tank.has_l2)) out.push_back(&line);
+    const bool own = std::find(tank.part_groups.begin(), tank.part_groups.end(), line.group) !=
+                     tank.part_groups.end();
+    if (own && shows(line.group, report.parts_options)) out.push_back(&line);
   }
   return out;
 }

@@ -79,11 +79,14 @@ struct TankOutputs {
   std::string_view key_prefix;      // before each of its CSV column names
   std::string_view json_key;        // its object in a design's JSON; empty: the design's own
   std::string_view network_column;  // the CSV's "network" cell before its status; empty: none
-  bool csv_hot_cap = false;         // a hot_cap_warning column after its values in the CSV
+  std::string_view hot_cap_column;  // the CSV's column of the hot-capacitance warning; empty: none
   std::string_view parts_note;      // under its coil in the table: what the coil leaves out
-  bool has_l2 = false;              // its parts include the coil L2
+  std::vector<PartGroup> part_groups;                        // the groups of parts it has
   const std::vector<std::optional<Parts>>* parts = nullptr;  // one per design, or none
   const CircleSource* circles = nullptr;                     // its load circles (--swr)
+  std::string_view smith_title;  // the Smith chart's heading, "%1": the frequency
+  // Its tank and drive in a completed design, for the load circles.
+  retune::Stage (*stage)(const Design&) = nullptr;
   const PartsSummary* parts_summary = nullptr;
   // The ranges of its elements in the summary, under span_heading; JSON
   // "ranges" after its key prefix.
