@@ -51,6 +51,38 @@ std::vector<std::string> coil_warnings(const CoilAt& c, const PlanTexts& t) {
   return out;
 }
 
+namespace {
+
+// The warnings: in JSON in words, in the CSV by name (the same in both
+// languages, as the header), in the table the resonance after a "!".
+void warning_entries(doc::Block& b, const CoilReport& r, const PlanTexts& t) {
+  doc::Entry json = doc::entry("warnings", "", "", "", 0, doc::Kind::texts);
+  json.in_table = false;
+  doc::Entry csv = doc::entry("", "", "warnings", "", 0, doc::Kind::text);
+  doc::Entry table = doc::entry("", "", "", "", 0, doc::Kind::texts);
+  for (const CoilAt& at : r.coils) {
+    doc::Value words;
+    words.texts = coil_warnings(at, t);
+    json.values.push_back(std::move(words));
+    doc::Value names;
+    if (at.values.near_resonance) names.text = "near_resonance";
+    if (at.values.near_resonance && at.values.skin_undeveloped) names.text += ' ';
+    if (at.values.skin_undeveloped) names.text += "skin_undeveloped";
+    csv.values.push_back(std::move(names));
+    doc::Value marks;
+    if (at.values.near_resonance) {
+      marks.texts.push_back("! " +
+                            fill(t.coil_near_resonance, {fixed_text(at.values.srf_hz * kMega, 2)}));
+    }
+    table.values.push_back(std::move(marks));
+  }
+  b.entries.push_back(std::move(json));
+  b.entries.push_back(std::move(csv));
+  b.entries.push_back(std::move(table));
+}
+
+}  // namespace
+
 doc::Block coils_block(const CoilReport& r) {
   const PlanTexts& t = plan_texts(r.language);
   doc::Block b;
@@ -82,33 +114,11 @@ doc::Block coils_block(const CoilReport& r) {
     }
     b.entries.push_back(std::move(e));
   }
-  // The warnings: in JSON in words, in the CSV by name (the same in both
-  // languages, as the header), in the table the resonance after a "!".
-  doc::Entry json = doc::entry("warnings", "", "", "", 0, doc::Kind::texts);
-  json.in_table = false;
-  doc::Entry csv = doc::entry("", "", "warnings", "", 0, doc::Kind::text);
-  doc::Entry table = doc::entry("", "", "", "", 0, doc::Kind::texts);
   for (const CoilAt& at : r.coils) {
     b.present.push_back(true);
     b.titles.push_back(fill(t.coil_calc_at, {fixed_text(static_cast<double>(at.f_mhz), 3)}));
-    doc::Value words;
-    words.texts = coil_warnings(at, t);
-    json.values.push_back(std::move(words));
-    doc::Value names;
-    if (at.values.near_resonance) names.text = "near_resonance";
-    if (at.values.near_resonance && at.values.skin_undeveloped) names.text += ' ';
-    if (at.values.skin_undeveloped) names.text += "skin_undeveloped";
-    csv.values.push_back(std::move(names));
-    doc::Value marks;
-    if (at.values.near_resonance) {
-      marks.texts.push_back("! " +
-                            fill(t.coil_near_resonance, {fixed_text(at.values.srf_hz * kMega, 2)}));
-    }
-    table.values.push_back(std::move(marks));
   }
-  b.entries.push_back(std::move(json));
-  b.entries.push_back(std::move(csv));
-  b.entries.push_back(std::move(table));
+  warning_entries(b, r, t);
   return b;
 }
 

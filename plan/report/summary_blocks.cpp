@@ -163,6 +163,60 @@ void parts_json(doc::Block& into, const PlanReport& report, const PartsSummary& 
   into.blocks.push_back(std::move(coil));
 }
 
+// The one tapped coil's lines: the whole winding, its resonance, the taps.
+std::vector<std::string> coil_texts(const PlanTexts& t, const PartsSummary& s) {
+  std::vector<std::string> out;
+  const coil::Tapped& tapped = *s.coil;
+  if (!tapped.coil) {
+    const float f = tapped.band < s.tap_f_mhz.size() ? s.tap_f_mhz[tapped.band] : 0.0f;
+    out.push_back(fill(
+        t.coil_failed,
+        {trimmed(mhz_field(f)), t.coil_problems.at(static_cast<std::size_t>(tapped.problem))}));
+    return out;
+  }
+  out.push_back(fill(t.coil_whole, {amount(tapped.coil->turns, 2),
+                                    amount(tapped.coil->length_m * kMillimetresPerMetre, 1),
+                                    amount(tapped.coil->conductor_m, 2)}));
+  if (s.whole) {
+    out.push_back(fill(t.coil_whole_resonance, {amount(s.whole->c_self_f * kPicofaradsPerFarad, 2),
+                                                amount(s.whole->srf_hz * kMegahertzPerHz, 2)}));
+  }
+  for (std::size_t k = 0; k < tapped.taps.size() && k < s.tap_f_mhz.size(); ++k) {
+    out.push_back(
+        fill(t.coil_tap, {trimmed(mhz_field(s.tap_f_mhz[k])), amount(tapped.taps[k], 2)}));
+  }
+  return out;
+}
+
+// A note of several lines, each a line of the table under its coil.
+doc::Block note_lines(std::string_view text) {
+  Value note;
+  std::string_view rest = text;
+  for (std::size_t end = rest.find('\n'); !rest.empty(); end = rest.find('\n')) {
+    note.texts.emplace_back(rest.substr(0, end));
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+  }
+  doc::Block n = single("", doc::Layout::lines);
+  n.json = false;
+  n.blank_after = false;
+  n.indent = " ";
+  n.entries.push_back(one("", "", 0, Kind::texts, std::move(note)));
+  return n;
+}
+
+doc::Block coil_lines(const PlanReport& report, const TankOutputs& tank) {
+  const PlanTexts& t = texts_of(report);
+  const CoilOptions& o = *report.parts_options.coil;
+  doc::Block coil = line(std::string(tank.text_prefix) +
+                         fill(t.coil_heading, {float_text(o.diameter_mm), float_text(o.wire_mm),
+                                               float_text(o.pitch_mm)}));
+  Value c;
+  c.texts = coil_texts(t, *tank.parts_summary);
+  coil.entries.push_back(one("", "", 0, Kind::texts, std::move(c)));
+  if (!tank.parts_note.empty()) coil.blocks.push_back(note_lines(tank.parts_note));
+  return coil;
+}
+
 // The table's lines of a network's parts over the bands: the largest
 // ratings and the one tapped coil; none when no band has parts.
 doc::Block parts_lines(const PlanReport& report, const TankOutputs& tank) {
@@ -184,47 +238,7 @@ doc::Block parts_lines(const PlanReport& report, const TankOutputs& tank) {
   b.entries.push_back(one("", "", 0, Kind::texts, std::move(v)));
   if (b.entries.back().values[0].texts.empty()) b.heading.clear();
   if (!o.coil || !s.coil) return b;
-  doc::Block coil =
-      line(std::string(tank.text_prefix) +
-           fill(t.coil_heading, {float_text(o.coil->diameter_mm), float_text(o.coil->wire_mm),
-                                 float_text(o.coil->pitch_mm)}));
-  Value c;
-  const coil::Tapped& tapped = *s.coil;
-  if (!tapped.coil) {
-    const float f = tapped.band < s.tap_f_mhz.size() ? s.tap_f_mhz[tapped.band] : 0.0f;
-    c.texts.push_back(fill(
-        t.coil_failed,
-        {trimmed(mhz_field(f)), t.coil_problems.at(static_cast<std::size_t>(tapped.problem))}));
-  } else {
-    c.texts.push_back(fill(t.coil_whole, {amount(tapped.coil->turns, 2),
-                                          amount(tapped.coil->length_m * kMillimetresPerMetre, 1),
-                                          amount(tapped.coil->conductor_m, 2)}));
-    if (s.whole) {
-      c.texts.push_back(
-          fill(t.coil_whole_resonance, {amount(s.whole->c_self_f * kPicofaradsPerFarad, 2),
-                                        amount(s.whole->srf_hz * kMegahertzPerHz, 2)}));
-    }
-    for (std::size_t k = 0; k < tapped.taps.size() && k < s.tap_f_mhz.size(); ++k) {
-      c.texts.push_back(
-          fill(t.coil_tap, {trimmed(mhz_field(s.tap_f_mhz[k])), amount(tapped.taps[k], 2)}));
-    }
-  }
-  coil.entries.push_back(one("", "", 0, Kind::texts, std::move(c)));
-  if (!tank.parts_note.empty()) {
-    Value note;
-    std::string_view rest = tank.parts_note;
-    for (std::size_t end = rest.find('\n'); !rest.empty(); end = rest.find('\n')) {
-      note.texts.emplace_back(rest.substr(0, end));
-      rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    }
-    doc::Block n = single("", doc::Layout::lines);
-    n.json = false;
-    n.blank_after = false;
-    n.indent = " ";
-    n.entries.push_back(one("", "", 0, Kind::texts, std::move(note)));
-    coil.blocks.push_back(std::move(n));
-  }
-  b.blocks.push_back(std::move(coil));
+  b.blocks.push_back(coil_lines(report, tank));
   return b;
 }
 
@@ -232,7 +246,7 @@ doc::Block parts_lines(const PlanReport& report, const TankOutputs& tank) {
 doc::Block circles_summary(const PlanReport& report, const std::vector<TankOutputs>& tanks) {
   doc::Block b = single("load_range", doc::Layout::none);
   for (std::size_t n = 0; n < tanks.size(); ++n) {
-    doc::Block own = single(n == 0 ? "" : tanks[n].json_key, doc::Layout::none);
+    doc::Block own = single(tanks[n].json_key, doc::Layout::none);
     Value swr;
     swr.number = static_cast<double>(*report.swr);
     own.entries.push_back(one("swr", "", 0, Kind::number, swr));
@@ -253,7 +267,7 @@ doc::Block circles_summary(const PlanReport& report, const std::vector<TankOutpu
       }
       own.entries.push_back(one(e->key, "", 0, Kind::object, std::move(v)));
     }
-    if (n == 0) {
+    if (own.key.empty()) {
       b.entries = std::move(own.entries);
     } else {
       own.position = b.entries.size();
@@ -263,13 +277,10 @@ doc::Block circles_summary(const PlanReport& report, const std::vector<TankOutpu
   return b;
 }
 
-}  // namespace
-
-doc::Block summary_block(const PlanReport& report) {
+// The counts, the plain Pi's ranges and duties and the hot capacitance.
+void plain_pi_summary(doc::Block& b, const PlanReport& report, const TankOutputs& pi) {
   const PlanTexts& t = texts_of(report);
   const Summary& s = report.summary;
-  const std::vector<TankOutputs> tanks = tank_outputs(report);
-  doc::Block b = single("summary", doc::Layout::none);
   Value completed;
   completed.number = s.completed;
   Value refused;
@@ -279,42 +290,55 @@ doc::Block summary_block(const PlanReport& report) {
   b.blocks.push_back(
       line(fill(t.summary_counts, {std::to_string(s.completed), std::to_string(s.refused)})));
   const bool whole = s.spans && s.duties;
-  doc::Block ranges = ranges_block(t, output_key::ranges, t.spans_heading,
-                                   *tanks.front().span_values, whole ? s.spans : std::nullopt);
-  ranges.position = 2;
+  doc::Block ranges = ranges_block(t, pi.ranges_key, pi.span_heading, *pi.span_values,
+                                   whole ? s.spans : std::nullopt);
+  ranges.position = b.entries.size();
   b.blocks.push_back(std::move(ranges));
   doc::Block maxima = maxima_block(t, whole ? s.duties : std::nullopt);
-  maxima.position = 2;
+  maxima.position = b.entries.size();
   b.blocks.push_back(std::move(maxima));
-  if (whole) {
-    Value hot;
-    for (const float f : s.hot_cap_below_min_f_mhz) hot.numbers.push_back(static_cast<double>(f));
-    b.entries.push_back(one("hot_cap_below_min_f_mhz", "", 0, Kind::numbers, std::move(hot)));
-    b.blocks.push_back(line(hot_cap_text(t, s)));
-  }
-  const std::size_t after = b.entries.size();
-  for (std::size_t n = 1; n < tanks.size(); ++n) {
-    if (!*tanks[n].spans) continue;
-    b.blocks.push_back(ranges_block(t, "pi_l_ranges", tanks[n].span_heading, *tanks[n].span_values,
-                                    *tanks[n].spans));
-  }
-  for (std::size_t n = 0; n < tanks.size(); ++n) {
-    if (tanks[n].parts->empty()) continue;
-    doc::Block json = single(n == 0 ? "" : "pi_l_parts", doc::Layout::none);
-    parts_json(json, report, *tanks[n].parts_summary);
-    if (n == 0) {
+  if (!whole) return;
+  Value hot;
+  for (const float f : s.hot_cap_below_min_f_mhz) hot.numbers.push_back(static_cast<double>(f));
+  b.entries.push_back(one("hot_cap_below_min_f_mhz", "", 0, Kind::numbers, std::move(hot)));
+  b.blocks.push_back(line(hot_cap_text(t, s)));
+}
+
+// Each network's parts over the bands in JSON: the plain Pi's in the
+// summary itself, every other's in an object of its own.
+void parts_summaries(doc::Block& b, const PlanReport& report,
+                     const std::vector<TankOutputs>& tanks) {
+  for (const TankOutputs& tank : tanks) {
+    if (tank.parts->empty()) continue;
+    doc::Block json = single(tank.parts_key, doc::Layout::none);
+    parts_json(json, report, *tank.parts_summary);
+    if (tank.parts_key.empty()) {
       for (doc::Block& c : json.blocks) b.blocks.push_back(std::move(c));
     } else {
       b.blocks.push_back(std::move(json));
     }
   }
+}
+
+}  // namespace
+
+doc::Block summary_block(const PlanReport& report) {
+  const PlanTexts& t = texts_of(report);
+  const std::vector<TankOutputs> tanks = tank_outputs(report);
+  doc::Block b = single("summary", doc::Layout::none);
+  plain_pi_summary(b, report, tanks.front());
+  const std::size_t first = b.blocks.size();
+  for (std::size_t n = 1; n < tanks.size(); ++n) {
+    if (!*tanks[n].spans) continue;
+    b.blocks.push_back(ranges_block(t, tanks[n].ranges_key, tanks[n].span_heading,
+                                    *tanks[n].span_values, *tanks[n].spans));
+  }
+  parts_summaries(b, report, tanks);
   if (report.swr) b.blocks.push_back(circles_summary(report, tanks));
-  for (std::size_t n = 0; n < tanks.size(); ++n) {
-    if (!tanks[n].parts->empty()) b.blocks.push_back(parts_lines(report, tanks[n]));
+  for (const TankOutputs& tank : tanks) {
+    if (!tank.parts->empty()) b.blocks.push_back(parts_lines(report, tank));
   }
-  for (std::size_t i = 0; i < b.blocks.size(); ++i) {
-    if (b.blocks[i].position == 0 && i > 2) b.blocks[i].position = after;
-  }
+  for (std::size_t i = first; i < b.blocks.size(); ++i) b.blocks[i].position = b.entries.size();
   return b;
 }
 

@@ -138,6 +138,7 @@ TankOutputs plain_pi(const PlanReport& report) {
   tank.stage = [](const Design& d) { return retune::from_pi_record(d.record); };
   tank.parts_summary = &report.parts_summary;
   tank.span_heading = t.spans_heading;
+  tank.ranges_key = output_key::ranges;
   tank.span_values = &kPiSpans;
   tank.spans = &report.summary.spans;
   return tank;
@@ -175,6 +176,8 @@ TankOutputs pi_l(const PlanReport& report) {
   };
   tank.parts_summary = &report.pi_l_parts_summary;
   tank.span_heading = t.pi_l_ranges;
+  tank.ranges_key = "pi_l_ranges";
+  tank.parts_key = "pi_l_parts";
   tank.span_values = &kPiLSpans;
   tank.spans = &report.summary.pi_l_spans;
   return tank;

@@ -91,6 +91,8 @@ struct TankOutputs {
   // The ranges of its elements in the summary, under span_heading; JSON
   // "ranges" after its key prefix.
   std::string_view span_heading;
+  std::string_view ranges_key;  // the summary's member of its ranges
+  std::string_view parts_key;   // the summary's object of its parts; empty: the summary itself
   const std::vector<SpanValue>* span_values = nullptr;
   const std::optional<Spans>* spans = nullptr;
 };
