@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "plan/report/json.hpp"
 #include "plan/cli/option_table.hpp"
 #include "plan/cli/options.hpp"
+#include "plan/report/json.hpp"
 #include "plan_fixtures.hpp"
 #include "test_files.hpp"
 

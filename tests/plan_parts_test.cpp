@@ -13,8 +13,8 @@
 
 #include "parts/coil.hpp"
 #include "plan/cli/app.hpp"
-#include "plan/write/outputs.hpp"
 #include "plan/texts/texts.hpp"
+#include "plan/write/outputs.hpp"
 #include "plan_fixtures.hpp"
 #include "test_files.hpp"
 

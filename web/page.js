@@ -17,6 +17,7 @@
   let lang = "ru";
   let timer = 0;
   let last = null;  // the last good result
+  let lastArgs = [];  // the arguments of the last recompute
   let plotIndex = 0;
 
   const $ = (id) => document.getElementById(id);
@@ -102,7 +103,8 @@
       "save-json": p.save_json, "save-csv": p.save_csv, "save-table": p.save_table,
       "save-svg": p.save_svg, "open-json-label": p.open_json, "plot-heading": p.plot,
       "plot-at-label": p.plot_at, "table-heading": p.table, "json-heading": p.json,
-      "compute-label": p.compute_ms,
+      "compute-label": p.compute_ms, "command-heading": p.command_line,
+      "copy-command": p.copy_command, "copy-link": p.copy_link,
     };
     for (const [id, text] of Object.entries(texts)) $(id).textContent = text;
   }
@@ -253,7 +255,16 @@
     select.value = String(keep);
     showPlot();
     $("table").textContent = result.table;
+    $("tables").innerHTML = result.html;
+    $("status").textContent = result.status;
+    $("command-line").textContent = commandLine(lastArgs);
     $("result-json").textContent = engine.file("json");
+  }
+
+  // The command line that gives the same design, each word quoted for a shell where it must be.
+  function commandLine(args) {
+    const quoted = args.map((a) => (/^[-\w.,:=]+$/.test(a) ? a : "'" + a.replace(/'/g, "'\\''") + "'"));
+    return ["valvenet-plan"].concat(quoted).join(" ");
   }
 
   function recompute() {
@@ -261,7 +272,8 @@
     const started = performance.now();
     const values = readForm();
     writeAddress(values);
-    const result = JSON.parse(engine.compute(JSON.stringify(argumentsOf(values)), tableWidth()));
+    lastArgs = argumentsOf(values);
+    const result = JSON.parse(engine.compute(JSON.stringify(lastArgs), tableWidth()));
     if (result.ok) showResult(result);
     showErrors(result.ok ? [] : result.errors);
     markCurrent(result.ok);
@@ -316,6 +328,12 @@
     $("save-table").addEventListener("click", () => download(SAVED_NAME + ".txt", engine.file("table"), "text/plain"));
     $("save-svg").addEventListener("click", () => download(
       `${SAVED_NAME}-${last.frequencies[plotIndex]}.svg`, engine.plot(plotIndex), "image/svg+xml"));
+    $("copy-command").addEventListener("click", () => navigator.clipboard.writeText($("command-line").textContent));
+    $("copy-link").addEventListener("click", () => navigator.clipboard.writeText(location.href));
+    // On paper every section is open.
+    window.addEventListener("beforeprint", () => {
+      for (const d of document.querySelectorAll("#tables details")) d.open = true;
+    });
     let width = tableWidth();
     window.addEventListener("resize", () => {
       if (tableWidth() !== width && last) { width = tableWidth(); later(); }

@@ -22,7 +22,11 @@ struct PageTexts {
   std::string_view not_current;  // over results that the form no longer gives
   std::string_view loading;      // while the engine starts
   std::string_view save_json, save_csv, save_table, save_svg, open_json;
-  std::string_view opened;  // %1 the name of the file the form was filled from
+  std::string_view opened;       // %1 the name of the file the form was filled from
+  std::string_view all_results;  // the section of every value of every band
+  std::string_view totals;       // the section of the summary over the bands
+  std::string_view status;       // %1 frequencies, %2 refused, %3 warnings: after a recompute
+  std::string_view command_line, copy_command, copy_link;  // the command-line box
 };
 
 }  // namespace web

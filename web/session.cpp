@@ -4,11 +4,13 @@
 #include <nlohmann/json.hpp>
 
 #include "plan/cli/app.hpp"
-#include "plan/texts/number_text.hpp"
 #include "plan/cli/options.hpp"
-#include "plan/draw/plot.hpp"
 #include "plan/cli/saved.hpp"
+#include "plan/draw/plot.hpp"
 #include "plan/draw/smith_page.hpp"
+#include "plan/report/design_blocks.hpp"
+#include "plan/texts/number_text.hpp"
+#include "plan/write/html_writer.hpp"
 #include "web/form.hpp"
 #include "web/texts_en.hpp"
 #include "web/texts_ru.hpp"
@@ -49,16 +51,28 @@ Json field_json(const Field& f) {
 }
 
 Json page_json(const PageTexts& p) {
-  return {{"title", p.title},       {"intro", p.intro},
-          {"form", p.form},         {"language", p.language},
-          {"results", p.results},   {"table", p.table},
-          {"plot", p.plot},         {"plot_at", p.plot_at},
-          {"json", p.json},         {"compute_ms", p.compute_ms},
-          {"errors", p.errors},     {"not_current", p.not_current},
-          {"loading", p.loading},   {"save_json", p.save_json},
-          {"save_csv", p.save_csv}, {"save_table", p.save_table},
-          {"save_svg", p.save_svg}, {"open_json", p.open_json},
-          {"opened", p.opened}};
+  return {{"title", p.title},
+          {"intro", p.intro},
+          {"form", p.form},
+          {"language", p.language},
+          {"results", p.results},
+          {"table", p.table},
+          {"plot", p.plot},
+          {"plot_at", p.plot_at},
+          {"json", p.json},
+          {"compute_ms", p.compute_ms},
+          {"errors", p.errors},
+          {"not_current", p.not_current},
+          {"loading", p.loading},
+          {"save_json", p.save_json},
+          {"save_csv", p.save_csv},
+          {"save_table", p.save_table},
+          {"save_svg", p.save_svg},
+          {"open_json", p.open_json},
+          {"opened", p.opened},
+          {"command_line", p.command_line},
+          {"copy_command", p.copy_command},
+          {"copy_link", p.copy_link}};
 }
 
 // The arguments from their JSON array; none when it is not one of strings.
@@ -101,6 +115,20 @@ std::string form_json(std::string_view lang) {
   return out.dump();
 }
 
+namespace {
+
+// The short status a screen reader announces after a recompute.
+std::string status_of(const plan::PlanReport& r, const PageTexts& page) {
+  std::size_t warnings = 0;
+  for (const plan::Design& d : r.designs) {
+    if (d.completed()) warnings += d.record.warnings.size();
+  }
+  return plan::fill(page.status, {std::to_string(r.designs.size()),
+                                  std::to_string(r.summary.refused), std::to_string(warnings)});
+}
+
+}  // namespace
+
 std::string Session::compute(const std::string& args_json, std::size_t width) {
   const plan::Parsed parsed = plan::parse_options(arguments_of(args_json));
   const plan::PlanTexts& t = plan::plan_texts(parsed.language);
@@ -116,6 +144,15 @@ std::string Session::compute(const std::string& args_json, std::size_t width) {
   out["frequencies"] = frequencies;
   const std::size_t shown = std::clamp(width, plan::kNarrowestTable, plan::kWidestTable);
   out["table"] = plan::table_report(*last_, shown);
+  const PageTexts& page = page_texts(parsed.language);
+  const plan::HtmlTexts html{[&](const plan::doc::Block& b, std::size_t) -> std::string_view {
+    if (b.key == "inputs") return page.form;
+    if (b.key == "designs") return page.all_results;
+    if (b.key == "summary") return page.totals;
+    return b.heading;
+  }};
+  out["html"] = plan::document_html(plan::report_document(*last_), html);
+  out["status"] = status_of(*last_, page);
   return out.dump();
 }
 

@@ -30,6 +30,12 @@ inline constexpr PageTexts kEnglishPage{
     .save_svg = "Save SVG",
     .open_json = "Open JSON",
     .opened = "Values from the file %1",
+    .all_results = "Every result, band by band",
+    .totals = "The summary over the bands",
+    .status = "Recomputed. Frequencies: %1, refused: %2, warnings: %3",
+    .command_line = "The same design on the command line",
+    .copy_command = "Copy the command",
+    .copy_link = "Copy the link",
 };
 
 }  // namespace web

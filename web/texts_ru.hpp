@@ -28,6 +28,12 @@ inline constexpr PageTexts kRussianPage{
     .save_svg = "Сохранить SVG",
     .open_json = "Открыть JSON",
     .opened = "Данные из файла %1",
+    .all_results = "Все результаты по частотам",
+    .totals = "Итоги по всем частотам",
+    .status = "Пересчитано. Частот: %1, отклонено: %2, предупреждений: %3",
+    .command_line = "Та же задача в командной строке",
+    .copy_command = "Копировать команду",
+    .copy_link = "Копировать ссылку",
 };
 
 }  // namespace web

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "plan/report/bands.hpp"
 #include "plan/report/load_range_blocks.hpp"
 #include "plan/report/pi_l_column.hpp"
 #include "plan/report/summary_blocks.hpp"
@@ -248,6 +249,54 @@ doc::Block warnings_block(const PlanReport& report, const std::vector<TankOutput
 
 }  // namespace
 
+namespace {
+
+// Each column's title in a grid of bands: "40 m · 7.100 MHz", or the
+// frequency alone outside the bands.
+void band_titles(doc::Block& b, const PlanReport& report) {
+  const PlanTexts& t = texts_of(report);
+  for (const Design& d : report.designs) {
+    const std::string f = trimmed(mhz_field(d.f_mhz)) + ' ' + std::string(t.megahertz);
+    const std::optional<Band> band = band_of(d.f_mhz);
+    b.titles.push_back(band ? std::to_string(band->metres) + ' ' + std::string(t.metre) + " · " + f
+                            : f);
+    b.f_mhz.push_back(d.f_mhz);
+  }
+}
+
+// A copy of the entry of a block (or of its own blocks) with this key and group.
+const Entry* find_entry(const doc::Block& b, std::string_view key, std::string_view group) {
+  for (const Entry& e : b.entries) {
+    if (e.key == key && e.group == group) return &e;
+  }
+  for (const doc::Block& c : b.blocks) {
+    if (c.columns() != b.columns()) continue;
+    if (const Entry* e = find_entry(c, key, group)) return e;
+  }
+  return nullptr;
+}
+
+// What a builder winds and buys, band by band: the chosen network's
+// answers (its description's list), each where the run has it.
+doc::Block answers_block(const PlanReport& report, const doc::Block& network,
+                         const TankOutputs& tank) {
+  doc::Block b = grid_of(report, "");
+  b.json = false;
+  b.lead = true;
+  b.heading = tank.answers_heading;
+  band_titles(b, report);
+  for (const AnswerKey& a : tank.answers) {
+    if (const Entry* e = find_entry(network, a.key, a.group)) {
+      Entry copy = *e;
+      copy.column.clear();
+      b.entries.push_back(std::move(copy));
+    }
+  }
+  return b;
+}
+
+}  // namespace
+
 doc::Block report_document(const PlanReport& report) {
   const std::vector<TankOutputs> tanks = tank_outputs(report);
   doc::Block root;
@@ -258,7 +307,6 @@ doc::Block report_document(const PlanReport& report) {
   Entry network = doc::entry(output_key::network, "", "", "", 0, Kind::text);
   network.values.push_back(word(std::string(network_name(report.network))));
   root.entries = {std::move(raise_q), std::move(network)};
-  root.blocks.push_back(report.inputs_block);
   std::size_t parts_at = 0;
   doc::Block designs = network_block(report, tanks.front(), true, parts_at);
   designs.key = "designs";
@@ -271,6 +319,11 @@ doc::Block report_document(const PlanReport& report) {
     b.position = parts_at;
     designs.blocks.push_back(std::move(b));
   }
+  band_titles(designs, report);
+  const doc::Block& chosen =
+      designs.blocks.empty() || tanks.size() == 1 ? designs : designs.blocks.back();
+  root.blocks.push_back(answers_block(report, chosen, tanks.back()));
+  root.blocks.push_back(report.inputs_block);
   root.blocks.push_back(std::move(designs));
   root.blocks.push_back(warnings_block(report, tanks));
   doc::Block summary = summary_block(report);

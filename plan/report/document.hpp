@@ -126,6 +126,9 @@ struct Block {
   std::vector<Block> blocks;                 // its own blocks, in order
   std::size_t position = 0;  // in the parent's JSON object: after this many of its entries
   bool rows = false;         // its columns are the CSV's rows and, in JSON, a list of objects
+  bool lead = false;         // the answers a reader wants first: a page shows it first, the
+                             // readable table (which has every value below) leaves it out
+  std::vector<float> f_mhz;  // a grid of bands: each column's frequency, MHz
 
   std::size_t columns() const { return present.size(); }
 };

@@ -12,6 +12,13 @@ namespace plan {
 
 namespace {
 
+// The ratings of either network and, with an SWR, the ranges the
+// variables must cover and the worst C2 rating.
+const std::vector<AnswerKey> kRatingAnswers{
+    {"c1_rating_v", "ratings"}, {"c2_rating_v", "ratings"}, {"blocking_rating_v", "ratings"},
+    {"c_hot_pf_min", ""},       {"c_hot_pf_max", ""},       {"c2_pf_min", ""},
+    {"c2_pf_max", ""},          {"c2_rating_v", ""}};
+
 // The plain Pi of a design.
 bool pi_completed(const Design& d) {
   return d.completed();
@@ -135,6 +142,17 @@ TankOutputs plain_pi(const PlanReport& report) {
   tank.parts = &report.parts;
   tank.circles = &pi_circles();
   tank.smith_title = t.smith_title_pi;
+  tank.answers_heading = t.answers_heading;
+  tank.answers = {{"c1_total_pf", "results"},
+                  {"c1_setting_pf", "tuning"},
+                  {"l_uh", "results"},
+                  {"turns", "coil"},
+                  {"c2_pf", "results"},
+                  {"c2_setting_pf", "tuning"},
+                  {"q_loaded", "results"},
+                  {"eff_network_pct", "results"},
+                  {"filter_achieved_db", "results"}};
+  tank.answers.insert(tank.answers.end(), kRatingAnswers.begin(), kRatingAnswers.end());
   tank.stage = [](const Design& d) { return retune::from_pi_record(d.record); };
   tank.parts_summary = &report.parts_summary;
   tank.span_heading = t.spans_heading;
@@ -171,6 +189,19 @@ TankOutputs pi_l(const PlanReport& report) {
   tank.parts = &report.pi_l_parts;
   tank.circles = &pi_l_circles();
   tank.smith_title = t.smith_title_pi_l;
+  tank.answers_heading = t.answers_heading_pi_l;
+  tank.answers = {{"c1_total_pf", ""},
+                  {"c1_setting_pf", "tuning"},
+                  {"l1_uh", ""},
+                  {"turns", "coil"},
+                  {"c2_pf", ""},
+                  {"c2_setting_pf", "tuning"},
+                  {"l2_uh", ""},
+                  {"turns", "l2_coil"},
+                  {"q_loaded", ""},
+                  {"eff_network_pct", ""},
+                  {"filter_achieved_db", ""}};
+  tank.answers.insert(tank.answers.end(), kRatingAnswers.begin(), kRatingAnswers.end());
   tank.stage = [](const Design& d) {
     return retune::from_pi_l_design(d.pi_l->design, d.record.inputs);
   };

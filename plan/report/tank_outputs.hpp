@@ -69,6 +69,12 @@ struct TankDesign {
   std::string_view (*q0_status)(const Design&) = nullptr;
 };
 
+// An entry of the answers: its key and group in the network's blocks.
+struct AnswerKey {
+  std::string_view key;
+  std::string_view group;
+};
+
 // One network's outputs.
 struct TankOutputs {
   std::string heading;            // above its grid in the table; empty: none
@@ -84,7 +90,9 @@ struct TankOutputs {
   std::vector<PartGroup> part_groups;                        // the groups of parts it has
   const std::vector<std::optional<Parts>>* parts = nullptr;  // one per design, or none
   const CircleSource* circles = nullptr;                     // its load circles (--swr)
-  std::string_view smith_title;  // the Smith chart's heading, "%1": the frequency
+  std::string_view answers_heading;                          // above what a builder winds and buys
+  std::vector<AnswerKey> answers;  // those values, in order, where the run has them
+  std::string_view smith_title;    // the Smith chart's heading, "%1": the frequency
   // Its tank and drive in a completed design, for the load circles.
   retune::Stage (*stage)(const Design&) = nullptr;
   const PartsSummary* parts_summary = nullptr;

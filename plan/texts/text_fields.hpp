@@ -245,6 +245,7 @@ struct PlanTexts {
   std::string_view coil_near_whole;       // %1 the harmonics ("f, 3f"), %2 MHz
   std::string_view coil_near_part;        // %1 the harmonics, %2 MHz
   // --- end of --q0 coil's texts. ---
+  std::string_view answers_heading, answers_heading_pi_l;  // the page's first table
 };
 
 // One text of the texts, named by its field.

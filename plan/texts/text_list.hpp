@@ -13,7 +13,7 @@ namespace plan {
 
 // Every single text field of PlanTexts (the arrays of texts are in
 // visit_texts), for the test that both languages give each.
-inline constexpr std::array<std::string_view PlanTexts::*, 292> kTextFields{{
+inline constexpr std::array<std::string_view PlanTexts::*, 294> kTextFields{{
     &PlanTexts::watt,
     &PlanTexts::volt,
     &PlanTexts::ohm,
@@ -306,6 +306,8 @@ inline constexpr std::array<std::string_view PlanTexts::*, 292> kTextFields{{
     &PlanTexts::coil_whole_resonance,
     &PlanTexts::coil_near_whole,
     &PlanTexts::coil_near_part,
+    &PlanTexts::answers_heading,
+    &PlanTexts::answers_heading_pi_l,
 }};
 // A text field missing from kTextFields or visit_texts, or a field of
 // another type added after them, stops the build here.

@@ -450,6 +450,8 @@ inline constexpr PlanTexts kEnglishTexts{
     .coil_whole_resonance = "whole winding: self-capacitance %1 pF, self-resonance %2 MHz",
     .coil_near_whole = "%1 within 10 % of the whole winding's self-resonance, %2 MHz",
     .coil_near_part = "%1 within 10 % of the self-resonance of the turns in use, %2 MHz",
+    .answers_heading = "What to wind and buy: the Pi network band by band",
+    .answers_heading_pi_l = "What to wind and buy: the Pi-L network band by band",
 };
 
 }  // namespace plan

@@ -5,24 +5,18 @@
 
 #include "plan/texts/number_text.hpp"
 #include "plan/texts/text_layout.hpp"
+#include "plan/write/cells.hpp"
 #include "printer/numform.hpp"
 
 namespace plan {
 
 namespace {
 
-// What the table shows where a value is missing.
-constexpr std::string_view kDash = "—";
 // The indent of a block's rows under its title.
 constexpr std::string_view kIndent = "   ";
 
-// A value in a cell of `width` characters, right-aligned; a 64-bit number
-// rounded as printf rounds it.
 std::string cell(const doc::Entry& e, const doc::Value& v, std::size_t width = kCell) {
-  if (e.kind == doc::Kind::text) return pad_left(v.shown.empty() ? v.text : v.shown, width);
-  if (v.absent || !v.known()) return pad_left(kDash, width);
-  if (e.wide) return pad_left(fixed_text(v.number, e.decimals), width);
-  return numform::fixed(doc::as_float(v), static_cast<int>(width), e.decimals);
+  return cell_text(e, v, width);
 }
 
 std::size_t label_width(const doc::Block& b) {
@@ -213,6 +207,7 @@ void others(std::string& out, const doc::Block& b) {
 
 void write_document_table(std::string& out, const doc::Block& root, std::size_t width) {
   for (const doc::Block& b : root.blocks) {
+    if (b.lead) continue;  // its values are all in the blocks below
     grids(out, b, width);
     others(out, b);
   }
