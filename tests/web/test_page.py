@@ -262,6 +262,56 @@ def check_saves(page, plan):
     print("ok   Save JSON, Save CSV and Save table give what valvenet-plan prints")
 
 
+def value_at(design, key):
+    """The JSON value of a summary row's data-key in a design (or its circle)."""
+    group, _, name = key.rpartition(".")
+    for holder in (design.get(group) if group else design, design.get("load_range")):
+        if isinstance(holder, dict) and name in holder:
+            return holder[name]
+    return "missing"
+
+
+def check_tables(page, plan):
+    """The answers' table: every cell the JSON's value in the table's form,
+    each band's header its frequency; the status; the command line's design."""
+    for name in ("pi, parts, english", "refused", "ten bands, parts", "pi-l, swr 2, parts, english"):
+        args = CASES[name]
+        page.open(query_of(args))
+        doc = json.loads(page.text("result-json"))
+        heads = page.driver.find_elements("css selector", "#summary thead th[data-f-mhz]")
+        assert [float(h.get_attribute("data-f-mhz")) for h in heads] == \
+            [d["f_mhz"] for d in doc["designs"]], name
+        network = [d.get("pi_l", d) if doc["network"] == "pi-l" else d for d in doc["designs"]]
+        for row in page.driver.find_elements("css selector", "#summary tbody tr"):
+            key = row.get_attribute("data-key")
+            cells = [c.text for c in row.find_elements("css selector", "td")]
+            for design, text in zip(network, cells):
+                value = value_at(design, key)
+                if value in (None, "missing") or text == "—":
+                    assert text == "—" or value == "missing", f"{name} {key}: {text} for {value}"
+                    continue
+                places = len(text.split(".")[1]) if "." in text else 0
+                assert abs(float(text) - value) <= 0.5 * 10 ** -places * 1.0001 + 1e-9, \
+                    f"{name} {key}: {text} for {value}"
+        assert page.text("status"), "no status after a recompute"
+        command = page.text("command-line").split()
+        assert command[0] == "valvenet-plan"
+        expected, _, status = native(plan, [a.strip("'") for a in command[1:]])
+        assert status == 0
+        compare(expected, page.text("result-json"))
+    print("ok   the answers' table holds the JSON's values; the command line gives the same design")
+
+
+def check_phone(page):
+    page.open(query_of(TEN_BANDS + ["--swr", "2"]))
+    page.driver.set_window_size(NARROW, 740)
+    time.sleep(0.3)
+    width = page.driver.execute_script("return document.documentElement.scrollWidth")
+    page.driver.set_window_size(WIDE, WINDOW_HEIGHT)
+    assert width <= NARROW, f"the page scrolls sideways at {NARROW} px: {width}"
+    print(f"ok   at {NARROW} px the page is {width} px wide")
+
+
 def check_speed(page):
     page.open(query_of(TEN_BANDS + ["--swr", "3"]))
     assert "<svg" in page.by_id("smith").get_attribute("innerHTML"), "no Smith chart with an SWR"
@@ -287,6 +337,8 @@ def main(folder, plan):
         check_language(page, plan)
         check_open_json(page, plan)
         check_saves(page, plan)
+        check_tables(page, plan)
+        check_phone(page)
         check_speed(page)
         shots = os.path.join(os.path.dirname(os.path.abspath(folder)), "web-screenshots")
         os.makedirs(shots, exist_ok=True)
