@@ -68,8 +68,9 @@ void grid_table(std::string& out, const doc::Block& b, const Columns& c, std::si
   out += "</tr></thead><tbody>";
   for (const doc::Entry& e : b.entries) {
     if (e.label.empty() || e.kind == doc::Kind::texts) continue;
-    out += "<tr data-key=\"" + escaped(e.group.empty() ? std::string(e.key)
-                                                    : std::string(e.group) + '.' + std::string(e.key)) +
+    out += "<tr data-key=\"" +
+           escaped(e.group.empty() ? std::string(e.key)
+                                   : std::string(e.group) + '.' + std::string(e.key)) +
            "\"><th scope=\"row\">" + escaped(e.label) + "</th>";
     for (std::size_t k = first; k < last; ++k) out += td(e, e.values[k]);
     out += "</tr>";
