@@ -15,7 +15,7 @@ using Complex = std::complex<double>;
 class Samples {
  public:
   Samples(const InRegion& inside, int grid) : inside_(inside), grid_(grid) {
-    const auto side = static_cast<std::size_t>(grid + 1);
+    const auto side = static_cast<std::size_t>(grid) + 1;
     in_.resize(side * side);
     for (int j = 0; j <= grid; ++j) {
       for (int i = 0; i <= grid; ++i) in_[index(i, j)] = test(at(i, j));
@@ -40,7 +40,7 @@ class Samples {
 
  private:
   std::size_t index(int i, int j) const {
-    return static_cast<std::size_t>(j) * static_cast<std::size_t>(grid_ + 1) +
+    return static_cast<std::size_t>(j) * (static_cast<std::size_t>(grid_) + 1) +
            static_cast<std::size_t>(i);
   }
 

@@ -112,11 +112,6 @@ void records(JsonText& out, const doc::Block& b, std::size_t k) {
 }
 
 void object(JsonText& out, const doc::Block& b, std::size_t k);
-}  // namespace
-
-void write_columns_json(JsonText& out, const doc::Block& b);
-
-namespace {
 
 // The members of column k: the entries in order, each group where its first
 // entry stands, the records and the blocks at their places.

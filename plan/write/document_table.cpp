@@ -89,7 +89,7 @@ void lines(std::string& out, const doc::Block& b) {
         const std::string lead =
             title.empty() ? b.indent
                           : ' ' + (i == 0 ? title : std::string(display_width(title), ' '));
-        out += lead + e.label + t + '\n';
+        out.append(lead).append(e.label).append(t) += '\n';
         ++i;
         any = true;
       }
@@ -124,9 +124,9 @@ void ranges(std::string& out, const doc::Block& b) {
   out += ' ' + b.heading + '\n';
   for (const doc::Entry& e : b.entries) {
     const doc::Value& v = e.values[0];
-    out += ' ' + pad_right(e.label, kLabel) + ' ' + from + ' ' +
-           pad_right(at_place(v, kField, e.decimals, unit), lowest) + "  " + to + ' ' +
-           at_place(v, kField, e.decimals, unit, 2) + '\n';
+    out.append(" ").append(pad_right(e.label, kLabel)).append(" ").append(from).append(" ");
+    out.append(pad_right(at_place(v, kField, e.decimals, unit), lowest)).append("  ").append(to);
+    out.append(" ").append(at_place(v, kField, e.decimals, unit, 2)) += '\n';
   }
 }
 

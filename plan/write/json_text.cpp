@@ -166,6 +166,7 @@ std::string dump_with(const Json& doc, const std::vector<std::string_view>& keys
                       const JsonFills& fill) {
   const std::string dumped = doc.dump(kIndentStep);
   std::vector<std::string> members;
+  members.reserve(keys.size());
   for (const std::string_view key : keys) members.push_back('"' + std::string(key) + "\": ");
   // The next member of any of the keys from `from`: its place and key.
   const auto next = [&](std::size_t from) {
