@@ -15,6 +15,7 @@ namespace {
 
 using doc::Entry;
 using doc::Kind;
+using doc::single;
 using doc::Value;
 
 constexpr int kInputDecimals = 2;  // the starting values in the table
@@ -32,14 +33,6 @@ Settings settings_of(const PlanReport& report) {
   s.language = report.language;
   s.swr = report.swr;
   return s;
-}
-
-doc::Block single(std::string_view key, doc::Layout layout) {
-  doc::Block b;
-  b.key = key;
-  b.layout = layout;
-  b.present = {true};
-  return b;
 }
 
 // Each kept option by its key: a number, a list of numbers or a word.

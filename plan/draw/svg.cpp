@@ -1,6 +1,7 @@
 #include "plan/draw/svg.hpp"
 
 #include "plan/texts/number_text.hpp"
+#include "plan/texts/text_layout.hpp"
 
 namespace plan::svg {
 
@@ -18,26 +19,7 @@ std::string shown(double v, int decimals) {
 }
 
 std::string escape(std::string_view s) {
-  std::string out;
-  for (const char c : s) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
+  return markup_escaped(s);
 }
 
 void text(std::string& out, double x, double y, std::string_view s, const TextStyle& st) {

@@ -133,6 +133,15 @@ struct Block {
   std::size_t columns() const { return present.size(); }
 };
 
+// A block of one column.
+inline Block single(std::string_view key, Layout layout) {
+  Block b;
+  b.key = key;
+  b.layout = layout;
+  b.present = {true};
+  return b;
+}
+
 // An entry's value in column k as the CSV and the JSON read it: a float.
 // v : a value of a number, count or extreme entry
 inline float as_float(const Value& v) {

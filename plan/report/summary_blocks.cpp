@@ -16,19 +16,11 @@ namespace {
 
 using doc::Entry;
 using doc::Kind;
+using doc::single;
 using doc::Value;
 
 constexpr int kField = 11;  // the reports' field width, its blanks trimmed
 constexpr double kMillimetresPerMetre = 1e3;
-
-// A block of the summary: one column.
-doc::Block single(std::string_view key, doc::Layout layout) {
-  doc::Block b;
-  b.key = key;
-  b.layout = layout;
-  b.present = {true};
-  return b;
-}
 
 // A table line of its own: its heading only.
 doc::Block line(std::string text) {

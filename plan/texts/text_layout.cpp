@@ -50,4 +50,27 @@ std::string mhz_field(float f_mhz) {
   return numform::fixed(f_mhz, kMhzWidth, kMhzDecimals);
 }
 
+std::string markup_escaped(std::string_view s) {
+  std::string out;
+  for (const char c : s) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
 }  // namespace plan

@@ -25,6 +25,9 @@ std::string bare_label(std::string_view label);
 // s without its leading blanks.
 std::string trimmed(std::string s);
 
+// s with &, <, > and " written as XML and HTML entities.
+std::string markup_escaped(std::string_view s);
+
 // A frequency in the reports' f9.3 form, MHz, with its leading blanks.
 std::string mhz_field(float f_mhz);
 

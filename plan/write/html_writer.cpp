@@ -20,26 +20,7 @@ namespace {
 constexpr std::size_t kPrintColumns = 5;
 
 std::string escaped(std::string_view s) {
-  std::string out;
-  for (const char c : s) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
+  return markup_escaped(s);
 }
 
 std::string td(const doc::Entry& e, const doc::Value& v) {

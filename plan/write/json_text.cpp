@@ -78,17 +78,22 @@ void JsonText::key(std::string_view key) {
   after_key_ = true;
 }
 
+// The digits of Json's own float writer, so that a value reads the same
+// whether it was written here or by dump().
+template <class Float>
+void append_digits(std::string& out, Float v) {
+  std::array<char, 64> digits{};
+  const char* end = nlohmann::detail::to_chars(digits.data(), digits.data() + digits.size(), v);
+  out.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
+}
+
 void JsonText::number(float v) {
   if (!std::isfinite(v)) {
     null();
     return;
   }
   before_value();
-  // The digits of Json's own float writer, so that a value reads the same
-  // whether it was written here or by dump().
-  std::array<char, 64> digits{};
-  const char* end = nlohmann::detail::to_chars(digits.data(), digits.data() + digits.size(), v);
-  out_.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
+  append_digits(out_, v);
 }
 
 void JsonText::number(double v) {
@@ -97,9 +102,7 @@ void JsonText::number(double v) {
     return;
   }
   before_value();
-  std::array<char, 64> digits{};
-  const char* end = nlohmann::detail::to_chars(digits.data(), digits.data() + digits.size(), v);
-  out_.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
+  append_digits(out_, v);
 }
 
 void JsonText::boolean(bool v) {
