@@ -235,6 +235,7 @@
   }
 
   function markCurrent(current) {
+    $("current").hidden = last === null;  // no skeleton of headings before a first result
     $("current").classList.toggle("stale", !current);
     $("not-current").hidden = current || last === null;
     for (const id of ["save-json", "save-csv", "save-table", "save-svg"]) $(id).disabled = !current;
@@ -345,7 +346,15 @@
     const params = new URLSearchParams(location.search);
     loadForm(params.get("lang") || "ru");
     const values = valuesOfAddress(params);
-    writeForm(Object.keys(values).length ? values : valuesOfArguments(form.example));
+    const example = valuesOfArguments(form.example);
+    // A link with some values: the page's example fills the rest, and says so.
+    const filled = Object.keys(example).filter((name) => !(name in values) &&
+      !(name === "bands" && "freq" in values));
+    const given = Object.keys(values).length > 0;
+    writeForm(given ? Object.assign(Object.fromEntries(filled.map((n) => [n, example[n]])), values)
+                    : example);
+    $("filled").hidden = !given || filled.length === 0;
+    $("filled").textContent = form.page.filled_from_example;
     listen();
     recompute();
   }

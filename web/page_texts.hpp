@@ -27,6 +27,7 @@ struct PageTexts {
   std::string_view totals;       // the section of the summary over the bands
   std::string_view status;       // %1 frequencies, %2 refused, %3 warnings: after a recompute
   std::string_view command_line, copy_command, copy_link;  // the command-line box
+  std::string_view filled_from_example;  // a link gave some values: the example gave the rest
 };
 
 }  // namespace web

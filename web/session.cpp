@@ -72,7 +72,8 @@ Json page_json(const PageTexts& p) {
           {"opened", p.opened},
           {"command_line", p.command_line},
           {"copy_command", p.copy_command},
-          {"copy_link", p.copy_link}};
+          {"copy_link", p.copy_link},
+          {"filled_from_example", p.filled_from_example}};
 }
 
 // The arguments from their JSON array; none when it is not one of strings.

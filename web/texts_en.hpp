@@ -36,6 +36,8 @@ inline constexpr PageTexts kEnglishPage{
     .command_line = "The same design on the command line",
     .copy_command = "Copy the command",
     .copy_link = "Copy the link",
+    .filled_from_example =
+        "The link gave only some of the values: the rest are the example design's.",
 };
 
 }  // namespace web

@@ -34,6 +34,7 @@ inline constexpr PageTexts kRussianPage{
     .command_line = "Та же задача в командной строке",
     .copy_command = "Копировать команду",
     .copy_link = "Копировать ссылку",
+    .filled_from_example = "В ссылке были не все значения: недостающие взяты из примера расчёта.",
 };
 
 }  // namespace web

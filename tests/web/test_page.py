@@ -302,6 +302,19 @@ def check_tables(page, plan):
     print("ok   the answers' table holds the JSON's values; the command line gives the same design")
 
 
+def check_links(page, plan):
+    """A link with some values takes the rest from the example and says so; a
+    bad value in a link shows the form with that field's message, no skeleton."""
+    page.open("?p-out=500")
+    page.wait_for(lambda: page.by_id("filled").is_displayed())
+    example = EXAMPLE[:1] + ["500"] + EXAMPLE[2:] + ["--bands", "ham"]
+    compare(native(plan, example)[0], page.text("result-json"))
+    page.open("?" + urllib.parse.urlencode([("p-out", "abc")]))
+    page.wait_for(lambda: page.text("message-p-out") != "")
+    assert not page.by_id("current").is_displayed(), "headings without results"
+    print("ok   a partial link takes the example's values; a bad one shows its field's message")
+
+
 def check_phone(page):
     page.open(query_of(TEN_BANDS + ["--swr", "2"]))
     page.driver.set_window_size(NARROW, 740)
@@ -338,6 +351,7 @@ def main(folder, plan):
         check_open_json(page, plan)
         check_saves(page, plan)
         check_tables(page, plan)
+        check_links(page, plan)
         check_phone(page)
         check_speed(page)
         shots = os.path.join(os.path.dirname(os.path.abspath(folder)), "web-screenshots")
