@@ -320,9 +320,12 @@ def check_phone(page):
     page.driver.set_window_size(NARROW, 740)
     time.sleep(0.3)
     width = page.driver.execute_script("return document.documentElement.scrollWidth")
+    top = page.driver.execute_script(
+        "return document.getElementById('summary').getBoundingClientRect().top + window.scrollY")
     page.driver.set_window_size(WIDE, WINDOW_HEIGHT)
     assert width <= NARROW, f"the page scrolls sideways at {NARROW} px: {width}"
-    print(f"ok   at {NARROW} px the page is {width} px wide")
+    assert top < 2 * 740, f"the answers begin {top} px down at {NARROW} px"
+    print(f"ok   at {NARROW} px the page is {width} px wide, the answers {top:.0f} px down")
 
 
 def check_speed(page):
