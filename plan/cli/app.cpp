@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fstream>
 
+#include "plan/cli/choke_command.hpp"
 #include "plan/cli/coil_command.hpp"
 #include "plan/cli/inputs_block.hpp"
 #include "plan/cli/options.hpp"
@@ -52,6 +53,8 @@ PlanReport make_report(const Options& o) {
   add_coil_loss(report.designs, report.parts, o.parts,
                 [](const Design& d) { return d.record.results.q_loaded; });
   report.parts_summary = summarise_parts(report.designs, report.parts, o.parts);
+  report.choke = choke_summary(o.parts, o.f_mhz);
+  add_feed(report.designs, report.parts, o.inputs, o.parts, report.choke, pi_feed_drive);
   if (o.network == TankKind::pi_l) {
     for (const Design& d : report.designs) {
       report.pi_l_parts.push_back(d.pi_l ? pi_l_parts_of(d.pi_l->design, o.inputs, o.parts)
@@ -59,6 +62,7 @@ PlanReport make_report(const Options& o) {
     }
     add_coil_loss(report.designs, report.pi_l_parts, o.parts, nullptr);
     report.pi_l_parts_summary = summarise_parts(report.designs, report.pi_l_parts, o.parts);
+    add_feed(report.designs, report.pi_l_parts, o.inputs, o.parts, report.choke, pi_l_feed_drive);
   }
   add_load_ranges(report, o);
   report.inputs_block = inputs_block(report);
@@ -68,6 +72,9 @@ PlanReport make_report(const Options& o) {
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (!args.empty() && args.front() == "coil") {
     return run_coil(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+  }
+  if (!args.empty() && args.front() == "choke") {
+    return run_choke(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
   }
   const Parsed parsed = parse_options(args);
   const PlanTexts& t = plan_texts(parsed.language);
@@ -109,7 +116,11 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       status = 1;
     }
   };
-  if (!o.plot_path.empty()) picture(o.plot_path, plot_svg(report.designs.front(), t));
+  if (!o.plot_path.empty()) {
+    const std::vector<double> none;
+    const std::vector<double>& series = report.choke ? report.choke->at_bands.series_mhz : none;
+    picture(o.plot_path, plot_svg(report.designs.front(), t, series));
+  }
   if (!o.smith_path.empty()) picture(o.smith_path, smith_page(report, 0, t));
   return status;
 }

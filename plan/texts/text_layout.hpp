@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plan {
 
@@ -24,6 +25,9 @@ std::string bare_label(std::string_view label);
 
 // s without its leading blanks.
 std::string trimmed(std::string s);
+
+// The lines of a text, without their line ends.
+std::vector<std::string> lines_of(std::string_view text);
 
 // A frequency in the reports' f9.3 form, MHz, with its leading blanks.
 std::string mhz_field(float f_mhz);
