@@ -33,6 +33,25 @@ std::string write_file(const std::string& path, const std::string& bytes, const 
   return {};
 }
 
+// The plot and the Smith chart the options ask for; false when one cannot be written.
+bool write_drawings(const Options& o, const PlanReport& report, const PlanTexts& t,
+                    std::ostream& err) {
+  bool written = true;
+  const auto picture = [&](const std::string& path, const std::string& svg) {
+    const std::string why = write_file(path, svg, t);
+    if (why.empty()) return;
+    err << t.program << fill(t.cannot_write_file, {path, why}) << '\n';
+    written = false;
+  };
+  if (!o.plot_path.empty()) {
+    const std::vector<double> none;
+    const std::vector<double>& series = report.choke ? report.choke->at_bands.series_mhz : none;
+    picture(o.plot_path, plot_svg(report.designs.front(), t, series));
+  }
+  if (!o.smith_path.empty()) picture(o.smith_path, smith_page(report, 0, t));
+  return written;
+}
+
 }  // namespace
 
 PlanReport make_report(const Options& o) {
@@ -108,20 +127,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     err << t.program << t.cannot_write_output << '\n';
     status = 1;
   }
-  const auto picture = [&](const std::string& path, const std::string& svg) {
-    if (path.empty()) return;
-    const std::string why = write_file(path, svg, t);
-    if (!why.empty()) {
-      err << t.program << fill(t.cannot_write_file, {path, why}) << '\n';
-      status = 1;
-    }
-  };
-  if (!o.plot_path.empty()) {
-    const std::vector<double> none;
-    const std::vector<double>& series = report.choke ? report.choke->at_bands.series_mhz : none;
-    picture(o.plot_path, plot_svg(report.designs.front(), t, series));
-  }
-  if (!o.smith_path.empty()) picture(o.smith_path, smith_page(report, 0, t));
+  if (!write_drawings(o, report, t, err)) status = 1;
   return status;
 }
 

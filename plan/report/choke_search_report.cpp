@@ -221,6 +221,7 @@ std::vector<doc::Block> choke_search_blocks(const ChokeSearchReport& r) {
   const PlanTexts& t = plan_texts(r.language);
   std::vector<doc::Block> out = terms(r, t);
   out.push_back(candidates(r, t));
+  if (r.result.best.empty()) return out;
   doc::Block note;
   note.json = false;
   note.layout = doc::Layout::lines;

@@ -38,7 +38,7 @@ std::string_view search_reason_key(const ChokeSearchReport& r);
 
 // The search's terms (JSON "search", lines in the table), the candidates
 // (JSON "candidates", the CSV's rows, a list in the table) and the note on
-// the model's accuracy.
+// the model's accuracy (when there are candidates).
 // r : of choke_search_report
 std::vector<doc::Block> choke_search_blocks(const ChokeSearchReport& r);
 
