@@ -46,17 +46,25 @@ struct Nearest {
 // frequency, Hz, where the length is phase. A band between the k-th and
 // (k+1)-th series resonance, k = floor(theta / pi), is nearest one of them.
 template <typename Series>
+Nearest nearest_to(double band_hz, double theta, const Series& series) {
+  Nearest out;
+  const auto consider = [&](double f) {
+    const double d = std::abs(f - band_hz) / band_hz;
+    if (d < out.margin) out = {d, band_hz, f};
+  };
+  const double k = std::floor(theta / kPi);
+  consider(series((k + 1.0) * kPi));
+  if (k >= 1.0) consider(series(k * kPi));
+  return out;
+}
+
+template <typename Series>
 Nearest nearest(const std::vector<double>& bands_hz, const std::vector<double>& theta,
                 const Series& series) {
   Nearest out;
-  const auto consider = [&out](double band, double f) {
-    const double d = std::abs(f - band) / band;
-    if (d < out.margin) out = {d, band, f};
-  };
   for (std::size_t i = 0; i < bands_hz.size(); ++i) {
-    const double k = std::floor(theta[i] / kPi);
-    consider(bands_hz[i], series((k + 1.0) * kPi));
-    if (k >= 1.0) consider(bands_hz[i], series(k * kPi));
+    const Nearest n = nearest_to(bands_hz[i], theta[i], series);
+    if (n.margin < out.margin) out = n;
   }
   return out;
 }
@@ -75,11 +83,14 @@ Candidate evaluate_with(const choke::Choke& c, const std::vector<double>& bands_
   Candidate out;
   out.turns = c.turns;
   out.inductance_uh = coil::inductance(c.turns, c.g) * kUhPerH;
-  std::vector<double> theta;
-  theta.reserve(bands_hz.size());
-  for (const double f : bands_hz) theta.push_back(choke::electrical_length(c, f));
-  const Nearest n = nearest(bands_hz, theta,
-                            [&](double phase) { return helix_fit::exact_frequency(c, h, phase); });
+  const auto series = [&](double phase) { return helix_fit::exact_frequency(c, h, phase); };
+  Nearest n;
+  for (const double f : bands_hz) {
+    const Nearest at = nearest_to(f, choke::electrical_length(c, f), series);
+    out.band_series_mhz.push_back(at.series_hz / kHzPerMHz);
+    out.band_distance_pct.push_back(at.margin * kPercent);
+    if (at.margin < n.margin) n = at;
+  }
   out.margin_pct = n.margin * kPercent;
   out.nearest_band_mhz = n.band_hz / kHzPerMHz;
   out.nearest_series_mhz = n.series_hz / kHzPerMHz;

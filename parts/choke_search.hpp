@@ -89,6 +89,10 @@ struct Candidate {
   double nearest_series_mhz = 0.0;  // the series resonance nearest it (may lie above 60 MHz)
   double x_lowest_ohm = 0.0;        // the choke's reactance on the lowest band, ohm
   double c1_change_pf = 0.0;        // feed::c1_change_f on the lowest band, pF
+  // Each band's own nearest series resonance (either side, above 60 MHz
+  // too) and its distance, in the order of the bands given.
+  std::vector<double> band_series_mhz;
+  std::vector<double> band_distance_pct;  // |f_band - f_series| / f_band, %
 };
 
 struct Result {

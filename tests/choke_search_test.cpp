@@ -179,10 +179,17 @@ TEST(ChokeSearch, EvaluateGivesTheChokesOwnResonancesCalibratedOrNot) {
     const choke::Resonances all = choke::resonances(c, 1e5, 3.0 * kHam.back());
     double least = HUGE_VAL;
     double band = 0.0;
-    for (const double b : kHam) {
+    ASSERT_EQ(e->band_distance_pct.size(), kHam.size());
+    for (std::size_t i = 0; i < kHam.size(); ++i) {
+      const double b = kHam[i];
+      double own = HUGE_VAL;
+      double own_f = 0.0;
       for (const double f : all.series_hz) {
-        if (std::abs(f - b) / b * 100.0 < least) least = std::abs(f - b) / b * 100.0, band = b;
+        if (std::abs(f - b) / b * 100.0 < own) own = std::abs(f - b) / b * 100.0, own_f = f;
       }
+      EXPECT_NEAR(e->band_distance_pct[i], own, 1e-7) << b;
+      EXPECT_NEAR(e->band_series_mhz[i] * 1e6 / own_f, 1.0, 1e-9) << b;
+      if (own < least) least = own, band = b;
     }
     EXPECT_NEAR(e->margin_pct, least, 1e-7);
     EXPECT_EQ(e->nearest_band_mhz * 1e6, band);

@@ -33,6 +33,9 @@ Args stage(const Args& more) {
 
 const Args kParts{"--coil-diameter", "50",  "--wire",     "2",      "--pitch", "4",
                   "--c1-max",        "250", "--c2-range", "20:1000"};
+// The anode choke, calibrated in one run and not in the other.
+const Args kChoke{"--choke-diameter", "25",  "--choke-wire",  "0.4",
+                  "--choke-pitch",    "0.5", "--choke-turns", "150"};
 
 // The runs: both networks, the parts, load circles, refused bands.
 std::vector<Args> runs() {
@@ -44,6 +47,9 @@ std::vector<Args> runs() {
                              Args{"--c-tube", "150", "--freq", "3.6", "7.1", "14.15"}}) {
       Args a = parts;
       a.insert(a.end(), more.begin(), more.end());
+      out.push_back(stage(a));
+      a.insert(a.end(), kChoke.begin(), kChoke.end());
+      if (more[1] == "12") a.insert(a.end(), {"--choke-series-mhz", "17.5"});
       out.push_back(stage(a));
     }
   }

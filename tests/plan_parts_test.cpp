@@ -253,6 +253,11 @@ TEST(PlanParts, InputsReadBackEveryEarlierOutput) {
            join({kBands, {"--raise-q", "--feed", "series", "--margin", "1,7"}}),
            join({kBands, kCoil, kCaps, {"--margin", "3.3"}}),
            join({kBands, kCoil, kCaps, {"--network", "pi-l", "--r-mid", "250,5"}}),
+           join({kBands,
+                 kCaps,
+                 {"--choke-diameter", "25", "--choke-wire", "0.4", "--choke-pitch", "0.5",
+                  "--choke-turns", "150.5", "--choke-series-mhz", "17,5", "--choke-guard", "8",
+                  "--blocking-pf", "470"}}),
            {"--bands", "ham", "--c1-max", "300.5", "--c2-range", "0,5:1500"},
        }) {
     const Args first = stage(options);

@@ -20,6 +20,7 @@
 #include "plan/cli/app.hpp"
 #include "plan/draw/plot.hpp"
 #include "plan/report/stage_design.hpp"
+#include "plan/texts/number_text.hpp"
 #include "plan_fixtures.hpp"
 #include "spectrum/response.hpp"
 #include "spectrum/spectrum.hpp"
@@ -236,6 +237,70 @@ TEST(PlanPlot, RunWritesThePlotFile) {
   EXPECT_EQ(status, 0) << err.str();
   EXPECT_EQ(testing_support::read_file(path),
             plan::plot_svg(plan::design_at(example_plan_inputs(), 14.15f, false)));
+}
+
+// The anode choke's series resonances inside the span, each a mark where
+// the axis puts its frequency (from the f and 2f marks) with its MHz; the
+// run draws those of its choke.
+TEST(PlanPlot, TheChokesSeriesResonancesAreMarkedWhereTheyFall) {
+  const plan::Design d = plan::design_at(example_plan_inputs(), 14.15f, false);
+  const std::vector<double> series{5.0, 19.05, 31.47, 43.0, 100.0};  // 5 and 100 outside
+  const Xml x = parse(plan::plot_svg(d, plan::kEnglishTexts, series));
+  ASSERT_TRUE(x.doc) << x.errors;
+  const auto mark_x = [&](const std::string& id) {
+    return std::stod(attribute(select(x, by_id("g", id) + "/*[local-name()='line']")[0], "x1"));
+  };
+  const double x_f = mark_x("mark-f");
+  const double per_mhz = (mark_x("mark-2f") - x_f) / 14.15;
+  const std::vector<xmlNodePtr> marks =
+      select(x, "//*[local-name()='g' and @class='choke-series']");
+  ASSERT_EQ(marks.size(), 3u);
+  for (std::size_t k = 0; k < marks.size(); ++k) {
+    const std::vector<xmlNodePtr> line =
+        select(x, "(//*[local-name()='g' and @class='choke-series'])[" + std::to_string(k + 1) +
+                      "]/*[local-name()='line']");
+    ASSERT_EQ(line.size(), 1u);
+    EXPECT_NEAR(std::stod(attribute(line[0], "x1")), x_f + (series[k + 1] - 14.15) * per_mhz, 0.05);
+    const std::string label = plan::fixed_text(series[k + 1], 2) + " MHz";
+    EXPECT_NE(content(marks[k]).find(label), std::string::npos) << label;
+  }
+  testing_support::TempDir dir;
+  const std::string path = (dir.path() / "plot.svg").string();
+  const testing_support::PlanRun r = testing_support::run_plan({"--p-out",
+                                                                "400",
+                                                                "--e-supply",
+                                                                "2500",
+                                                                "--r-load",
+                                                                "50",
+                                                                "--exponent",
+                                                                "1.5",
+                                                                "--angle",
+                                                                "80",
+                                                                "--q0",
+                                                                "200",
+                                                                "--u-min",
+                                                                "250",
+                                                                "--filter-db",
+                                                                "45",
+                                                                "--c-tube",
+                                                                "12",
+                                                                "--c-var-min",
+                                                                "8",
+                                                                "--freq",
+                                                                "14.15",
+                                                                "--choke-diameter",
+                                                                "25",
+                                                                "--choke-wire",
+                                                                "0.4",
+                                                                "--choke-pitch",
+                                                                "0.5",
+                                                                "--choke-turns",
+                                                                "150",
+                                                                "--plot",
+                                                                path});
+  EXPECT_EQ(r.status, 0) << r.err;
+  const Xml written = parse(testing_support::read_file(path));
+  EXPECT_EQ(select(written, "//*[local-name()='g' and @class='choke-series']").size(), 3u);
 }
 
 }  // namespace

@@ -114,7 +114,7 @@ TEST(WebForm, EveryOptionOfTheHelpIsAFieldOfItsKind) {
     EXPECT_EQ(r->unit, e.unit_ru) << e.name;
     EXPECT_EQ(n->unit, e.unit_en) << e.name;
   }
-  // Every option of the help but the seven the page stands in for or leaves to the coil calculator,
+  // Every option of the help but the eight the page stands in for or leaves to its commands,
   // in both languages in the same order, each with a label.
   const std::string help = plan::help_text(plan::kEnglishTexts);
   std::size_t options = 0;
@@ -134,9 +134,9 @@ TEST(WebForm, EveryOptionOfTheHelpIsAFieldOfItsKind) {
     }
   }
   EXPECT_EQ(names_ru, names_en);
-  // Off the form: --format, --plot, --smith, --inputs, --help, --lang and
-  // the coil calculator's --turns.
-  EXPECT_EQ(names_en.size() + 7, options);
+  // Off the form: --format, --plot, --smith, --inputs, --help, --lang, the
+  // coil calculator's --turns and the choke search's --choke-x-min.
+  EXPECT_EQ(names_en.size() + 8, options);
   EXPECT_EQ(web::language_field(plan::kEnglishTexts).choices,
             (std::vector<std::string>{"ru", "en"}));
 }

@@ -63,8 +63,9 @@ std::vector<Group> all_fields(const plan::PlanTexts& t) {
   std::vector<Group> groups;
   std::optional<plan::OptionGroup> group;
   for (const plan::OptionSpec& o : plan::option_table()) {
-    // The coil calculator's own options belong to valvenet-plan coil.
-    if (o.group == plan::OptionGroup::coil_calculator) continue;
+    // The coil calculator's and the choke search's own options belong to
+    // their commands.
+    if (plan::own_command(o.group)) continue;
     if (o.group != group) {
       std::string heading(t.*plan::group_heading(o.group));
       if (!heading.empty() && heading.back() == ':') heading.pop_back();

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fstream>
 
+#include "plan/cli/choke_command.hpp"
 #include "plan/cli/coil_command.hpp"
 #include "plan/cli/inputs_block.hpp"
 #include "plan/cli/options.hpp"
@@ -32,6 +33,25 @@ std::string write_file(const std::string& path, const std::string& bytes, const 
   return {};
 }
 
+// The plot and the Smith chart the options ask for; false when one cannot be written.
+bool write_drawings(const Options& o, const PlanReport& report, const PlanTexts& t,
+                    std::ostream& err) {
+  bool written = true;
+  const auto picture = [&](const std::string& path, const std::string& svg) {
+    const std::string why = write_file(path, svg, t);
+    if (why.empty()) return;
+    err << t.program << fill(t.cannot_write_file, {path, why}) << '\n';
+    written = false;
+  };
+  if (!o.plot_path.empty()) {
+    const std::vector<double> none;
+    const std::vector<double>& series = report.choke ? report.choke->at_bands.series_mhz : none;
+    picture(o.plot_path, plot_svg(report.designs.front(), t, series));
+  }
+  if (!o.smith_path.empty()) picture(o.smith_path, smith_page(report, 0, t));
+  return written;
+}
+
 }  // namespace
 
 PlanReport make_report(const Options& o) {
@@ -52,6 +72,8 @@ PlanReport make_report(const Options& o) {
   add_coil_loss(report.designs, report.parts, o.parts,
                 [](const Design& d) { return d.record.results.q_loaded; });
   report.parts_summary = summarise_parts(report.designs, report.parts, o.parts);
+  report.choke = choke_summary(o.parts, o.f_mhz);
+  add_feed(report.designs, report.parts, o.inputs, o.parts, report.choke, pi_feed_drive);
   if (o.network == TankKind::pi_l) {
     for (const Design& d : report.designs) {
       report.pi_l_parts.push_back(d.pi_l ? pi_l_parts_of(d.pi_l->design, o.inputs, o.parts)
@@ -59,6 +81,7 @@ PlanReport make_report(const Options& o) {
     }
     add_coil_loss(report.designs, report.pi_l_parts, o.parts, nullptr);
     report.pi_l_parts_summary = summarise_parts(report.designs, report.pi_l_parts, o.parts);
+    add_feed(report.designs, report.pi_l_parts, o.inputs, o.parts, report.choke, pi_l_feed_drive);
   }
   add_load_ranges(report, o);
   report.inputs_block = inputs_block(report);
@@ -68,6 +91,9 @@ PlanReport make_report(const Options& o) {
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (!args.empty() && args.front() == "coil") {
     return run_coil(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+  }
+  if (!args.empty() && args.front() == "choke") {
+    return run_choke(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
   }
   const Parsed parsed = parse_options(args);
   const PlanTexts& t = plan_texts(parsed.language);
@@ -101,16 +127,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     err << t.program << t.cannot_write_output << '\n';
     status = 1;
   }
-  const auto picture = [&](const std::string& path, const std::string& svg) {
-    if (path.empty()) return;
-    const std::string why = write_file(path, svg, t);
-    if (!why.empty()) {
-      err << t.program << fill(t.cannot_write_file, {path, why}) << '\n';
-      status = 1;
-    }
-  };
-  if (!o.plot_path.empty()) picture(o.plot_path, plot_svg(report.designs.front(), t));
-  if (!o.smith_path.empty()) picture(o.smith_path, smith_page(report, 0, t));
+  if (!write_drawings(o, report, t, err)) status = 1;
   return status;
 }
 

@@ -1,5 +1,6 @@
 #include "plan/cli/inputs_block.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -35,10 +36,10 @@ Settings settings_of(const PlanReport& report) {
   return s;
 }
 
-// Each kept option by its key: a number, a list of numbers or a word.
-void kept_entries(doc::Block& b, const PlanReport& report) {
-  const Settings settings = settings_of(report);
+// Each kept option of the command by its key: a number, a list of numbers or a word.
+void kept_entries(doc::Block& b, const Settings& settings, std::span<const OptionId> only) {
   for (const OptionSpec* o : kept_options()) {
+    if (!only.empty() && std::find(only.begin(), only.end(), o->id) == only.end()) continue;
     const std::optional<Kept> kept = o->kept(settings);
     if (!kept) continue;
     Value v;
@@ -69,9 +70,9 @@ Entry shown(std::string label, double number, std::string word = {}) {
 }
 
 // The table's two columns of starting values (the report's labels).
-doc::Block columns(const PlanReport& report) {
-  const PlanTexts& t = texts_of(report);
-  const TypedInputs& in = report.inputs;
+doc::Block columns(const Settings& settings) {
+  const PlanTexts& t = plan_texts(settings.language);
+  const TypedInputs& in = settings.inputs;
   doc::Block pairs = single("", doc::Layout::pairs);
   pairs.json = false;
   pairs.heading = t.inputs_heading;
@@ -85,7 +86,7 @@ doc::Block columns(const PlanReport& report) {
   const std::array<float, 4> r{in.r_load, in.filter_db, in.q_unloaded, in.cutoff_deg};
   for (std::size_t i = 0; i < r.size(); ++i) {
     // With Q0 from the coil each band has its own Q0, in its row of the grid.
-    const bool coil_q0 = report.q0_coil && &r[i] == &r[2];
+    const bool coil_q0 = settings.q0_coil && &r[i] == &r[2];
     right.entries.push_back(shown(bare_label(t.inputs_right[i + 1]), static_cast<double>(r[i]),
                                   coil_q0 ? std::string(kQ0CoilWord) : std::string()));
   }
@@ -97,14 +98,18 @@ doc::Block columns(const PlanReport& report) {
 }  // namespace
 
 doc::Block inputs_block(const PlanReport& report) {
-  const PlanTexts& t = texts_of(report);
+  return inputs_block(settings_of(report), {});
+}
+
+doc::Block inputs_block(const Settings& settings, std::span<const OptionId> only) {
+  const PlanTexts& t = plan_texts(settings.language);
   doc::Block b = single("inputs", doc::Layout::none);
-  kept_entries(b, report);
-  b.blocks.push_back(columns(report));
+  kept_entries(b, settings, only);
+  b.blocks.push_back(columns(settings));
   doc::Block raise = single("", doc::Layout::lines);
   raise.json = false;
   raise.heading =
-      std::string(t.raise_q_line) + std::string(report.raise_q ? t.raise_q_yes : t.raise_q_no);
+      std::string(t.raise_q_line) + std::string(settings.raise_q ? t.raise_q_yes : t.raise_q_no);
   b.blocks.push_back(std::move(raise));
   return b;
 }

@@ -27,9 +27,6 @@ constexpr Range kRMidRange{0.0f, false};  // ohm
 // lie so far from R0 that no tank of the plan matches them.
 constexpr Range kSwrRange{static_cast<float>(retune::kSwrAbove), false,
                           static_cast<float>(retune::kSwrMax)};
-// The turns of the coil calculator: the coil model's own limits.
-constexpr Range kTurnsRange{static_cast<float>(coil::kMinTurns), true,
-                            static_cast<float>(coil::kMaxTurns)};
 
 constexpr std::array<std::string_view, 1> kBandSets{"ham"};
 // --q0 coil: the word --q0 takes instead of a number (with the coil options).
@@ -94,6 +91,17 @@ constexpr OptionSpec part_number(O id, std::string_view name, std::string_view k
           nullptr, true, {},  nullptr,   nullptr,  nullptr, 1, kept, place};
 }
 
+// Any other option of one number; --help tells its range when `tells`.
+constexpr OptionSpec number_option(O id, std::string_view name, std::string_view key, G group,
+                                   TextField unit, Placeholder p, TextField help, const Range& r,
+                                   bool tells, std::optional<Kept> (*kept)(const Settings&),
+                                   int place) {
+  OptionSpec o = part_number(id, name, key, unit, p, help, r, kept, place);
+  o.group = group;
+  o.help_tells_range = tells;
+  return o;
+}
+
 // An option without a number: a word among choices, a file, a flag.
 constexpr OptionSpec other(O id, std::string_view name, K kind, G group, Placeholder p,
                            TextField help, std::span<const std::string_view> choices = {},
@@ -115,6 +123,29 @@ std::optional<Kept> coil_value(const Settings& s, float CoilOptions::*m) {
   if (!s.parts.coil) return std::nullopt;
   return one((*s.parts.coil).*m);
 }
+
+// A choke or blocking-capacitor number, kept when given.
+constexpr OptionSpec feed_number(O id, std::string_view name, std::string_view key, TextField unit,
+                                 Placeholder p, TextField help, const Range& r,
+                                 std::optional<Kept> (*kept)(const Settings&), int place) {
+  return number_option(id, name, key, G::feed, unit, p, help, r, true, kept, place);
+}
+
+// The choke's winding: of the design's choke, or of the one to find turns for.
+std::optional<Kept> choke_size(const Settings& s, float CoilOptions::*m) {
+  if (s.parts.choke) return one(s.parts.choke->winding.*m);
+  if (s.choke_search) return one(s.choke_search->winding.*m);
+  return std::nullopt;
+}
+
+std::optional<Kept> choke_value(const Settings& s,
+                                std::optional<float> (*of)(const ChokeOptions&)) {
+  if (!s.parts.choke) return std::nullopt;
+  const std::optional<float> v = of(*s.parts.choke);
+  return v ? one(*v) : std::nullopt;
+}
+
+constexpr Placeholder kMm{&T::millimetre, {}, {}};
 
 const std::array<OptionSpec, kOptionCount> kOptions{{
     starting(O::p_out, "--p-out", "p_out", &T::watt, &T::p_out, range::p_out, &TypedInputs::p_out,
@@ -209,6 +240,48 @@ const std::array<OptionSpec, kOptionCount> kOptions{{
            Kept{{s.parts.capacitors->c2_min_pf, s.parts.capacitors->c2_max_pf}, {}});
      },
      17},
+    feed_number(
+        O::choke_diameter, "--choke-diameter", parts_key::choke_diameter, &T::millimetre, kMm,
+        &T::help_choke_diameter, parts_range::size_mm,
+        [](const Settings& s) { return choke_size(s, &CoilOptions::diameter_mm); }, 22),
+    feed_number(
+        O::choke_wire, "--choke-wire", parts_key::choke_wire, &T::millimetre, kMm,
+        &T::help_choke_wire, parts_range::size_mm,
+        [](const Settings& s) { return choke_size(s, &CoilOptions::wire_mm); }, 23),
+    feed_number(
+        O::choke_pitch, "--choke-pitch", parts_key::choke_pitch, &T::millimetre, kMm,
+        &T::help_choke_pitch, parts_range::size_mm,
+        [](const Settings& s) { return choke_size(s, &CoilOptions::pitch_mm); }, 24),
+    feed_number(
+        O::choke_turns, "--choke-turns", parts_key::choke_turns, nullptr, {nullptr, "N", {}},
+        &T::help_choke_turns, parts_range::turns,
+        [](const Settings& s) {
+          return choke_value(s,
+                             [](const ChokeOptions& c) { return std::optional<float>(c.turns); });
+        },
+        25),
+    feed_number(
+        O::choke_series, "--choke-series-mhz", parts_key::choke_series, &T::megahertz,
+        {&T::megahertz, {}, {}}, &T::help_choke_series, parts_range::choke_series_mhz,
+        [](const Settings& s) {
+          return choke_value(s, [](const ChokeOptions& c) { return c.series_mhz; });
+        },
+        26),
+    feed_number(
+        O::choke_guard, "--choke-guard", parts_key::choke_guard, &T::percent, {&T::percent, {}, {}},
+        &T::help_choke_guard, parts_range::choke_guard_pct,
+        [](const Settings& s) {
+          return choke_value(
+              s, [](const ChokeOptions& c) { return std::optional<float>(c.guard_pct); });
+        },
+        27),
+    feed_number(
+        O::blocking_pf, "--blocking-pf", parts_key::blocking, &T::picofarad,
+        {&T::picofarad, {}, {}}, &T::help_blocking_pf, parts_range::blocking_pf,
+        [](const Settings& s) {
+          return s.parts.blocking_pf ? one(*s.parts.blocking_pf) : std::nullopt;
+        },
+        28),
     other(O::raise_q, "--raise-q", K::flag, G::other, {}, &T::help_raise_q, {}, nullptr, 0),
     other(O::format, "--format", K::word, G::other, {}, &T::help_format, kFormats,
           &T::unknown_format),
@@ -222,69 +295,33 @@ const std::array<OptionSpec, kOptionCount> kOptions{{
         O::network, "--network", "network", G::other, &T::help_network, kNetworks,
         &T::unknown_network, &T::expect_network,
         [](const Settings& s) { return word(network_name(s.network)); }, 18),
-    {O::r_mid,
-     "--r-mid",
-     "r_mid",
-     K::number,
-     G::other,
-     &T::ohm,
-     {&T::ohm, {}, {}},
-     &T::help_r_mid,
-     &kRMidRange,
-     nullptr,
-     false,
-     {},
-     nullptr,
-     nullptr,
-     nullptr,
-     1,
-     [](const Settings& s) {
-       if (s.network != TankKind::pi_l) return std::optional<Kept>();
-       return one(s.r_mid);
-     },
-     19},
+    number_option(
+        O::r_mid, "--r-mid", "r_mid", G::other, &T::ohm, {&T::ohm, {}, {}}, &T::help_r_mid,
+        kRMidRange, false,
+        [](const Settings& s) { return s.network == TankKind::pi_l ? one(s.r_mid) : std::nullopt; },
+        19),
     other(O::help, "--help", K::flag, G::other, {}, &T::help_help, {}, nullptr, 0),
-    {O::swr,
-     "--swr",
-     "swr",
-     K::number,
-     G::other,
-     nullptr,
-     {nullptr, "S", {}},
-     &T::help_swr,
-     &kSwrRange,
-     nullptr,
-     true,
-     {},
-     nullptr,
-     nullptr,
-     nullptr,
-     1,
-     [](const Settings& s) {
-       if (!s.swr) return std::optional<Kept>();
-       return one(*s.swr);
-     },
-     21},
+    number_option(
+        O::swr, "--swr", "swr", G::other, nullptr, {nullptr, "S", {}}, &T::help_swr, kSwrRange,
+        true, [](const Settings& s) { return s.swr ? one(*s.swr) : std::nullopt; }, 21),
     other(O::smith, "--smith", K::path, G::other, {&T::file_word, {}, ".svg"}, &T::help_smith),
-    {O::turns,
-     "--turns",
-     "turns",
-     K::number,
-     G::coil_calculator,
-     nullptr,
-     {nullptr, "N", {}},
-     &T::help_turns,
-     &kTurnsRange,
-     nullptr,
-     true,
-     {},
-     nullptr,
-     nullptr,
-     nullptr,
-     1,
-     nullptr,
-     -1},
+    number_option(O::turns, "--turns", "turns", G::coil_calculator, nullptr, {nullptr, "N", {}},
+                  &T::help_turns, parts_range::turns, true, nullptr, -1),
+    number_option(
+        O::choke_x_min, "--choke-x-min", parts_key::choke_x_min, G::choke_search, nullptr,
+        {nullptr, "X", {}}, &T::help_choke_x_min, parts_range::choke_x_min, true,
+        [](const Settings& s) {
+          return s.choke_search ? one(s.choke_search->x_min) : std::nullopt;
+        },
+        29),
 }};
+
+// valvenet-plan choke's options.
+constexpr std::array<O, 20> kChokeCommand{
+    O::p_out,       O::e_supply, O::r_load,         O::exponent,   O::angle,
+    O::q0,          O::u_min,    O::filter_db,      O::c_tube,     O::c_var_min,
+    O::freq,        O::bands,    O::choke_diameter, O::choke_wire, O::choke_pitch,
+    O::choke_x_min, O::raise_q,  O::format,         O::lang,       O::help};
 
 bool table_in_order() {
   for (std::size_t i = 0; i < kOptions.size(); ++i) {
@@ -320,61 +357,12 @@ std::vector<const OptionSpec*> kept_options() {
   return kept;
 }
 
-std::string_view unit_of(const PlanTexts& t, const OptionSpec& o) {
-  return o.unit == nullptr ? std::string_view() : t.*o.unit;
+bool own_command(OptionGroup g) {
+  return g == OptionGroup::coil_calculator || g == OptionGroup::choke_search;
 }
 
-std::string joined_choices(const OptionSpec& o, std::string_view sep) {
-  std::string out;
-  for (const std::string_view c : o.choices) {
-    if (!out.empty()) out += sep;
-    out += c;
-  }
-  return out;
-}
-
-std::string placeholder_text(const PlanTexts& t, const OptionSpec& o) {
-  const Placeholder& p = o.placeholder;
-  if (p.text == nullptr && p.literal.empty()) return joined_choices(o, "|");
-  return std::string(p.text != nullptr ? t.*p.text : p.literal) + std::string(p.suffix);
-}
-
-std::string number_text(const PlanTexts& t, float v) {
-  std::string s = float_text(v);
-  for (char& c : s) {
-    if (c == '.') c = t.decimal_mark;
-  }
-  return s;
-}
-
-std::string describe(const PlanTexts& t, const starting_values::Range& r, std::string_view unit) {
-  const bool upper = std::isfinite(r.high);
-  const std::string low = number_text(t, r.low);
-  const std::string high = upper ? number_text(t, r.high) : std::string();
-  std::string out;
-  if (upper) {
-    out = fill(r.low_included ? t.from_to : t.above_at_most, {low, high});
-  } else {
-    out = fill(r.low_included ? t.at_least : t.above, {low});
-  }
-  if (!unit.empty()) out += ' ' + std::string(unit);
-  return out;
-}
-
-std::string expected_text(const PlanTexts& t, const OptionSpec& o) {
-  if (o.kind == OptionKind::pair) return std::string(t.*o.placeholder.text);
-  if (o.range != nullptr) return describe(t, shown_range(o), unit_of(t, o));
-  if (!o.choices.empty()) return joined_choices(o, ", ");
-  return placeholder_text(t, o);
-}
-
-// The heading of each group of --help.
-TextField group_heading(OptionGroup g) {
-  constexpr std::array<TextField, 5> kHeadings{
-      &PlanTexts::help_starting_values, &PlanTexts::help_frequencies, &PlanTexts::help_parts,
-      &PlanTexts::help_other, &PlanTexts::help_coil_calculator};
-  static_assert(kHeadings.size() == static_cast<std::size_t>(OptionGroup::coil_calculator) + 1);
-  return kHeadings[static_cast<std::size_t>(g)];
+std::span<const OptionId> choke_command_options() {
+  return kChokeCommand;
 }
 
 }  // namespace plan

@@ -40,6 +40,13 @@ enum class OptionId {
   pitch,
   c1_max,
   c2_range,
+  choke_diameter,
+  choke_wire,
+  choke_pitch,
+  choke_turns,
+  choke_series,
+  choke_guard,
+  blocking_pf,
   raise_q,
   format,
   plot,
@@ -50,7 +57,8 @@ enum class OptionId {
   help,
   swr,
   smith,
-  turns,  // the coil calculator's (valvenet-plan coil)
+  turns,        // the coil calculator's (valvenet-plan coil)
+  choke_x_min,  // the choke search's (valvenet-plan choke)
   count
 };
 inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(OptionId::count);
@@ -69,7 +77,24 @@ enum class OptionKind {
 };
 
 // The groups of --help.
-enum class OptionGroup { starting_values, frequencies, parts, other, coil_calculator };
+enum class OptionGroup {
+  starting_values,
+  frequencies,
+  parts,
+  feed,  // the anode choke and the blocking capacitor
+  other,
+  coil_calculator,
+  choke_search,
+};
+
+// Whether a group's options belong to a command of their own (valvenet-plan
+// coil, valvenet-plan choke), not to a design.
+// g : any group
+bool own_command(OptionGroup g);
+
+// The options of valvenet-plan choke, in the order of its --help: the
+// starting values, the frequencies, the choke's winding and reactance floor.
+std::span<const OptionId> choke_command_options();
 
 // The placeholder of an option's value in --help: a text of the language
 // (or literal) followed by suffix; the choices joined by "|" when both are empty.

@@ -45,12 +45,40 @@ std::optional<std::string> single(const PlanTexts& t, const Given& g, std::strin
   return std::nullopt;
 }
 
+std::optional<float> number_of(const PlanTexts& t, const GivenOf& given, const OptionSpec& o,
+                               std::vector<std::string>& errors) {
+  const Given g = given(o.id);
+  if (g.count == 0) return std::nullopt;
+  const std::optional<std::string> text = single(t, g, expected_text(t, o), errors);
+  if (!text) return std::nullopt;
+  return checked(t, g.label, *text, o, errors);
+}
+
+bool whole_group(const PlanTexts& t, const GivenOf& given, std::initializer_list<OptionId> ids,
+                 std::vector<std::string>& errors) {
+  std::string named;
+  std::string missing;
+  for (const OptionId id : ids) {
+    std::string& list = given(id).count > 0 ? named : missing;
+    list += (list.empty() ? "" : ", ") + std::string(option(id).name);
+  }
+  if (!named.empty() && !missing.empty()) {
+    errors.push_back(fill(t.group_incomplete, {named, missing}));
+  }
+  return missing.empty();
+}
+
 std::optional<CoilOptions> coil_sizes(const PlanTexts& t, float d, float wire, float pitch,
                                       std::vector<std::string>& errors) {
+  return coil_sizes(t, d, wire, pitch, errors, {t.pitch_below_wire, t.wire_not_below_d});
+}
+
+std::optional<CoilOptions> coil_sizes(const PlanTexts& t, float d, float wire, float pitch,
+                                      std::vector<std::string>& errors, const WindingTexts& w) {
   if (!(pitch >= wire)) {
-    errors.push_back(fill(t.pitch_below_wire, {number_text(t, pitch), number_text(t, wire)}));
+    errors.push_back(fill(w.pitch_below_wire, {number_text(t, pitch), number_text(t, wire)}));
   } else if (!(wire < d)) {
-    errors.push_back(fill(t.wire_not_below_d, {number_text(t, wire), number_text(t, d)}));
+    errors.push_back(fill(w.wire_not_below_d, {number_text(t, wire), number_text(t, d)}));
   } else {
     return CoilOptions{d, wire, pitch};
   }

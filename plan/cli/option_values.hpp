@@ -6,6 +6,8 @@
 // so that both give the same limits and the same messages.
 
 #include <cstddef>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +38,9 @@ struct Given {
   std::string label;
 };
 
+// What the command line (else the file of --inputs) gave each option.
+using GivenOf = std::function<Given(OptionId)>;
+
 // The one value of an option that takes one: nullopt (and an error) when it
 // is given more than once or without its value.
 // t : texts;  g : as given;  expected : the expected value for the message;  errors : added to
@@ -48,11 +53,31 @@ std::optional<std::string> single(const PlanTexts& t, const Given& g, std::strin
 std::optional<std::size_t> choice_of(const PlanTexts& t, const OptionSpec& o, const Given& g,
                                      std::vector<std::string>& errors);
 
+// One number option as given, checked; nullopt when not given or wrong.
+// t : texts;  given : the run's;  o : a number option;  errors : added to
+std::optional<float> number_of(const PlanTexts& t, const GivenOf& given, const OptionSpec& o,
+                               std::vector<std::string>& errors);
+
+// Whether every option of a group was given; an error naming the missing
+// ones when only some were.
+// t : texts;  given : the run's;  ids : the group;  errors : added to
+bool whole_group(const PlanTexts& t, const GivenOf& given, std::initializer_list<OptionId> ids,
+                 std::vector<std::string>& errors);
+
+// The messages of a winding whose pitch is below its wire (%1 pitch, %2
+// wire) and whose wire is not below its diameter (%1 wire, %2 diameter).
+struct WindingTexts {
+  std::string_view pitch_below_wire;
+  std::string_view wire_not_below_d;
+};
+
 // The coil's sizes when they make a winding: the pitch at least the wire,
-// the wire thinner than the coil; else an error.
-// t : texts;  d, wire, pitch : mm, each > 0;  errors : added to
+// the wire thinner than the coil; else an error (the coil options' own, or w).
+// t : texts;  d, wire, pitch : mm, each > 0;  errors : added to;  w : the messages
 std::optional<CoilOptions> coil_sizes(const PlanTexts& t, float d, float wire, float pitch,
                                       std::vector<std::string>& errors);
+std::optional<CoilOptions> coil_sizes(const PlanTexts& t, float d, float wire, float pitch,
+                                      std::vector<std::string>& errors, const WindingTexts& w);
 
 // Adds one option's entry to a --help text: the option and its value's
 // placeholder, then what it is, indented.

@@ -11,6 +11,7 @@
 #include "main/starting_values.hpp"
 #include "plan/cli/option_table.hpp"
 #include "plan/cli/option_values.hpp"
+#include "plan/cli/parts_options.hpp"
 #include "plan/cli/saved.hpp"
 #include "plan/report/coil_q.hpp"
 
@@ -29,28 +30,49 @@ struct Collected {
   std::array<CLI::Option*, kOptionCount> options{};
   Saved saved;  // from --inputs
 
-  // The option as given on the command line, else as the file has it.
+  // The option as given on the command line, else as the file has it (an
+  // option the command does not take is not given).
   Given given(O id) const {
     const std::size_t i = static_cast<std::size_t>(id);
     const std::string_view name = option(id).name;
+    if (options[i] == nullptr) return {0, {}, std::string(name)};
     if (options[i]->count() > 0) return {options[i]->count(), values[i], std::string(name)};
     if (const auto s = saved.by_option.find(name); s != saved.by_option.end()) {
       return {1, s->second.values, s->second.label};
     }
     return {0, {}, std::string(name)};
   }
-  bool typed(O id) const { return options[static_cast<std::size_t>(id)]->count() > 0; }
+  bool typed(O id) const {
+    const CLI::Option* o = options[static_cast<std::size_t>(id)];
+    return o != nullptr && o->count() > 0;
+  }
+  GivenOf given_of() const {
+    return [this](O id) { return given(id); };
+  }
   const std::vector<std::string>& typed_values(O id) const {
     return values[static_cast<std::size_t>(id)];
   }
 };
 
+// The options of a command: valvenet-plan's all of them (those of the
+// other commands to say where they belong), valvenet-plan choke's its own.
+std::vector<O> command_options(Command command) {
+  std::vector<O> out;
+  if (command == Command::choke) {
+    const std::span<const O> own = choke_command_options();
+    return {own.begin(), own.end()};
+  }
+  for (const OptionSpec& o : option_table()) out.push_back(o.id);
+  return out;
+}
+
 // Every option takes any number of values and may be repeated; what is
 // left over stays in the library's remaining() list.
-void declare(CLI::App& app, Collected& c) {
+void declare(CLI::App& app, Collected& c, Command command) {
   app.set_help_flag();
   app.allow_extras();
-  for (const OptionSpec& o : option_table()) {
+  for (const O id : command_options(command)) {
+    const OptionSpec& o = option(id);
     const std::size_t i = static_cast<std::size_t>(o.id);
     if (o.kind == OptionKind::flag) {
       const std::string names = std::string(o.name) + (o.id == O::help ? ",-h" : "");
@@ -72,11 +94,7 @@ std::optional<std::size_t> choice(const Texts& t, const Collected& c, O id,
 // One number option as given, checked; nullopt when not given or wrong.
 std::optional<float> number_of(const Texts& t, const Collected& c, const OptionSpec& o,
                                std::vector<std::string>& errors) {
-  const Given g = c.given(o.id);
-  if (g.count == 0) return std::nullopt;
-  const std::optional<std::string> text = single(t, g, expected_text(t, o), errors);
-  if (!text) return std::nullopt;
-  return checked(t, g.label, *text, o, errors);
+  return number_of(t, c.given_of(), o, errors);
 }
 
 // Whether a starting value was given as one of the words it takes instead
@@ -224,83 +242,6 @@ void read_network(const Texts& t, const Collected& c, Options& o, bool inputs_va
   check_r_mid(t, o, inputs_valid, errors);
 }
 
-// The group's options that were given and those that were not, or an
-// error naming the missing ones when only some were given.
-bool whole_group(const Texts& t, const Collected& c, std::initializer_list<O> ids,
-                 std::vector<std::string>& errors) {
-  std::string given;
-  std::string missing;
-  for (const O id : ids) {
-    std::string& list = c.given(id).count > 0 ? given : missing;
-    list += (list.empty() ? "" : ", ") + std::string(option(id).name);
-  }
-  if (!given.empty() && !missing.empty()) {
-    errors.push_back(fill(t.group_incomplete, {given, missing}));
-  }
-  return missing.empty();
-}
-
-// --c2-range MIN:MAX.
-void read_c2_range(const Texts& t, const Given& g, CapacitorOptions& caps,
-                   std::vector<std::string>& errors) {
-  const OptionSpec& o = option(O::c2_range);
-  const std::optional<std::string> text = single(t, g, expected_text(t, o), errors);
-  if (!text) return;
-  const std::size_t colon = text->find(':');
-  if (colon == std::string::npos) {
-    errors.push_back(fill(t.c2_range_form, {g.label, *text}));
-    return;
-  }
-  const std::optional<float> low = checked(t, g.label, text->substr(0, colon), o, errors);
-  const std::optional<float> high = checked(t, g.label, text->substr(colon + 1), o, errors);
-  if (!low || !high) return;
-  if (!(*low < *high)) errors.push_back(fill(t.c2_range_order, {g.label, *text}));
-  caps.c2_min_pf = *low;
-  caps.c2_max_pf = *high;
-}
-
-// The parts numbers as given, by option.
-using PartValues = std::array<std::optional<float>, kOptionCount>;
-
-void read_coil(const Texts& t, const Collected& c, const PartValues& v, Options& o,
-               std::vector<std::string>& errors) {
-  const auto at = [&](O id) { return v[static_cast<std::size_t>(id)]; };
-  const bool coil = whole_group(t, c, {O::coil_diameter, O::wire, O::pitch}, errors);
-  if (!coil || !at(O::coil_diameter) || !at(O::wire) || !at(O::pitch)) return;
-  o.parts.coil = coil_sizes(t, *at(O::coil_diameter), *at(O::wire), *at(O::pitch), errors);
-}
-
-void read_capacitors(const Texts& t, const Collected& c, const PartValues& v, Options& o,
-                     std::vector<std::string>& errors) {
-  if (!whole_group(t, c, {O::c1_max, O::c2_range}, errors)) return;
-  CapacitorOptions caps;
-  const std::size_t before = errors.size();
-  read_c2_range(t, c.given(O::c2_range), caps, errors);
-  const std::optional<float> c1_max = v[static_cast<std::size_t>(O::c1_max)];
-  if (!c1_max) return;
-  caps.c1_max_pf = *c1_max;
-  if (!(caps.c1_max_pf > o.inputs.c_var_min) && c.given(O::c_var_min).count > 0) {
-    errors.push_back(fill(t.c1_max_not_above,
-                          {number_text(t, caps.c1_max_pf), number_text(t, o.inputs.c_var_min)}));
-  }
-  if (errors.size() == before) o.parts.capacitors = caps;
-}
-
-void read_parts(const Texts& t, const Collected& c, Options& o, std::vector<std::string>& errors) {
-  constexpr std::array<ratings::Feed, 2> kFeeds{ratings::Feed::shunt, ratings::Feed::series};
-  if (const std::optional<std::size_t> f = choice(t, c, O::feed, errors)) o.parts.feed = kFeeds[*f];
-  PartValues v{};
-  for (const OptionSpec& n : option_table()) {
-    if (n.group != OptionGroup::parts || n.kind != OptionKind::number) continue;
-    v[static_cast<std::size_t>(n.id)] = number_of(t, c, n, errors);
-  }
-  if (const std::optional<float> margin = v[static_cast<std::size_t>(O::margin)]) {
-    o.parts.margin = *margin;
-  }
-  read_coil(t, c, v, o, errors);
-  read_capacitors(t, c, v, o, errors);
-}
-
 // Options the program does not know, and values that belong to no option.
 void read_leftovers(const Texts& t, const std::vector<std::string>& remaining,
                     std::vector<std::string>& errors) {
@@ -369,10 +310,35 @@ std::string help_text(const PlanTexts& t) {
   return out;
 }
 
-Parsed parse_options(const std::vector<std::string>& args) {
+namespace {
+
+// Every value of the command line (and of the file of --inputs) read and checked.
+void read_all(const Texts& t, const Collected& c, Command command, Parsed& parsed) {
+  std::vector<std::string>& errors = parsed.errors;
+  Options& o = parsed.options;
+  const bool inputs_valid = read_numbers(t, c, o, errors);
+  const bool frequencies_valid = read_frequencies(t, c, o, errors);
+  read_choices(t, c, o, frequencies_valid, errors);
+  if (command == Command::choke) {
+    read_choke_search(t, c.given_of(), o, errors);
+  } else {
+    read_parts(t, c.given_of(), o, errors);
+  }
+  if (o.q0_coil && !o.parts.coil && c.given(O::coil_diameter).count == 0)
+    errors.emplace_back(t.q0_coil_needs_coil);
+  read_network(t, c, o, inputs_valid, errors);
+  read_load_circle(t, c, o, frequencies_valid, errors);
+  if (command == Command::plan && c.typed(O::turns)) errors.emplace_back(t.turns_only_coil);
+  if (command == Command::plan && c.typed(O::choke_x_min))
+    errors.emplace_back(t.feed.x_min_only_choke);
+}
+
+}  // namespace
+
+Parsed parse_options(const std::vector<std::string>& args, Command command) {
   CLI::App app;
   Collected c;
-  declare(app, c);
+  declare(app, c, command);
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   Parsed parsed;
   try {
@@ -386,7 +352,7 @@ Parsed parse_options(const std::vector<std::string>& args) {
   parsed.language = read_language(c, errors);
   if (c.typed(O::help)) {
     parsed.kind = Parsed::Kind::help;
-    parsed.help = help_text(plan_texts(parsed.language));
+    if (command == Command::plan) parsed.help = help_text(plan_texts(parsed.language));
     return parsed;
   }
   // A file that cannot be read says nothing about the options.
@@ -396,15 +362,7 @@ Parsed parse_options(const std::vector<std::string>& args) {
   parsed.options.language = parsed.language;
   const Texts& t = plan_texts(parsed.language);
   read_leftovers(t, app.remaining(), errors);
-  const bool inputs_valid = read_numbers(t, c, parsed.options, errors);
-  const bool frequencies_valid = read_frequencies(t, c, parsed.options, errors);
-  read_choices(t, c, parsed.options, frequencies_valid, errors);
-  read_parts(t, c, parsed.options, errors);
-  if (parsed.options.q0_coil && !parsed.options.parts.coil && c.given(O::coil_diameter).count == 0)
-    errors.emplace_back(t.q0_coil_needs_coil);
-  read_network(t, c, parsed.options, inputs_valid, errors);
-  read_load_circle(t, c, parsed.options, frequencies_valid, errors);
-  if (c.typed(O::turns)) errors.emplace_back(t.turns_only_coil);
+  read_all(t, c, command, parsed);
   parsed.kind = errors.empty() ? Parsed::Kind::run : Parsed::Kind::error;
   return parsed;
 }

@@ -36,8 +36,14 @@ struct Parsed {
   Language language = Language::ru;  // of the help and the errors
 };
 
-// args : the arguments after the program name, as typed
-Parsed parse_options(const std::vector<std::string>& args);
+// The commands that read a command line of this kind: the plan itself and
+// valvenet-plan choke, which takes the stage's values and bands too.
+enum class Command { plan, choke };
+
+// args : the arguments after the program name (after "choke" for the choke
+// command), as typed;  command : whose options they are (the help text is
+// the plan's only)
+Parsed parse_options(const std::vector<std::string>& args, Command command = Command::plan);
 
 // Every key the JSON "inputs" object may hold, with the option it stands
 // for: what --inputs reads, and what a page reads a saved file with.

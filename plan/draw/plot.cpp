@@ -4,10 +4,12 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "main/design.hpp"
+#include "plan/draw/plot_frame.hpp"
 #include "plan/draw/svg.hpp"
 #include "plan/report/pi_l_report.hpp"
 #include "plan/texts/texts.hpp"
@@ -24,16 +26,7 @@ using svg::rect;
 using svg::shown;
 using svg::text;
 using svg::TextStyle;
-
-// Page geometry, in SVG user units (pixels).
-constexpr double kWidth = 1000.0;
-constexpr double kHeight = 860.0;
-constexpr double kLeft = 90.0;
-constexpr double kRight = 960.0;
-constexpr double kTopA = 130.0;  // response panel
-constexpr double kBottomA = 480.0;
-constexpr double kTopB = 540.0;  // |S11| panel
-constexpr double kBottomB = 720.0;
+using namespace plot;
 
 constexpr std::string_view kFont = "DejaVu Sans, Verdana, Arial, sans-serif";
 
@@ -49,26 +42,6 @@ double tick_step(double span, int most) {
 
 int decimals_for(double step) {
   return step >= 1.0 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
-}
-
-// Maps the frequency (MHz) to x and each panel's value to y.
-struct Axes {
-  double f_low = 0.0;
-  double f_high = 1.0;
-  double db_low = -80.0;
-  double db_high = 5.0;
-
-  double x(double f_mhz) const {
-    return kLeft + (f_mhz - f_low) / (f_high - f_low) * (kRight - kLeft);
-  }
-  double y_db(double db) const {
-    return kTopA + (db_high - db) / (db_high - db_low) * (kBottomA - kTopA);
-  }
-  double y_s11(double s) const { return kTopB + (1.0 - s) * (kBottomB - kTopB); }
-};
-
-double mhz(float hz) {
-  return static_cast<double>(hz) * 1e-6;
 }
 
 void frame(std::string& out, double top, double bottom) {
@@ -151,6 +124,7 @@ struct Facts {
   float passband_khz = 0.0f;    // the table's -1 dB band
   float s11_band_khz = 0.0f;    // the table's S11 band
   std::string suppression_note;
+  std::span<const double> choke_series_mhz;  // the anode choke's series resonances, MHz
 };
 
 std::string refusal_page(const std::string& title, const std::string& refused,
@@ -299,31 +273,6 @@ void s11_panel(std::string& out, const PlanTexts& t, const Axes& a, const respon
   text(out, (kLeft + kRight) / 2.0, kBottomB + 40.0, t.plot_frequency_axis, {14.0, "middle"});
 }
 
-// The marks at f, 2f and 3f with the level (or suppression) and |S11| at each.
-void harmonic_marks(std::string& out, const PlanTexts& t, const Axes& a,
-                    const response::Response& resp, float f_hz) {
-  const std::array<std::string_view, 3> names{"f", "2f", "3f"};
-  const std::array<std::string_view, 3> ids{"mark-f", "mark-2f", "mark-3f"};
-  const std::array<float, 3> freqs{f_hz, f_hz + f_hz, 3.0f * f_hz};
-  for (std::size_t k = 0; k < 3; ++k) {
-    const double x = a.x(mhz(freqs[k]));
-    const double level = static_cast<double>(resp.harmonic_db[k]);
-    out += "<g id=\"" + std::string(ids[k]) + "\">\n";
-    line(out, x, kTopA - 8.0, x, kBottomB, "#555", 1.2, "stroke-dasharray=\"3,3\"");
-    const double y = a.y_db(std::max(level, a.db_low));
-    out += "<circle cx=\"" + num(x, 2) + "\" cy=\"" + num(y, 2) +
-           "\" r=\"4.5\" fill=\"#d35400\" stroke=\"white\" stroke-width=\"1.5\"/>\n";
-    const std::string value = k == 0 ? fill(t.plot_level, {shown(level, 1)})
-                                     : fill(t.plot_suppression, {shown(-level, 1)});
-    text(out, x, kTopA - 26.0, fill(t.plot_mark, {names[k], shown(mhz(freqs[k]), 3)}),
-         {13.0, "middle", "#222", true});
-    text(out, x, kTopA - 12.0, value, {13.0, "middle", k == 0 ? "#222" : "#d35400", k != 0});
-    const std::string s11_text = "|S11| = " + num(static_cast<double>(resp.harmonic_s11[k]), 3);
-    text(out, x + 5.0, a.y_s11(0.6), s11_text, {11.5, "start", "#555"});
-    out += "</g>\n";
-  }
-}
-
 // A legend box of a curve and its shaded band at (x, y).
 void legend(std::string& out, double x, double y, std::string_view colour,
             std::string_view curve_label, std::string_view band_colour,
@@ -372,12 +321,13 @@ std::string response_page(const PlanTexts& t, const response::Response& resp, co
   response_panel(out, t, a, resp);
   s11_panel(out, t, a, resp, f.s11_panel);
   harmonic_marks(out, t, a, resp, f_hz);
+  choke_marks(out, t, a, f.choke_series_mhz);
   legends_and_notes(out, t, a, resp, f);
   out += "</svg>\n";
   return out;
 }
 
-std::string pi_l_svg(const PlanTexts& t, const Design& d) {
+std::string pi_l_svg(const PlanTexts& t, const Design& d, std::span<const double> choke_mhz) {
   const PiLColumn& c = *d.pi_l;
   if (!c.design.completed()) {
     return refusal_page(pi_l_network_at(t, d), fill(t.plot_pi_l_refused, {pi_l_refusal(c, t)}),
@@ -385,16 +335,21 @@ std::string pi_l_svg(const PlanTexts& t, const Design& d) {
   }
   const response::PiLTank net{c.design.net, c.design.results.r_oe, c.design.u_in_rms,
                               d.record.inputs.f_hz};
-  return response_page(t, response::sweep(net), pi_l_facts(t, d), net.f_hz);
+  Facts f = pi_l_facts(t, d);
+  f.choke_series_mhz = choke_mhz;
+  return response_page(t, response::sweep(net), f, net.f_hz);
 }
 
 }  // namespace
 
-std::string plot_svg(const Design& d, const PlanTexts& t) {
-  if (d.pi_l) return pi_l_svg(t, d);
+std::string plot_svg(const Design& d, const PlanTexts& t,
+                     std::span<const double> choke_series_mhz) {
+  if (d.pi_l) return pi_l_svg(t, d, choke_series_mhz);
   if (!d.completed()) return refused_svg(t, d);
   const response::PiTank net = design::pi_tank(d.record);
-  return response_page(t, response::sweep(net), pi_facts(t, d), net.f_hz);
+  Facts f = pi_facts(t, d);
+  f.choke_series_mhz = choke_series_mhz;
+  return response_page(t, response::sweep(net), f, net.f_hz);
 }
 
 }  // namespace plan

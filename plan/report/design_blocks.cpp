@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "plan/report/bands.hpp"
+#include "plan/report/feed_blocks.hpp"
 #include "plan/report/load_range_blocks.hpp"
 #include "plan/report/pi_l_column.hpp"
 #include "plan/report/summary_blocks.hpp"
@@ -132,6 +133,7 @@ void warning_entry(doc::Block& b, const PlanReport& report, const TankOutputs& t
     if (tank.parts->size() == report.designs.size()) {
       for (std::string& w : coil_resonance_warnings(t, tank, k, d.f_mhz))
         v.texts.push_back(std::move(w));
+      for (std::string& w : feed_warnings(t, report, tank, k)) v.texts.push_back(std::move(w));
     }
     for (const std::string& w : circle_warnings[k]) v.texts.push_back(w);
     e.values.push_back(std::move(v));
@@ -210,6 +212,7 @@ doc::Block network_block(const PlanReport& report, const TankOutputs& tank, bool
   warning_entry(b, report, tank, circles.warnings);
   parts_at = b.entries.size();
   part_entries(b, report, tank);
+  feed_entries(b, report, tank);
   for (doc::Block& c : circles.blocks) {
     c.position = b.entries.size();
     b.blocks.push_back(std::move(c));
@@ -240,6 +243,7 @@ doc::Block warnings_block(const PlanReport& report, const std::vector<TankOutput
       for (std::string& p : parts_problems(t, parts_at(tank, k))) v.texts.push_back(std::move(p));
       for (std::string& w : coil_resonance_warnings(t, tank, k, d.f_mhz))
         v.texts.push_back(std::move(w));
+      for (std::string& w : feed_warnings(t, report, tank, k)) v.texts.push_back(std::move(w));
       e.values.push_back(std::move(v));
     }
     b.entries.push_back(std::move(e));

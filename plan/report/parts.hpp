@@ -12,6 +12,7 @@
 
 #include "main/pi_l_design.hpp"
 #include "main/starting_values.hpp"
+#include "parts/choke.hpp"
 #include "parts/coil.hpp"
 #include "parts/coil_loss.hpp"
 #include "parts/ratings.hpp"
@@ -30,6 +31,17 @@ inline constexpr Range margin{static_cast<float>(ratings::kMarginMin), true,
 inline constexpr Range size_mm{0.0f, false};    // coil diameter, wire, pitch, mm
 inline constexpr Range c1_max_pf{0.0f, false};  // and above --c-var-min
 inline constexpr Range c2_end_pf{0.0f, true};   // each end of --c2-range, MIN < MAX
+// The turns of a winding (the coil calculator's, the choke's): the coil model's own limits.
+inline constexpr Range turns{static_cast<float>(coil::kMinTurns), true,
+                             static_cast<float>(coil::kMaxTurns)};
+// A measured series resonance: inside the choke model's range, 0.1-60 MHz.
+inline constexpr Range choke_series_mhz{static_cast<float>(choke::kLowestHz * 1e-6), true,
+                                        static_cast<float>(choke::kHighestHz * 1e-6)};
+// The guard band around a series resonance, % of the band: a distance.
+inline constexpr Range choke_guard_pct{0.0f, false, 100.0f};
+// The search's reactance floor over R_oe (choke_search::Request::x_min).
+inline constexpr Range choke_x_min{0.0f, true};
+inline constexpr Range blocking_pf{0.0f, false};
 }  // namespace parts_range
 
 // The keys of the parts options in the JSON "inputs" object, which
@@ -42,6 +54,14 @@ inline constexpr std::string_view wire = "wire_mm";
 inline constexpr std::string_view pitch = "pitch_mm";
 inline constexpr std::string_view c1_max = "c1_max_pf";
 inline constexpr std::string_view c2_range = "c2_range_pf";  // [MIN, MAX]
+inline constexpr std::string_view choke_diameter = "choke_diameter_mm";
+inline constexpr std::string_view choke_wire = "choke_wire_mm";
+inline constexpr std::string_view choke_pitch = "choke_pitch_mm";
+inline constexpr std::string_view choke_turns = "choke_turns";
+inline constexpr std::string_view choke_series = "choke_series_mhz";
+inline constexpr std::string_view choke_guard = "choke_guard_pct";
+inline constexpr std::string_view choke_x_min = "choke_x_min";
+inline constexpr std::string_view blocking = "blocking_pf";
 }  // namespace parts_key
 
 // The coil options, mm.
@@ -58,11 +78,52 @@ struct CapacitorOptions {
   float c2_max_pf = 0.0f;
 };
 
+// A band within this distance of a choke's series resonance is warned of,
+// %, unless --choke-guard says otherwise: the model's error on the first
+// mode (13-14 % against measured coils) rounded up.
+inline constexpr float kDefaultChokeGuardPct = 15.0f;
+
+// The anode choke (shunt feed): its winding, mm, its turns, the first series
+// resonance it was measured at, if it was, and the guard band, %.
+struct ChokeOptions {
+  CoilOptions winding;
+  float turns = 0.0f;
+  std::optional<float> series_mhz;
+  float guard_pct = kDefaultChokeGuardPct;
+};
+
 struct PartsOptions {
   ratings::Feed feed = ratings::Feed::shunt;
   float margin = static_cast<float>(ratings::kMarginDefault);
   std::optional<CoilOptions> coil;
   std::optional<CapacitorOptions> capacitors;
+  std::optional<ChokeOptions> choke;  // shunt feed only
+  std::optional<float> blocking_pf;   // --blocking-pf: the blocking capacitor to check, pF
+};
+
+// The anode choke at one band of a network.
+struct ChokeAt {
+  double x_ohm = 0.0;  // > 0 inductive
+  double r_ohm = 0.0;
+  double z_ohm = 0.0;
+  double i_rf_a = 0.0;                // the anode's RMS voltage over |Z|
+  double loss_w = 0.0;                // I^2 R
+  double delta_c1_pf = 0.0;           // added to C1 (taken off when negative)
+  std::optional<tuning::Setting> c1;  // C1's variable with it, with --c1-max
+  double nearest_series_mhz = 0.0;
+  double nearest_series_pct = 0.0;  // |f - f_series| / f
+  double i_dc_a = 0.0;
+  double dc_drop_v = 0.0;  // R_dc I_dc
+  double j_a_mm2 = 0.0;    // of the wire's RMS current, DC and RF together
+};
+
+// The blocking capacitor at one band of a network (shunt feed).
+struct BlockingAt {
+  double c_min_pf = 0.0;  // the smallest within 5 % of R_oe on the lowest band
+  double c_pf = 0.0;      // the one checked: --blocking-pf, else c_min_pf
+  double x_pct = 0.0;     // its reactance over R_oe at the band, %
+  double i_rf_a = 0.0;    // the anode's RF current into the tank, RMS
+  double q_var = 0.0;     // its reactive power
 };
 
 // The parts of one completed design (a refused design has none): of its
@@ -78,6 +139,9 @@ struct Parts {
   // (plan/coil_parts.hpp): the coil (L or L1), the Pi-L's L2.
   std::optional<coil_loss::Values> coil_at_f, l2_coil_at_f;
   std::optional<double> coil_eff_network_pct;  // 1 - Q_L / Q_apparent, %; the plain Pi's
+  // The shunt feed's parts (plan/report/feed_parts.hpp).
+  std::optional<ChokeAt> choke;        // with the choke options
+  std::optional<BlockingAt> blocking;  // with shunt feed
 };
 
 // The groups of values, each an object of a design in JSON.

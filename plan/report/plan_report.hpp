@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "plan/report/document.hpp"
+#include "plan/report/feed_parts.hpp"
 #include "plan/report/load_range_report.hpp"
 #include "plan/report/parts.hpp"
 #include "plan/report/stage_design.hpp"
@@ -32,6 +33,9 @@ struct PlanReport {
   // The same for the Pi-L of each design (with --network pi-l).
   std::vector<std::optional<Parts>> pi_l_parts;
   PartsSummary pi_l_parts_summary;
+  // With the choke options: the choke over the bands (the parts of each
+  // network hold it at each band).
+  std::optional<ChokeSummary> choke;
   // With --swr: the SWR and the circles of each design, one per design.
   std::optional<float> swr;
   std::vector<DesignLoadRange> load_ranges;

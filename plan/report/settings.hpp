@@ -6,12 +6,20 @@
 #include <optional>
 #include <vector>
 
+#include "parts/choke_search.hpp"
 #include "plan/report/parts.hpp"
 #include "plan/report/pi_l_column.hpp"
 #include "plan/report/stage_design.hpp"
 #include "plan/texts/texts.hpp"
 
 namespace plan {
+
+// valvenet-plan choke: the winding whose turns are sought, mm, and the
+// reactance floor on the lowest band over R_oe.
+struct ChokeSearchOptions {
+  CoilOptions winding;
+  float x_min = static_cast<float>(choke_search::kDefaultXMin);
+};
 
 struct Settings {
   TypedInputs inputs;
@@ -23,6 +31,7 @@ struct Settings {
   PartsOptions parts;
   Language language = Language::ru;
   std::optional<float> swr;  // --swr: the loads of the SWR circle, retune::kSwrAbove..kSwrMax
+  std::optional<ChokeSearchOptions> choke_search;  // valvenet-plan choke only
 };
 
 }  // namespace plan

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "plan/report/feed_blocks.hpp"
 #include "plan/report/tank_outputs.hpp"
 #include "plan/texts/number_text.hpp"
 #include "plan/texts/text_layout.hpp"
@@ -330,6 +331,7 @@ doc::Block summary_block(const PlanReport& report) {
   for (const TankOutputs& tank : tanks) {
     if (!tank.parts->empty()) b.blocks.push_back(parts_lines(report, tank));
   }
+  for (doc::Block& c : choke_summary_blocks(report)) b.blocks.push_back(std::move(c));
   for (std::size_t i = first; i < b.blocks.size(); ++i) b.blocks[i].position = b.entries.size();
   return b;
 }

@@ -11,6 +11,9 @@
 #include <string_view>
 
 #include "main/warnings.hpp"
+#include "plan/texts/feed_text_fields.hpp"
+#include "plan/texts/feed_texts_en.hpp"
+#include "plan/texts/feed_texts_ru.hpp"
 
 namespace plan {
 
@@ -246,6 +249,13 @@ struct PlanTexts {
   std::string_view coil_near_part;        // %1 the harmonics, %2 MHz
   // --- end of --q0 coil's texts. ---
   std::string_view answers_heading, answers_heading_pi_l;  // the page's first table
+  // --- The shunt feed: the anode choke and the blocking capacitor. ---
+  std::string_view help_feed_group;  // the heading of their group in --help
+  std::string_view help_choke_diameter, help_choke_wire, help_choke_pitch, help_choke_turns,
+      help_choke_series, help_choke_guard, help_blocking_pf;
+  std::string_view help_choke_search;  // the heading of valvenet-plan choke's group
+  std::string_view help_choke_x_min;
+  FeedTexts feed;  // the rest of their texts
 };
 
 // One text of the texts, named by its field.

@@ -50,6 +50,16 @@ std::string mhz_field(float f_mhz) {
   return numform::fixed(f_mhz, kMhzWidth, kMhzDecimals);
 }
 
+std::vector<std::string> lines_of(std::string_view text) {
+  std::vector<std::string> out;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    out.emplace_back(text.substr(0, end));
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+  }
+  return out;
+}
+
 std::string markup_escaped(std::string_view s) {
   std::string out;
   for (const char c : s) {

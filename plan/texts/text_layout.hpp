@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plan {
 
@@ -27,6 +28,8 @@ std::string trimmed(std::string s);
 
 // s with &, <, > and " written as XML and HTML entities.
 std::string markup_escaped(std::string_view s);
+// The lines of a text, without their line ends.
+std::vector<std::string> lines_of(std::string_view text);
 
 // A frequency in the reports' f9.3 form, MHz, with its leading blanks.
 std::string mhz_field(float f_mhz);

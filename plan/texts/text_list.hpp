@@ -13,7 +13,7 @@ namespace plan {
 
 // Every single text field of PlanTexts (the arrays of texts are in
 // visit_texts), for the test that both languages give each.
-inline constexpr std::array<std::string_view PlanTexts::*, 294> kTextFields{{
+inline constexpr std::array<std::string_view PlanTexts::*, 304> kTextFields{{
     &PlanTexts::watt,
     &PlanTexts::volt,
     &PlanTexts::ohm,
@@ -308,6 +308,16 @@ inline constexpr std::array<std::string_view PlanTexts::*, 294> kTextFields{{
     &PlanTexts::coil_near_part,
     &PlanTexts::answers_heading,
     &PlanTexts::answers_heading_pi_l,
+    &PlanTexts::help_feed_group,
+    &PlanTexts::help_choke_diameter,
+    &PlanTexts::help_choke_wire,
+    &PlanTexts::help_choke_pitch,
+    &PlanTexts::help_choke_turns,
+    &PlanTexts::help_choke_series,
+    &PlanTexts::help_choke_guard,
+    &PlanTexts::help_blocking_pf,
+    &PlanTexts::help_choke_search,
+    &PlanTexts::help_choke_x_min,
 }};
 // A text field missing from kTextFields or visit_texts, or a field of
 // another type added after them, stops the build here.
@@ -315,7 +325,7 @@ static_assert(sizeof(PlanTexts) ==
               offsetof(PlanTexts, watt) + kTextFields.size() * sizeof(std::string_view) +
                   sizeof(PlanTexts::inputs_left) + sizeof(PlanTexts::inputs_right) +
                   sizeof(PlanTexts::warnings) + sizeof(PlanTexts::coil_problems) +
-                  sizeof(PlanTexts::tuning_reasons));
+                  sizeof(PlanTexts::tuning_reasons) + sizeof(PlanTexts::feed));
 
 // Calls visit(text) for every text of t: the single fields and every
 // element of the arrays of texts.
@@ -327,6 +337,7 @@ void visit_texts(const PlanTexts& t, Visit&& visit) {
   for (const std::string_view s : t.warnings) visit(s);
   for (const std::string_view s : t.coil_problems) visit(s);
   for (const std::string_view s : t.tuning_reasons) visit(s);
+  for (const auto field : kFeedTextFields) visit(t.feed.*field);
 }
 
 }  // namespace plan

@@ -452,6 +452,28 @@ inline constexpr PlanTexts kEnglishTexts{
     .coil_near_part = "%1 within 10 % of the self-resonance of the turns in use, %2 MHz",
     .answers_heading = "What to wind and buy: the Pi network band by band",
     .answers_heading_pi_l = "What to wind and buy: the Pi-L network band by band",
+    .help_feed_group = "The anode choke and the blocking capacitor (shunt feed, optional):",
+    .help_choke_diameter =
+        "the anode choke: single-layer, air-core; diameter to the wire's centre\n"
+        "(with --choke-wire, --choke-pitch, --choke-turns: all four or none)",
+    .help_choke_wire = "the choke's wire diameter",
+    .help_choke_pitch = "the choke's turn spacing, centre to centre, at least the wire",
+    .help_choke_turns = "the choke's number of turns (may be fractional)",
+    .help_choke_series =
+        "the choke's first series resonance as measured in place (with a lamp or an\n"
+        "analyzer): every resonance of the choke is corrected by it",
+    .help_choke_guard =
+        "warn of a frequency closer than this to a series resonance of the choke,\n"
+        "% of the frequency (default 15: the model's error on the first resonance)",
+    .help_blocking_pf =
+        "check a chosen blocking capacitor (without it: the smallest whose reactance on\n"
+        "the lowest frequency is at most 5 % of Roe)",
+    .help_choke_search =
+        "The choke's turns search (valvenet-plan choke ..., see valvenet-plan choke --help):",
+    .help_choke_x_min =
+        "the choke's least reactance on the lowest frequency, as a share of Roe\n"
+        "(default 0.5)",
+    .feed = kEnglishFeedTexts,
 };
 
 }  // namespace plan
