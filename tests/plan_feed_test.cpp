@@ -236,12 +236,12 @@ TEST(PlanFeed, AChokeCommandWithoutTurnsSaysWhyAndExitsWithZero) {
     Args args;
     std::string reason, words;
   };
-  for (const Case& k :
-       std::vector<Case>{{join({kStage,
-                                {"--freq", "0.1", "--choke-diameter", "2", "--choke-wire", "0.5",
-                                 "--choke-pitch", "2", "--choke-x-min", "10"}}),
-                          "reactance_below_minimum", "no turns count (up to 10000)"},
-                         {join({refused, kWinding}), "no_design", "no frequency's stage design completed"}}) {
+  for (const Case& k : std::vector<Case>{
+           {join({kStage,
+                  {"--freq", "0.1", "--choke-diameter", "2", "--choke-wire", "0.5", "--choke-pitch",
+                   "2", "--choke-x-min", "10"}}),
+            "reactance_below_minimum", "no turns count (up to 10000)"},
+           {join({refused, kWinding}), "no_design", "no frequency's stage design completed"}}) {
     SCOPED_TRACE(k.reason);
     const plan::Json j = json_of(join({{"choke"}, k.args}));
     EXPECT_EQ(j["search"]["reason"], k.reason);
