@@ -360,6 +360,15 @@ TEST(PlanParts, EnglishHoldsNoCyrillic) {
   ran.push_back(run(join({stage(kBands), {"--lang", "en", "--network", "pi-x", "--r-mid", "1"}})));
   ran.push_back(run(join({stage(kBands), {"--lang", "en", "--network", "pi-l", "--r-mid", "9"}})));
   ran.push_back(run({"--lang", "en", "--inputs", "/nonexistent.json"}));
+  // The anode choke, its warnings, the search and its help.
+  const Args winding{"--choke-diameter", "25", "--choke-wire", "0.4", "--choke-pitch", "0.5"};
+  ran.push_back(run(join({stage({"--bands", "ham"}),
+                          kCaps,
+                          winding,
+                          {"--choke-turns", "150", "--blocking-pf", "100", "--lang", "en"}})));
+  ran.push_back(run(join({{"choke"}, stage({"--bands", "ham"}), winding, {"--lang", "en"}})));
+  ran.push_back(run({"choke", "--help", "--lang", "en"}));
+  ran.push_back(run(join({{"choke"}, refused, winding})));
   for (const Ran& r : ran) {
     EXPECT_FALSE(has_cyrillic(r.out)) << r.out.substr(0, 400);
     EXPECT_FALSE(has_cyrillic(r.err)) << r.err;

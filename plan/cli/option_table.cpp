@@ -309,7 +309,7 @@ const std::array<OptionSpec, kOptionCount> kOptions{{
                   &T::help_turns, parts_range::turns, true, nullptr, -1),
     number_option(
         O::choke_x_min, "--choke-x-min", parts_key::choke_x_min, G::choke_search, nullptr,
-        {nullptr, "X", {}}, &T::help_choke_x_min, parts_range::choke_x_min, true,
+        {&T::number_word, {}, {}}, &T::help_choke_x_min, parts_range::choke_x_min, true,
         [](const Settings& s) {
           return s.choke_search ? one(s.choke_search->x_min) : std::nullopt;
         },

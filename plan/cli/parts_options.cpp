@@ -99,11 +99,11 @@ void read_feed(const PlanTexts& t, const GivenOf& given, const PartValues& v, Se
 
 }  // namespace
 
-void read_parts(const PlanTexts& t, const GivenOf& given, Settings& o,
+void read_parts(const PlanTexts& t, const GivenOf& given, Settings& s,
                 std::vector<std::string>& errors) {
   constexpr std::array<ratings::Feed, 2> kFeeds{ratings::Feed::shunt, ratings::Feed::series};
   if (const std::optional<std::size_t> f = choice_of(t, option(O::feed), given(O::feed), errors))
-    o.parts.feed = kFeeds[*f];
+    s.parts.feed = kFeeds[*f];
   PartValues v{};
   for (const OptionSpec& n : option_table()) {
     const bool parts = n.group == OptionGroup::parts || n.group == OptionGroup::feed;
@@ -111,11 +111,11 @@ void read_parts(const PlanTexts& t, const GivenOf& given, Settings& o,
     v[static_cast<std::size_t>(n.id)] = number_of(t, given, n, errors);
   }
   if (const std::optional<float> margin = v[static_cast<std::size_t>(O::margin)]) {
-    o.parts.margin = *margin;
+    s.parts.margin = *margin;
   }
-  read_coil(t, given, v, o, errors);
-  read_capacitors(t, given, v, o, errors);
-  read_feed(t, given, v, o, errors);
+  read_coil(t, given, v, s, errors);
+  read_capacitors(t, given, v, s, errors);
+  read_feed(t, given, v, s, errors);
 }
 
 void read_choke_search(const PlanTexts& t, const GivenOf& given, Settings& s,

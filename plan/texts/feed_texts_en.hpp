@@ -19,7 +19,7 @@ inline constexpr FeedTexts kEnglishFeedTexts{
         "--choke-wire: the wire %1 is not thinner than the choke's diameter %2 (--choke-diameter)",
     .x_min_only_choke =
         "--choke-x-min is the choke search's: valvenet-plan choke STARTING-VALUES\n"
-        "--freq MHz... --choke-diameter MM --choke-wire MM --choke-pitch MM --choke-x-min X",
+        "--freq MHz... --choke-diameter MM --choke-wire MM --choke-pitch MM --choke-x-min NUMBER",
     .choke_x = "Choke reactance X, ohm",
     .choke_r = "Choke loss resistance R, ohm",
     .choke_z = "Choke impedance |Z|, ohm",
@@ -73,7 +73,7 @@ inline constexpr FeedTexts kEnglishFeedTexts{
     .choke_help_usage =
         "Usage: valvenet-plan choke STARTING-VALUES (--freq MHz... | --bands ham)\n"
         "                           --choke-diameter MM --choke-wire MM --choke-pitch MM\n"
-        "                           [--choke-x-min X] [--raise-q] [--format FORMAT]\n"
+        "                           [--choke-x-min NUMBER] [--raise-q] [--format FORMAT]\n"
         "                           [--lang ru|en]",
     .choke_help_format =
         "output: table - a table (the default); csv - a row of names and a row per\n"

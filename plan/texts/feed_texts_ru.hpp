@@ -20,7 +20,7 @@ inline constexpr FeedTexts kRussianFeedTexts{
         "--choke-wire: провод %1 не тоньше диаметра дросселя %2 (--choke-diameter)",
     .x_min_only_choke =
         "--choke-x-min задаётся подбору витков дросселя: valvenet-plan choke ИСХОДНЫЕ-ДАННЫЕ\n"
-        "--freq МГц... --choke-diameter ММ --choke-wire ММ --choke-pitch ММ --choke-x-min X",
+        "--freq МГц... --choke-diameter ММ --choke-wire ММ --choke-pitch ММ --choke-x-min ЧИСЛО",
     .choke_x = "Реактивное сопротивление дросселя, Ом",
     .choke_r = "Сопротивление потерь дросселя, Ом",
     .choke_z = "Полное сопротивление дросселя |Z|, Ом",
@@ -73,7 +73,7 @@ inline constexpr FeedTexts kRussianFeedTexts{
     .choke_help_usage =
         "Запуск: valvenet-plan choke ИСХОДНЫЕ-ДАННЫЕ (--freq МГц... | --bands ham)\n"
         "                            --choke-diameter ММ --choke-wire ММ --choke-pitch ММ\n"
-        "                            [--choke-x-min X] [--raise-q] [--format ФОРМАТ]\n"
+        "                            [--choke-x-min ЧИСЛО] [--raise-q] [--format ФОРМАТ]\n"
         "                            [--lang ru|en]",
     .choke_help_format =
         "вывод: table — таблица (по умолчанию); csv — строка имён и по строке на\n"
