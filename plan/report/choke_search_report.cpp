@@ -19,9 +19,6 @@ using doc::Kind;
 using doc::Value;
 
 constexpr double kHzPerMhz = 1e6;
-// The candidates' list: its label column and value column, as the coil calculator's.
-constexpr std::size_t kLabelWidth = 44;
-constexpr std::size_t kValueWidth = 12;
 
 double d(float x) {
   return static_cast<double>(x);
@@ -187,15 +184,7 @@ Entry resonance_lines(const std::vector<C>& best, const PlanTexts& t) {
 }
 
 doc::Block candidates(const ChokeSearchReport& r, const PlanTexts& t) {
-  doc::Block b;
-  b.key = "candidates";
-  b.rows = true;
-  b.layout = doc::Layout::list;
-  b.blank_before = true;
-  b.blank_after = false;
-  b.label_width = kLabelWidth;
-  b.value_width = kValueWidth;
-  b.gap = "  ";
+  doc::Block b = calculator_block("candidates");
   const std::vector<C>& best = r.result.best;
   for (std::size_t i = 0; i < best.size(); ++i) {
     b.present.push_back(true);

@@ -10,9 +10,9 @@ namespace plan {
 namespace {
 
 constexpr double kHzPerMhz = 1e6;
-// The label column of the table, in characters on the screen.
+// The label column of a calculator's table, in characters on the screen.
 constexpr std::size_t kLabelWidth = 44;
-// The value column of the table.
+// Its value column.
 constexpr std::size_t kValueWidth = 12;
 
 std::string line_label(const PlanTexts& t, const CoilLine& line) {
@@ -83,10 +83,9 @@ void warning_entries(doc::Block& b, const CoilReport& r, const PlanTexts& t) {
 
 }  // namespace
 
-doc::Block coils_block(const CoilReport& r) {
-  const PlanTexts& t = plan_texts(r.language);
+doc::Block calculator_block(std::string_view key) {
   doc::Block b;
-  b.key = "coils";
+  b.key = key;
   b.rows = true;
   b.layout = doc::Layout::list;
   b.blank_before = true;
@@ -94,6 +93,12 @@ doc::Block coils_block(const CoilReport& r) {
   b.label_width = kLabelWidth;
   b.value_width = kValueWidth;
   b.gap = "  ";
+  return b;
+}
+
+doc::Block coils_block(const CoilReport& r) {
+  const PlanTexts& t = plan_texts(r.language);
+  doc::Block b = calculator_block("coils");
   const CoilOptions& c = r.inputs.coil;
   b.heading = fill(t.coil_calc_heading, {float_text(c.diameter_mm), float_text(c.wire_mm),
                                          float_text(c.pitch_mm), float_text(r.inputs.turns)});

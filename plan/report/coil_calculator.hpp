@@ -102,4 +102,10 @@ std::vector<std::string> coil_warnings(const CoilAt& c, const PlanTexts& t);
 // r : the calculator's results
 doc::Block coils_block(const CoilReport& r);
 
+// An empty block of a calculator's results (the coils, the choke's
+// candidates): a column per result, each a list with its title; the table's
+// label and value columns of the calculators.
+// key : its JSON member
+doc::Block calculator_block(std::string_view key);
+
 }  // namespace plan
