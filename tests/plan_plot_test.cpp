@@ -200,7 +200,7 @@ TEST(PlanPlot, TheBandsOfTheCurveAndOfTheTableAreToldApart) {
       std::snprintf(b.data(), b.size(), "%.1f", static_cast<double>(v));
       return std::string(b.data());
     };
-    const std::string table = "В таблице (по шагу расчета): полоса −1 дБ " +
+    const std::string table = "В таблице (по шагу расчёта): полоса −1 дБ " +
                               printer_number(r.passband_khz) + " кГц, полоса S11 по уровню 0.1 " +
                               printer_number(r.s11_band_khz) + " кГц.";
     EXPECT_NE(svg.find(table), std::string::npos) << table;
@@ -220,7 +220,7 @@ TEST(PlanPlot, RefusedDesignGivesAWellFormedPageThatSaysSo) {
   const Xml x = parse(plan::plot_svg(d));
   ASSERT_TRUE(x.doc) << x.errors;
   EXPECT_TRUE(select(x, "//*[local-name()='polyline']").empty());
-  EXPECT_NE(content(xmlDocGetRootElement(x.doc.get())).find("Расчет отклонен"), std::string::npos);
+  EXPECT_NE(content(xmlDocGetRootElement(x.doc.get())).find("Расчёт отклонён"), std::string::npos);
 }
 
 TEST(PlanPlot, RunWritesThePlotFile) {

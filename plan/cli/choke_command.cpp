@@ -16,14 +16,16 @@ namespace {
 std::string choke_help(const PlanTexts& t) {
   const FeedTexts& f = t.feed;
   std::string out =
-      std::string(f.choke_help_title) + "\n\n" + std::string(f.choke_help_usage) + "\n\n";
+      paragraphs(f.choke_help_title) + '\n' + usage_lines(t, f.choke_help_usage, true) + '\n';
   for (const OptionId id : choke_command_options()) {
     const OptionSpec& o = option(id);
-    std::string what(id == OptionId::format ? f.choke_help_format : t.*o.help);
-    if (o.help_tells_range) what += ";\n" + describe(t, shown_range(o), unit_of(t, o));
+    std::string what(id == OptionId::format ? f.choke_help_format
+                     : id == OptionId::lang ? t.help_lang_no_plot
+                                            : t.*o.help);
+    if (o.help_tells_range) what += "; " + describe(t, shown_range(o), unit_of(t, o));
     help_entry(out, o.name, placeholder_text(t, o), what);
   }
-  return out + '\n' + std::string(f.choke_help_footer) + '\n';
+  return out + '\n' + paragraphs(f.choke_help_footer);
 }
 
 // The command's document: its starting values, bands and winding as typed

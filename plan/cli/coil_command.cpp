@@ -8,6 +8,7 @@
 #include <array>
 
 #include "plan/cli/option_values.hpp"
+#include "plan/cli/options.hpp"
 #include "plan/report/coil_calculator.hpp"
 #include "plan/write/outputs.hpp"
 
@@ -130,15 +131,17 @@ CoilParsed parse_coil(const std::vector<std::string>& args) {
 }
 
 std::string coil_help(const PlanTexts& t) {
-  std::string out =
-      std::string(t.coil_help_title) + "\n\n" + std::string(t.coil_help_usage) + "\n\n";
+  std::string out = paragraphs(t.coil.coil_help_title) + '\n' +
+                    usage_lines(t, t.coil.coil_help_usage, true) + '\n';
   for (const O id : kCoilOptions) {
     const OptionSpec& o = option(id);
-    std::string what(id == O::format ? t.coil_help_format : t.*o.help);
-    if (o.help_tells_range) what += ";\n" + describe(t, shown_range(o), unit_of(t, o));
+    std::string what(id == O::format ? t.coil.coil_help_format
+                     : id == O::lang ? t.help_lang_no_plot
+                                     : t.*o.help);
+    if (o.help_tells_range) what += "; " + describe(t, shown_range(o), unit_of(t, o));
     help_entry(out, o.name, placeholder_text(t, o), what);
   }
-  return out + '\n' + std::string(t.coil_help_footer) + '\n';
+  return out + '\n' + paragraphs(t.coil.coil_help_footer);
 }
 
 // The calculator's document: the winding, the turns and the frequencies as
@@ -181,7 +184,7 @@ int run_coil(const std::vector<std::string>& args, std::ostream& out, std::ostre
   const PlanTexts& t = plan_texts(p.language);
   if (p.kind == CoilParsed::Kind::error) {
     for (const std::string& e : p.errors) err << t.program << e << '\n';
-    err << t.program << t.coil_see_help << '\n';
+    err << t.program << t.coil.coil_see_help << '\n';
     return 2;
   }
   if (p.kind == CoilParsed::Kind::help) {

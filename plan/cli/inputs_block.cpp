@@ -88,7 +88,7 @@ doc::Block columns(const Settings& settings) {
     // With Q0 from the coil each band has its own Q0, in its row of the grid.
     const bool coil_q0 = settings.q0_coil && &r[i] == &r[2];
     right.entries.push_back(shown(bare_label(t.inputs_right[i + 1]), static_cast<double>(r[i]),
-                                  coil_q0 ? std::string(kQ0CoilWord) : std::string()));
+                                  coil_q0 ? std::string(t.q0_from_coil) : std::string()));
   }
   pairs.blocks.push_back(std::move(left));
   pairs.blocks.push_back(std::move(right));

@@ -300,7 +300,7 @@ const std::array<OptionSpec, kOptionCount> kOptions{{
         kRMidRange, false,
         [](const Settings& s) { return s.network == TankKind::pi_l ? one(s.r_mid) : std::nullopt; },
         19),
-    other(O::help, "--help", K::flag, G::other, {}, &T::help_help, {}, nullptr, 0),
+    other(O::help, "--help", K::flag, G::help, {}, &T::help_help, {}, nullptr, 0),
     number_option(
         O::swr, "--swr", "swr", G::other, nullptr, {nullptr, "S", {}}, &T::help_swr, kSwrRange,
         true, [](const Settings& s) { return s.swr ? one(*s.swr) : std::nullopt; }, 21),

@@ -85,6 +85,7 @@ enum class OptionGroup {
   other,
   coil_calculator,
   choke_search,
+  help,  // --help, last in the help
 };
 
 // Whether a group's options belong to a command of their own (valvenet-plan

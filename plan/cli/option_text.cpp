@@ -58,12 +58,12 @@ std::string expected_text(const PlanTexts& t, const OptionSpec& o) {
 
 // The heading of each group of --help.
 TextField group_heading(OptionGroup g) {
-  constexpr std::array<TextField, 7> kHeadings{
+  constexpr std::array<TextField, 8> kHeadings{
       &PlanTexts::help_starting_values, &PlanTexts::help_frequencies,
       &PlanTexts::help_parts,           &PlanTexts::help_feed_group,
       &PlanTexts::help_other,           &PlanTexts::help_coil_calculator,
-      &PlanTexts::help_choke_search};
-  static_assert(kHeadings.size() == static_cast<std::size_t>(OptionGroup::choke_search) + 1);
+      &PlanTexts::help_choke_search,    &PlanTexts::help_help_group};
+  static_assert(kHeadings.size() == static_cast<std::size_t>(OptionGroup::help) + 1);
   return kHeadings[static_cast<std::size_t>(g)];
 }
 

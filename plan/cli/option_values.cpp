@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "console/tochka.hpp"
+#include "plan/texts/text_layout.hpp"
 
 namespace plan {
 
@@ -87,14 +88,15 @@ std::optional<CoilOptions> coil_sizes(const PlanTexts& t, float d, float wire, f
 
 void help_entry(std::string& out, std::string_view option, std::string_view value,
                 std::string_view what) {
-  out += "  " + std::string(option);
-  if (!value.empty()) out += ' ' + std::string(value);
-  out += "\n      ";
-  for (const char ch : what) {
-    out += ch;
-    if (ch == '\n') out += "      ";
-  }
+  // The option and its value on a line, its description under it, indented.
+  constexpr std::size_t kOptionIndent = 2;
+  constexpr std::size_t kWhatIndent = 6;
+  std::string head(kOptionIndent, ' ');
+  head += option;
+  if (!value.empty()) head.append(" ").append(value);
+  out += head;
   out += '\n';
+  out += wrapped(what, std::string(kWhatIndent, ' '), kWhatIndent);
 }
 
 std::optional<std::size_t> choice_of(const PlanTexts& t, const OptionSpec& o, const Given& g,

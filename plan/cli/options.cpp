@@ -293,23 +293,6 @@ std::vector<SavedKey> saved_keys() {
   return keys;
 }
 
-std::string help_text(const PlanTexts& t) {
-  std::string out = std::string(t.help_title) + "\n\n" + std::string(t.help_usage) + "\n\n";
-  std::optional<OptionGroup> group;
-  for (const OptionSpec& o : option_table()) {
-    if (o.group != group) {
-      if (group) out += '\n';
-      out += std::string(t.*group_heading(o.group)) + '\n';
-      group = o.group;
-    }
-    std::string what(t.*o.help);
-    if (o.help_tells_range) what += ";\n" + describe(t, shown_range(o), unit_of(t, o));
-    help_entry(out, o.name, placeholder_text(t, o), what);
-  }
-  out += '\n' + std::string(t.help_footer) + '\n';
-  return out;
-}
-
 namespace {
 
 // Every value of the command line (and of the file of --inputs) read and checked.

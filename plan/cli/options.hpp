@@ -52,4 +52,15 @@ std::vector<SavedKey> saved_keys();
 // The text of --help.
 std::string help_text(const PlanTexts& t = kRussianTexts);
 
+// A text of the help, its paragraphs (parted by an empty line) each set
+// within the help's width, each line ended.
+// text : paragraphs of words
+std::string paragraphs(std::string_view text);
+
+// Usage lines, one per line of `lines` (each a command line), each set
+// within the help's width; the first after "Usage: " when `first`, the rest
+// under it.
+// t : the texts of the language;  lines : command lines, one per line
+std::string usage_lines(const PlanTexts& t, std::string_view lines, bool first);
+
 }  // namespace plan

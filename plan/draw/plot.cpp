@@ -85,8 +85,8 @@ std::string band_text(const PlanTexts& t, const response::Band& b) {
           : std::clamp(2 - static_cast<int>(std::floor(std::log10(std::max(width_khz, 1e-3)))), 1,
                        3);
   const int mhz_decimals = std::max(3, khz_decimals + 3);
-  return fill(t.plot_band, {shown(low, mhz_decimals), shown(high, mhz_decimals),
-                            shown(width_khz, khz_decimals)});
+  return fill(t.chart.plot_band, {shown(low, mhz_decimals), shown(high, mhz_decimals),
+                                  shown(width_khz, khz_decimals)});
 }
 
 void legend_item(std::string& out, double x, double y, std::string_view swatch,
@@ -107,11 +107,11 @@ std::string document_start(std::string_view title_text, double height = kHeight)
 }
 
 std::string network_at(const PlanTexts& t, const Design& d) {
-  return fill(t.plot_network_at, {shown(static_cast<double>(d.f_mhz), 3)});
+  return fill(t.chart.plot_network_at, {shown(static_cast<double>(d.f_mhz), 3)});
 }
 
 std::string pi_l_network_at(const PlanTexts& t, const Design& d) {
-  return fill(t.plot_pi_l_network_at, {shown(static_cast<double>(d.f_mhz), 3)});
+  return fill(t.chart.plot_pi_l_network_at, {shown(static_cast<double>(d.f_mhz), 3)});
 }
 
 // What the page says about the network besides its curves.
@@ -138,7 +138,8 @@ std::string refusal_page(const std::string& title, const std::string& refused,
 }
 
 std::string refused_svg(const PlanTexts& t, const Design& d) {
-  return refusal_page(network_at(t, d), fill(t.plot_refused, {t.critical_q}), t.plot_no_curves);
+  return refusal_page(network_at(t, d), fill(t.chart.plot_refused, {t.critical_q}),
+                      t.chart.plot_no_curves);
 }
 
 // The axes of both panels: the sweep's frequencies, and levels down to 10 dB
@@ -166,7 +167,8 @@ std::string clip(std::string_view id, double top, double bottom) {
 void heading(std::string& out, const PlanTexts& t, const Facts& f) {
   out +=
       "<defs>\n" + clip("clip-a", kTopA, kBottomA) + clip("clip-b", kTopB, kBottomB) + "</defs>\n";
-  text(out, kWidth / 2.0, 30.0, fill(t.plot_title, {f.network_at}), {19.0, "middle", "#222", true});
+  text(out, kWidth / 2.0, 30.0, fill(t.chart.plot_title, {f.network_at}),
+       {19.0, "middle", "#222", true});
   text(out, kWidth / 2.0, 54.0, f.elements, {f.elements_font, "middle"});
 }
 
@@ -180,14 +182,14 @@ Facts pi_facts(const PlanTexts& t, const Design& d) {
   const auto v = value_text;
   Facts f;
   f.network_at = network_at(t, d);
-  f.elements =
-      fill(t.plot_elements, {v(r.c1_total_pf, 1), v(r.l_uh, 3), v(r.c2_pf, 1), v(r.q_loaded, 2),
-                             v(in.q_unloaded, 0), v(r.r_oe, 1), v(in.r_load, 1)});
-  f.s11_panel = t.plot_s11_panel;
+  f.elements = fill(t.chart.plot_elements,
+                    {v(r.c1_total_pf, 1), v(r.l_uh, 3), v(r.c2_pf, 1), v(r.q_loaded, 2),
+                     v(in.q_unloaded, 0), v(r.r_oe, 1), v(in.r_load, 1)});
+  f.s11_panel = t.chart.plot_s11_panel;
   f.u_in_rms = r.u_in_rms;
   f.passband_khz = r.passband_khz;
   f.s11_band_khz = r.s11_band_khz;
-  f.suppression_note = fill(t.plot_suppression_note, {v(r.filter_achieved_db, 1)});
+  f.suppression_note = fill(t.chart.plot_suppression_note, {v(r.filter_achieved_db, 1)});
   return f;
 }
 
@@ -198,15 +200,16 @@ Facts pi_l_facts(const PlanTexts& t, const Design& d) {
   const auto v = value_text;
   Facts f;
   f.network_at = pi_l_network_at(t, d);
-  f.elements = fill(t.plot_pi_l_elements, {v(r.c1_total_pf, 1), v(r.l1_uh, 3), v(r.c2_pf, 1),
-                                           v(r.l2_uh, 3), v(r.r_mid, 1), v(r.q_loaded, 2),
-                                           v(in.q_unloaded, 0), v(r.r_oe, 1), v(in.r_load, 1)});
-  f.s11_panel = t.plot_pi_l_s11_panel;
+  f.elements =
+      fill(t.chart.plot_pi_l_elements,
+           {v(r.c1_total_pf, 1), v(r.l1_uh, 3), v(r.c2_pf, 1), v(r.l2_uh, 3), v(r.r_mid, 1),
+            v(r.q_loaded, 2), v(in.q_unloaded, 0), v(r.r_oe, 1), v(in.r_load, 1)});
+  f.s11_panel = t.chart.plot_pi_l_s11_panel;
   f.u_in_rms = c.design.u_in_rms;
   f.passband_khz = r.passband_khz;
   f.s11_band_khz = r.s11_band_khz;
   const auto db = [](float x) { return std::isnan(x) ? std::string("—") : value_text(x, 1); };
-  f.suppression_note = fill(t.plot_pi_l_suppression_note,
+  f.suppression_note = fill(t.chart.plot_pi_l_suppression_note,
                             {v(r.filter_achieved_db, 1), db(c.pi_h2_db), db(c.pi_h3_db)});
   return f;
 }
@@ -222,7 +225,7 @@ void shade(std::string& out, const Axes& a, const std::vector<response::Band>& b
 // Panel A: the response in dB with the -1 dB band.
 void response_panel(std::string& out, const PlanTexts& t, const Axes& a,
                     const response::Response& resp) {
-  text(out, kLeft, kTopA - 44.0, t.plot_response_panel, {14.0, "start", "#222", true});
+  text(out, kLeft, kTopA - 44.0, t.chart.plot_response_panel, {14.0, "start", "#222", true});
   shade(out, a, resp.within_1db, kTopA, kBottomA, "#7fd17f",
         "class=\"band-1db\" fill-opacity=\"0.45\"");
   x_grid(out, a, kTopA, kBottomA, true);
@@ -234,7 +237,7 @@ void response_panel(std::string& out, const PlanTexts& t, const Axes& a,
     text(out, kLeft - 8.0, y + 4.0, shown(tick, 0), {12.0, "end"});
   }
   frame(out, kTopA, kBottomA);
-  text(out, 24.0, (kTopA + kBottomA) / 2.0, t.plot_db, {13.0, "middle"});
+  text(out, 24.0, (kTopA + kBottomA) / 2.0, t.chart.plot_db, {13.0, "middle"});
   std::vector<std::pair<double, double>> pts;
   pts.reserve(resp.points.size());
   for (const response::Point& p : resp.points) {
@@ -270,7 +273,7 @@ void s11_panel(std::string& out, const PlanTexts& t, const Axes& a, const respon
     pts.emplace_back(a.x(mhz(p.f_hz)), a.y_s11(std::clamp(s, -0.1, 1.1)));
   }
   polyline(out, "curve-s11", pts, "#8e44ad", "clip-b");
-  text(out, (kLeft + kRight) / 2.0, kBottomB + 40.0, t.plot_frequency_axis, {14.0, "middle"});
+  text(out, (kLeft + kRight) / 2.0, kBottomB + 40.0, t.chart.plot_frequency_axis, {14.0, "middle"});
 }
 
 // A legend box of a curve and its shaded band at (x, y).
@@ -296,19 +299,21 @@ void legend(std::string& out, double x, double y, std::string_view colour,
 void legends_and_notes(std::string& out, const PlanTexts& x, const Axes& a,
                        const response::Response& resp, const Facts& f) {
   const double lx = kRight - 400.0;
-  legend(out, lx, kTopA + 22.0, "#1f5fbf", x.plot_response_legend, "#7fd17f", "0.45",
-         resp.within_1db.empty() ? std::string(x.plot_band_1db_none)
-                                 : fill(x.plot_band_1db, {band_text(x, resp.within_1db.front())}));
-  legend(out, lx, a.y_s11(0.45), "#8e44ad", x.plot_s11_legend, "#f2c14e", "0.6",
+  legend(out, lx, kTopA + 22.0, "#1f5fbf", x.chart.plot_response_legend, "#7fd17f", "0.45",
+         resp.within_1db.empty()
+             ? std::string(x.chart.plot_band_1db_none)
+             : fill(x.chart.plot_band_1db, {band_text(x, resp.within_1db.front())}));
+  legend(out, lx, a.y_s11(0.45), "#8e44ad", x.chart.plot_s11_legend, "#f2c14e", "0.6",
          resp.s11_below_0_1.empty()
-             ? std::string(x.plot_band_s11_none)
-             : fill(x.plot_band_s11, {band_text(x, resp.s11_below_0_1.front())}));
+             ? std::string(x.chart.plot_band_s11_none)
+             : fill(x.chart.plot_band_s11, {band_text(x, resp.s11_below_0_1.front())}));
   const auto v = [](float value) { return shown(static_cast<double>(value), 1); };
   const double ny = kBottomB + 66.0;
-  text(out, kLeft, ny, fill(x.plot_generator, {v(f.u_in_rms)}), {12.0});
-  text(out, kLeft, ny + 17.0, fill(x.plot_table_bands, {v(f.passband_khz), v(f.s11_band_khz)}),
+  text(out, kLeft, ny, fill(x.chart.plot_generator, {v(f.u_in_rms)}), {12.0});
+  text(out, kLeft, ny + 17.0,
+       fill(x.chart.plot_table_bands, {v(f.passband_khz), v(f.s11_band_khz)}),
        {12.0, "start", "#222", true});
-  text(out, kLeft, ny + 34.0, x.plot_which_is_which, {12.0});
+  text(out, kLeft, ny + 34.0, x.chart.plot_which_is_which, {12.0});
   text(out, kLeft, ny + 51.0, f.suppression_note, {12.0});
 }
 
@@ -316,7 +321,7 @@ void legends_and_notes(std::string& out, const PlanTexts& x, const Axes& a,
 std::string response_page(const PlanTexts& t, const response::Response& resp, const Facts& f,
                           float f_hz) {
   const Axes a = axes_of(resp);
-  std::string out = document_start(fill(t.plot_title, {f.network_at}));
+  std::string out = document_start(fill(t.chart.plot_title, {f.network_at}));
   heading(out, t, f);
   response_panel(out, t, a, resp);
   s11_panel(out, t, a, resp, f.s11_panel);
@@ -330,8 +335,9 @@ std::string response_page(const PlanTexts& t, const response::Response& resp, co
 std::string pi_l_svg(const PlanTexts& t, const Design& d, std::span<const double> choke_mhz) {
   const PiLColumn& c = *d.pi_l;
   if (!c.design.completed()) {
-    return refusal_page(pi_l_network_at(t, d), fill(t.plot_pi_l_refused, {pi_l_refusal(c, t)}),
-                        t.plot_pi_l_no_curves);
+    return refusal_page(pi_l_network_at(t, d),
+                        fill(t.chart.plot_pi_l_refused, {pi_l_refusal(c, t)}),
+                        t.chart.plot_pi_l_no_curves);
   }
   const response::PiLTank net{c.design.net, c.design.results.r_oe, c.design.u_in_rms,
                               d.record.inputs.f_hz};

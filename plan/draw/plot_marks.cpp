@@ -24,9 +24,9 @@ void harmonic_marks(std::string& out, const PlanTexts& t, const Axes& a,
     const double y = a.y_db(std::max(level, a.db_low));
     out += "<circle cx=\"" + num(x, 2) + "\" cy=\"" + num(y, 2) +
            "\" r=\"4.5\" fill=\"#d35400\" stroke=\"white\" stroke-width=\"1.5\"/>\n";
-    const std::string value = k == 0 ? fill(t.plot_level, {shown(level, 1)})
-                                     : fill(t.plot_suppression, {shown(-level, 1)});
-    text(out, x, kTopA - 26.0, fill(t.plot_mark, {names[k], shown(mhz(freqs[k]), 3)}),
+    const std::string value = k == 0 ? fill(t.chart.plot_level, {shown(level, 1)})
+                                     : fill(t.chart.plot_suppression, {shown(-level, 1)});
+    text(out, x, kTopA - 26.0, fill(t.chart.plot_mark, {names[k], shown(mhz(freqs[k]), 3)}),
          {13.0, "middle", "#222", true});
     text(out, x, kTopA - 12.0, value, {13.0, "middle", k == 0 ? "#222" : "#d35400", k != 0});
     const std::string s11_text = "|S11| = " + num(static_cast<double>(resp.harmonic_s11[k]), 3);

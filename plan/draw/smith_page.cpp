@@ -29,13 +29,13 @@ std::optional<retune::SettingsRange> settings_of(const PlanReport& report, const
 }  // namespace
 
 SmithTexts smith_texts(const PlanTexts& t) {
-  return {t.smith_matched,
-          t.smith_not_matched,
-          t.smith_design_load,
-          t.smith_swr,
-          t.smith_region,
-          t.smith_resistance,
-          t.smith_reactance,
+  return {t.chart.smith_matched,
+          t.chart.smith_not_matched,
+          t.chart.smith_design_load,
+          t.chart.smith_swr,
+          t.chart.smith_region,
+          t.chart.smith_resistance,
+          t.chart.smith_reactance,
           "R0",
           t.ohm};
 }
@@ -56,15 +56,15 @@ std::string smith_page(const PlanReport& report, std::size_t index, const PlanTe
                      {},
                      {},
                      title,
-                     std::string(t.smith_refused)};
+                     std::string(t.chart.smith_refused)};
     return smith_svg(empty, smith_texts(t));
   }
   const retune::Stage stage = tank.stage(d);
   const LoadRange& r = range->range;
-  const std::string subtitle =
-      fill(t.smith_subtitle, {float_text(static_cast<float>(swr)), float_text(report.inputs.r_load),
-                              fixed_text(stage.tank.r_oe, 1), std::to_string(r.matched_count),
-                              std::to_string(r.points.size())});
+  const std::string subtitle = fill(
+      t.chart.smith_subtitle, {float_text(static_cast<float>(swr)),
+                               float_text(report.inputs.r_load), fixed_text(stage.tank.r_oe, 1),
+                               std::to_string(r.matched_count), std::to_string(r.points.size())});
   return smith_svg(smith_chart(stage, swr, settings_of(report, r), title, subtitle),
                    smith_texts(t));
 }

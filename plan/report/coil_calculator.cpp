@@ -16,7 +16,7 @@ constexpr std::size_t kLabelWidth = 44;
 constexpr std::size_t kValueWidth = 12;
 
 std::string line_label(const PlanTexts& t, const CoilLine& line) {
-  std::string label(t.*line.label);
+  std::string label(t.coil.*line.label);
   if (line.unit != nullptr) label += ", " + std::string(t.*line.unit);
   return label;
 }
@@ -45,9 +45,9 @@ CoilReport coil_report(const CoilInputs& in, Language language) {
 std::vector<std::string> coil_warnings(const CoilAt& c, const PlanTexts& t) {
   std::vector<std::string> out;
   if (c.values.near_resonance) {
-    out.push_back(fill(t.coil_near_resonance, {fixed_text(c.values.srf_hz * kMega, 2)}));
+    out.push_back(fill(t.coil.coil_near_resonance, {fixed_text(c.values.srf_hz * kMega, 2)}));
   }
-  if (c.values.skin_undeveloped) out.emplace_back(t.coil_skin_undeveloped);
+  if (c.values.skin_undeveloped) out.emplace_back(t.coil.coil_skin_undeveloped);
   return out;
 }
 
@@ -71,8 +71,8 @@ void warning_entries(doc::Block& b, const CoilReport& r, const PlanTexts& t) {
     csv.values.push_back(std::move(names));
     doc::Value marks;
     if (at.values.near_resonance) {
-      marks.texts.push_back("! " +
-                            fill(t.coil_near_resonance, {fixed_text(at.values.srf_hz * kMega, 2)}));
+      marks.texts.push_back(
+          "! " + fill(t.coil.coil_near_resonance, {fixed_text(at.values.srf_hz * kMega, 2)}));
     }
     table.values.push_back(std::move(marks));
   }
@@ -100,8 +100,8 @@ doc::Block coils_block(const CoilReport& r) {
   const PlanTexts& t = plan_texts(r.language);
   doc::Block b = calculator_block("coils");
   const CoilOptions& c = r.inputs.coil;
-  b.heading = fill(t.coil_calc_heading, {float_text(c.diameter_mm), float_text(c.wire_mm),
-                                         float_text(c.pitch_mm), float_text(r.inputs.turns)});
+  b.heading = fill(t.coil.coil_calc_heading, {float_text(c.diameter_mm), float_text(c.wire_mm),
+                                              float_text(c.pitch_mm), float_text(r.inputs.turns)});
   for (const CoilLine& line : kCoilLines) {
     if (line.value == nullptr) continue;
     doc::Entry e = doc::entry(line.key, "", std::string(line.key),
@@ -112,8 +112,8 @@ doc::Block coils_block(const CoilReport& r) {
       doc::Value v;
       v.number = line.value(at);
       // Medhurst's factor was measured with the skin effect developed.
-      if (line.label == &PlanTexts::coil_q && at.values.skin_undeveloped) {
-        v.shown = '(' + std::string(t.coil_skin_undeveloped) + ')';
+      if (line.label == &CoilTexts::coil_q && at.values.skin_undeveloped) {
+        v.shown = '(' + std::string(t.coil.coil_skin_undeveloped) + ')';
       }
       e.values.push_back(std::move(v));
     }
@@ -121,7 +121,7 @@ doc::Block coils_block(const CoilReport& r) {
   }
   for (const CoilAt& at : r.coils) {
     b.present.push_back(true);
-    b.titles.push_back(fill(t.coil_calc_at, {fixed_text(static_cast<double>(at.f_mhz), 3)}));
+    b.titles.push_back(fill(t.coil.coil_calc_at, {fixed_text(static_cast<double>(at.f_mhz), 3)}));
   }
   warning_entries(b, r, t);
   return b;

@@ -41,8 +41,8 @@ struct CoilReport {
 // unit in the table, its decimals there, and the value in its unit.
 struct CoilLine {
   std::string_view key;
-  TextField label;
-  TextField unit;  // nullptr: none
+  std::string_view CoilTexts::*label;  // in the texts' `coil`; nullptr: a heading line
+  TextField unit;                      // nullptr: none
   int decimals;
   double (*value)(const CoilAt&);
 };
@@ -61,25 +61,25 @@ inline constexpr double kMega = 1e-6;  // Hz to MHz
 inline constexpr std::array<CoilLine, 13> kCoilLines{{
     {"f_mhz", nullptr, &PlanTexts::megahertz, 3,
      [](const CoilAt& c) { return typed_number(c.f_mhz); }},
-    {"l_uh", &PlanTexts::coil_l, &PlanTexts::microhenry, 3,
+    {"l_uh", &CoilTexts::coil_l, &PlanTexts::microhenry, 3,
      [](const CoilAt& c) { return c.values.inductance_h * kMicro; }},
-    {"winding_mm", &PlanTexts::coil_winding, &PlanTexts::millimetre, 1,
+    {"winding_mm", &CoilTexts::coil_winding, &PlanTexts::millimetre, 1,
      [](const CoilAt& c) { return c.values.winding_m * kMilli; }},
-    {"wire_m", &PlanTexts::coil_wire_length, &PlanTexts::metre, 3,
+    {"wire_m", &CoilTexts::coil_wire_length, &PlanTexts::metre, 3,
      [](const CoilAt& c) { return c.values.wire_length_m; }},
-    {"r_dc_ohm", &PlanTexts::coil_r_dc, &PlanTexts::ohm, 4,
+    {"r_dc_ohm", &CoilTexts::coil_r_dc, &PlanTexts::ohm, 4,
      [](const CoilAt& c) { return c.values.r_dc_ohm; }},
-    {"r_ac_ohm", &PlanTexts::coil_r_ac, &PlanTexts::ohm, 4,
+    {"r_ac_ohm", &CoilTexts::coil_r_ac, &PlanTexts::ohm, 4,
      [](const CoilAt& c) { return c.values.r_ac_ohm; }},
-    {"phi", &PlanTexts::coil_phi, nullptr, 3, [](const CoilAt& c) { return c.values.phi; }},
-    {"r_ohm", &PlanTexts::coil_r, &PlanTexts::ohm, 4,
+    {"phi", &CoilTexts::coil_phi, nullptr, 3, [](const CoilAt& c) { return c.values.phi; }},
+    {"r_ohm", &CoilTexts::coil_r, &PlanTexts::ohm, 4,
      [](const CoilAt& c) { return c.values.r_ohm; }},
-    {"q", &PlanTexts::coil_q, nullptr, 0, [](const CoilAt& c) { return c.values.q; }},
-    {"q_apparent", &PlanTexts::coil_q_apparent, nullptr, 0,
+    {"q", &CoilTexts::coil_q, nullptr, 0, [](const CoilAt& c) { return c.values.q; }},
+    {"q_apparent", &CoilTexts::coil_q_apparent, nullptr, 0,
      [](const CoilAt& c) { return c.values.q_apparent; }},
-    {"c_self_pf", &PlanTexts::coil_c_self, &PlanTexts::picofarad, 2,
+    {"c_self_pf", &CoilTexts::coil_c_self, &PlanTexts::picofarad, 2,
      [](const CoilAt& c) { return c.values.c_self_f * kPico; }},
-    {"srf_mhz", &PlanTexts::coil_srf, &PlanTexts::megahertz, 2,
+    {"srf_mhz", &CoilTexts::coil_srf, &PlanTexts::megahertz, 2,
      [](const CoilAt& c) { return c.values.srf_hz * kMega; }},
     // The warnings follow as a list of their own.
     {"warnings", nullptr, nullptr, 0, nullptr},

@@ -79,9 +79,11 @@ doc::Record record_of(const CircleSource& source, const NetworkLoadRange& n, std
 std::vector<std::string> filter_warning(const PlanReport& report, const LoadRange& r) {
   if (r.below_filter_count == 0) return {};
   const PlanTexts& t = plan_texts(report.language);
-  return {fill(t.lr_filter_warning, {float_text(report.inputs.filter_db), float_text(*report.swr),
-                                     std::to_string(r.below_filter_count),
-                                     short_fixed(r.filter_db_min.value, kFilterDecimals)})};
+  return {
+      fill(t.lr_filter_warning,
+           {float_text(report.inputs.filter_db), float_text(*report.swr),
+            counted(t.language, static_cast<std::uint64_t>(r.below_filter_count), t.matched_loads),
+            short_fixed(r.filter_db_min.value, kFilterDecimals)})};
 }
 
 // The circle of each design: its heading, its values, the loads.
@@ -129,8 +131,8 @@ doc::Block circles_block(const PlanReport& report, const CircleSource& source,
     }
     b.titles.back() = fill(t.*source.heading,
                            {short_fixed(static_cast<double>(report.designs[k].f_mhz), kMhzDecimals),
-                            std::to_string(c->range.points.size()), float_text(*report.swr),
-                            float_text(report.inputs.r_load)});
+                            counted(t.language, c->range.points.size(), t.loads),
+                            float_text(*report.swr), float_text(report.inputs.r_load)});
     if (c->range.matched_count == 0) note.texts.emplace_back(t.lr_none);
     out.warnings.back() = filter_warning(report, c->range);
     for (const std::string& w : out.warnings.back()) note.texts.push_back(w);

@@ -159,127 +159,112 @@ std::optional<double> coil_loss_value(const std::optional<coil_loss::Values>& v,
 }
 
 // One value of the parts: its JSON key in its group, CSV column, table
-// labels, decimals in the table, and the name of the part whose largest
+// label, decimals in the table, and the name of the part whose largest
 // value the summary gives (nullptr: the summary leaves the value out).
 struct PartLine {
   PartGroup group;
   std::string_view key;
   std::string_view csv;
-  std::string_view ru;
-  std::string_view en;
+  std::string_view PartTexts::*label;  // in the texts' `parts`
   int decimals;
   std::string_view PlanTexts::*summary_name;
   std::optional<double> (*value)(const Parts&);
 };
 
 inline constexpr std::array<PartLine, 26> kPartLines{{
-    {PartGroup::ratings, "c1_peak_v", "c1_peak_v", "Пиковое U на С1, В", "Peak U across C1, V", 0,
-     nullptr, [](const Parts& p) -> std::optional<double> { return p.ratings.c1_peak_v; }},
-    {PartGroup::ratings, "c1_rating_v", "c1_rating_v", "Номинал С1 по напряжению, В",
-     "C1 voltage rating, V", 0, &PlanTexts::capacitor_c1,
+    {PartGroup::ratings, "c1_peak_v", "c1_peak_v", &PartTexts::c1_peak_v, 0, nullptr,
+     [](const Parts& p) -> std::optional<double> { return p.ratings.c1_peak_v; }},
+    {PartGroup::ratings, "c1_rating_v", "c1_rating_v", &PartTexts::c1_rating_v, 0,
+     &PlanTexts::capacitor_c1,
      [](const Parts& p) -> std::optional<double> { return p.ratings.c1_rating_v; }},
-    {PartGroup::ratings, "c2_peak_v", "c2_peak_v", "Пиковое U на С2, В", "Peak U across C2, V", 0,
-     nullptr, [](const Parts& p) -> std::optional<double> { return p.ratings.c2_peak_v; }},
-    {PartGroup::ratings, "c2_rating_v", "c2_rating_v", "Номинал С2 по напряжению, В",
-     "C2 voltage rating, V", 0, &PlanTexts::capacitor_c2,
+    {PartGroup::ratings, "c2_peak_v", "c2_peak_v", &PartTexts::c2_peak_v, 0, nullptr,
+     [](const Parts& p) -> std::optional<double> { return p.ratings.c2_peak_v; }},
+    {PartGroup::ratings, "c2_rating_v", "c2_rating_v", &PartTexts::c2_rating_v, 0,
+     &PlanTexts::capacitor_c2,
      [](const Parts& p) -> std::optional<double> { return p.ratings.c2_rating_v; }},
-    {PartGroup::ratings, "blocking_rating_v", "blocking_rating_v", "Номинал разделительного C, В",
-     "Blocking C voltage rating, V", 0, &PlanTexts::capacitor_blocking,
-     [](const Parts& p) { return p.ratings.blocking_rating_v; }},
-    {PartGroup::coil, "turns", "coil_turns", "Витков катушки", "Coil turns", 2, nullptr,
+    {PartGroup::ratings, "blocking_rating_v", "blocking_rating_v", &PartTexts::blocking_rating_v, 0,
+     &PlanTexts::capacitor_blocking, [](const Parts& p) { return p.ratings.blocking_rating_v; }},
+    {PartGroup::coil, "turns", "coil_turns", &PartTexts::coil_turns, 2, nullptr,
      [](const Parts& p) { return coil_value(p.coil, CoilValue::turns); }},
-    {PartGroup::coil, "length_mm", "coil_length_mm", "Длина намотки, мм", "Winding length, mm", 1,
-     nullptr, [](const Parts& p) { return coil_value(p.coil, CoilValue::length_mm); }},
-    {PartGroup::coil, "conductor_m", "coil_conductor_m", "Длина провода, м", "Conductor length, m",
-     2, nullptr, [](const Parts& p) { return coil_value(p.coil, CoilValue::conductor_m); }},
-    {PartGroup::tuning, "c1_setting_pf", "c1_setting_pf", "КПЕ С1 установить на, пФ",
-     "C1 variable set to, pF", 1, nullptr,
+    {PartGroup::coil, "length_mm", "coil_length_mm", &PartTexts::coil_length_mm, 1, nullptr,
+     [](const Parts& p) { return coil_value(p.coil, CoilValue::length_mm); }},
+    {PartGroup::coil, "conductor_m", "coil_conductor_m", &PartTexts::coil_conductor_m, 2, nullptr,
+     [](const Parts& p) { return coil_value(p.coil, CoilValue::conductor_m); }},
+    {PartGroup::tuning, "c1_setting_pf", "c1_setting_pf", &PartTexts::c1_setting_pf, 1, nullptr,
      [](const Parts& p) -> std::optional<double> {
        if (!p.c1 || !p.c1->reachable) return std::nullopt;
        return p.c1->setting_pf;
      }},
-    {PartGroup::tuning, "c1_padder_pf", "c1_padder_pf", "Добавочный к С1, пФ",
-     "Padder across C1, pF", 0, nullptr,
+    {PartGroup::tuning, "c1_padder_pf", "c1_padder_pf", &PartTexts::c1_padder_pf, 0, nullptr,
      [](const Parts& p) -> std::optional<double> {
        if (!p.c1 || !p.c1->reachable) return std::nullopt;
        return p.c1->padder_pf;
      }},
-    {PartGroup::tuning, "c2_setting_pf", "c2_setting_pf", "КПЕ С2 установить на, пФ",
-     "C2 variable set to, pF", 1, nullptr,
+    {PartGroup::tuning, "c2_setting_pf", "c2_setting_pf", &PartTexts::c2_setting_pf, 1, nullptr,
      [](const Parts& p) -> std::optional<double> {
        if (!p.c2 || !p.c2->reachable) return std::nullopt;
        return p.c2->setting_pf;
      }},
-    {PartGroup::tuning, "c2_padder_pf", "c2_padder_pf", "Добавочный к С2, пФ",
-     "Padder across C2, pF", 0, nullptr,
+    {PartGroup::tuning, "c2_padder_pf", "c2_padder_pf", &PartTexts::c2_padder_pf, 0, nullptr,
      [](const Parts& p) -> std::optional<double> {
        if (!p.c2 || !p.c2->reachable) return std::nullopt;
        return p.c2->padder_pf;
      }},
-    {PartGroup::l2_coil, "turns", "l2_coil_turns", "Витков катушки L2", "L2 coil turns", 2, nullptr,
+    {PartGroup::l2_coil, "turns", "l2_coil_turns", &PartTexts::l2_coil_turns, 2, nullptr,
      [](const Parts& p) { return coil_value(p.l2_coil, CoilValue::turns); }},
-    {PartGroup::l2_coil, "length_mm", "l2_coil_length_mm", "Длина намотки L2, мм",
-     "L2 winding length, mm", 1, nullptr,
-     [](const Parts& p) { return coil_value(p.l2_coil, CoilValue::length_mm); }},
-    {PartGroup::l2_coil, "conductor_m", "l2_coil_conductor_m", "Длина провода L2, м",
-     "L2 conductor length, m", 2, nullptr,
-     [](const Parts& p) { return coil_value(p.l2_coil, CoilValue::conductor_m); }},
-    {PartGroup::coil, "q", "coil_q", "Добротность катушки", "Coil Q", 0, nullptr,
+    {PartGroup::l2_coil, "length_mm", "l2_coil_length_mm", &PartTexts::l2_coil_length_mm, 1,
+     nullptr, [](const Parts& p) { return coil_value(p.l2_coil, CoilValue::length_mm); }},
+    {PartGroup::l2_coil, "conductor_m", "l2_coil_conductor_m", &PartTexts::l2_coil_conductor_m, 2,
+     nullptr, [](const Parts& p) { return coil_value(p.l2_coil, CoilValue::conductor_m); }},
+    {PartGroup::coil, "q", "coil_q", &PartTexts::coil_q, 0, nullptr,
      [](const Parts& p) {
        return coil_loss_value(p.coil_at_f, [](const coil_loss::Values& v) { return v.q; });
      }},
-    {PartGroup::coil, "q_apparent", "coil_q_apparent", "Кажущаяся Q катушки", "Coil apparent Q", 0,
-     nullptr,
+    {PartGroup::coil, "q_apparent", "coil_q_apparent", &PartTexts::coil_q_apparent, 0, nullptr,
      [](const Parts& p) {
        return coil_loss_value(p.coil_at_f, [](const coil_loss::Values& v) { return v.q_apparent; });
      }},
-    {PartGroup::coil, "r_ohm", "coil_r_ohm", "Сопротивление потерь катушки, Ом",
-     "Coil loss resistance, ohm", 4, nullptr,
+    {PartGroup::coil, "r_ohm", "coil_r_ohm", &PartTexts::coil_r_ohm, 4, nullptr,
      [](const Parts& p) {
        return coil_loss_value(p.coil_at_f, [](const coil_loss::Values& v) { return v.r_ohm; });
      }},
-    {PartGroup::coil, "c_self_pf", "coil_c_self_pf", "Собственная ёмкость катушки, пФ",
-     "Coil self-capacitance, pF", 2, nullptr,
+    {PartGroup::coil, "c_self_pf", "coil_c_self_pf", &PartTexts::coil_c_self_pf, 2, nullptr,
      [](const Parts& p) {
        return coil_loss_value(p.coil_at_f,
                               [](const coil_loss::Values& v) { return v.c_self_f * 1e12; });
      }},
-    {PartGroup::coil, "srf_mhz", "coil_srf_mhz", "Собственный резонанс катушки, МГц",
-     "Coil self-resonance, MHz", 2, nullptr,
+    {PartGroup::coil, "srf_mhz", "coil_srf_mhz", &PartTexts::coil_srf_mhz, 2, nullptr,
      [](const Parts& p) {
        return coil_loss_value(p.coil_at_f,
                               [](const coil_loss::Values& v) { return v.srf_hz * 1e-6; });
      }},
-    {PartGroup::l2_coil, "q", "l2_coil_q", "Добротность катушки L2", "L2 coil Q", 0, nullptr,
+    {PartGroup::l2_coil, "q", "l2_coil_q", &PartTexts::l2_coil_q, 0, nullptr,
      [](const Parts& p) {
        return coil_loss_value(p.l2_coil_at_f, [](const coil_loss::Values& v) { return v.q; });
      }},
-    {PartGroup::l2_coil, "q_apparent", "l2_coil_q_apparent", "Кажущаяся Q катушки L2",
-     "L2 coil apparent Q", 0, nullptr,
+    {PartGroup::l2_coil, "q_apparent", "l2_coil_q_apparent", &PartTexts::l2_coil_q_apparent, 0,
+     nullptr,
      [](const Parts& p) {
        return coil_loss_value(p.l2_coil_at_f,
                               [](const coil_loss::Values& v) { return v.q_apparent; });
      }},
-    {PartGroup::l2_coil, "r_ohm", "l2_coil_r_ohm", "Сопротивление потерь катушки L2, Ом",
-     "L2 coil loss resistance, ohm", 4, nullptr,
+    {PartGroup::l2_coil, "r_ohm", "l2_coil_r_ohm", &PartTexts::l2_coil_r_ohm, 4, nullptr,
      [](const Parts& p) {
        return coil_loss_value(p.l2_coil_at_f, [](const coil_loss::Values& v) { return v.r_ohm; });
      }},
-    {PartGroup::l2_coil, "c_self_pf", "l2_coil_c_self_pf", "Собственная ёмкость катушки L2, пФ",
-     "L2 coil self-capacitance, pF", 2, nullptr,
+    {PartGroup::l2_coil, "c_self_pf", "l2_coil_c_self_pf", &PartTexts::l2_coil_c_self_pf, 2,
+     nullptr,
      [](const Parts& p) {
        return coil_loss_value(p.l2_coil_at_f,
                               [](const coil_loss::Values& v) { return v.c_self_f * 1e12; });
      }},
-    {PartGroup::l2_coil, "srf_mhz", "l2_coil_srf_mhz", "Собственный резонанс катушки L2, МГц",
-     "L2 coil self-resonance, MHz", 2, nullptr,
+    {PartGroup::l2_coil, "srf_mhz", "l2_coil_srf_mhz", &PartTexts::l2_coil_srf_mhz, 2, nullptr,
      [](const Parts& p) {
        return coil_loss_value(p.l2_coil_at_f,
                               [](const coil_loss::Values& v) { return v.srf_hz * 1e-6; });
      }},
-    {PartGroup::coil, "eff_network_pct", "coil_eff_network_pct", "КПД контура с этой катушкой, %",
-     "Network efficiency with this coil, %", 2, nullptr,
-     [](const Parts& p) { return p.coil_eff_network_pct; }},
+    {PartGroup::coil, "eff_network_pct", "coil_eff_network_pct", &PartTexts::coil_eff_network_pct,
+     2, nullptr, [](const Parts& p) { return p.coil_eff_network_pct; }},
 }};
 
 // Whether a run with these options gives a group (to the networks that have it).

@@ -64,7 +64,9 @@ std::vector<std::string> pi_warnings(const PlanTexts& t, const Design& d) {
     const float q = std::round(static_cast<float>(d.coil_q->coil_q));
     out.push_back(fill(t.q0_coil_clamped, {float_text(q)}));
   } else if (d.coil_q->status == CoilQStatus::not_settled) {
-    out.push_back(fill(t.q0_coil_not_settled, {std::to_string(d.coil_q->rounds)}));
+    out.push_back(
+        fill(t.q0_coil_not_settled,
+             {counted(t.language, static_cast<std::uint64_t>(d.coil_q->rounds), t.rounds)}));
   }
   return out;
 }
@@ -141,7 +143,7 @@ TankOutputs plain_pi(const PlanReport& report) {
   tank.parts_note = t.coil_leaves_out;
   tank.parts = &report.parts;
   tank.circles = &pi_circles();
-  tank.smith_title = t.smith_title_pi;
+  tank.smith_title = t.chart.smith_title_pi;
   tank.answers_heading = t.answers_heading;
   tank.answers = {{"c1_total_pf", "results"},
                   {"c1_setting_pf", "tuning"},
@@ -188,7 +190,7 @@ TankOutputs pi_l(const PlanReport& report) {
   tank.part_groups = {PartGroup::ratings, PartGroup::coil, PartGroup::tuning, PartGroup::l2_coil};
   tank.parts = &report.pi_l_parts;
   tank.circles = &pi_l_circles();
-  tank.smith_title = t.smith_title_pi_l;
+  tank.smith_title = t.chart.smith_title_pi_l;
   tank.answers_heading = t.answers_heading_pi_l;
   tank.answers = {{"c1_total_pf", ""},
                   {"c1_setting_pf", "tuning"},
@@ -251,7 +253,7 @@ const Parts* parts_at(const TankOutputs& tank, std::size_t k) {
 }
 
 std::string_view part_label(const PlanTexts& t, const PartLine& line) {
-  return t.language == Language::en ? line.en : line.ru;
+  return t.parts.*line.label;
 }
 
 std::vector<std::string_view> warning_texts(const Design& design, const PlanTexts& t) {

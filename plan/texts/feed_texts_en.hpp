@@ -44,7 +44,7 @@ inline constexpr FeedTexts kEnglishFeedTexts{
         "shorts the anode",
     .choke_uncalibrated =
         "; the choke's resonances are computed uncalibrated, the model's error on the first "
-        "resonance being about 13-14 %: measure it in place and give --choke-series-mhz",
+        "resonance being about 13-14 %: measure it in place and enter it in the design",
     .choke_c1_unreachable = "C1 cannot be tuned with the choke's change of %1 pF: %2",
     .choke_loss_high = "the loss in the choke, %1 W, is above %2 % of the output power",
     .choke_density_high =
@@ -62,7 +62,7 @@ inline constexpr FeedTexts kEnglishFeedTexts{
         "give %2 MHz)",
     .choke_uncalibrated_line =
         "not calibrated: the model puts the first resonance about 13-14 % high; measure it\n"
-        "in place (with a lamp or an analyzer) and give --choke-series-mhz",
+        "in place (with a lamp or an analyzer) and enter it in the design",
     .plot_choke_series = "choke series resonance %1 MHz",
     .choke_see_help = "the choke search's options and their ranges: valvenet-plan choke --help",
     .choke_help_title =
@@ -71,10 +71,9 @@ inline constexpr FeedTexts kEnglishFeedTexts{
         "--choke-x-min x Roe, the best are those that keep every frequency farthest from\n"
         "the choke's series resonances (where it shorts the anode).",
     .choke_help_usage =
-        "Usage: valvenet-plan choke STARTING-VALUES (--freq MHz... | --bands ham)\n"
-        "                           --choke-diameter MM --choke-wire MM --choke-pitch MM\n"
-        "                           [--choke-x-min NUMBER] [--raise-q] [--format FORMAT]\n"
-        "                           [--lang ru|en]",
+        "valvenet-plan choke STARTING-VALUES (--freq MHz... | --bands ham) --choke-diameter mm "
+        "--choke-wire mm --choke-pitch mm [--choke-x-min NUMBER] [--raise-q] "
+        "[--format table|csv|json] [--lang ru|en]",
     .choke_help_format =
         "output: table - a table (the default); csv - a row of names and a row per\n"
         "turns count found; json - inputs, search and candidates",
@@ -101,14 +100,14 @@ inline constexpr FeedTexts kEnglishFeedTexts{
     .cs_none = "No admissible turns: %1",
     .cs_below_minimum =
         "no turns count (up to %1) makes an inductive choke with an X of at least %3 ohm\n"
-        "on %2 MHz: a larger diameter, a smaller pitch or a smaller --choke-x-min is needed",
+        "on %2 MHz: a larger diameter, a smaller pitch or a smaller X as a share of Roe is needed",
     .cs_at_band = "every admissible turns count puts a frequency on a series resonance",
     .cs_invalid = "the winding or the frequencies do not suit a search",
     .cs_no_design = "no frequency's stage design completed: no Roe to search with",
     .cs_note =
         "The resonances are the uncalibrated model's (its error on the first resonance is\n"
         "about 13-14 %): wind the chosen choke, measure its first series resonance in place\n"
-        "and check it by a design with --choke-turns and --choke-series-mhz.",
+        "and check it by a design with these turns and the measured resonance.",
 };
 
 }  // namespace plan

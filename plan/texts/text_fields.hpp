@@ -11,15 +11,21 @@
 #include <string_view>
 
 #include "main/warnings.hpp"
+#include "plan/texts/chart_text_fields.hpp"
+#include "plan/texts/chart_texts_en.hpp"
+#include "plan/texts/chart_texts_ru.hpp"
+#include "plan/texts/coil_text_fields.hpp"
+#include "plan/texts/coil_texts_en.hpp"
+#include "plan/texts/coil_texts_ru.hpp"
 #include "plan/texts/feed_text_fields.hpp"
 #include "plan/texts/feed_texts_en.hpp"
 #include "plan/texts/feed_texts_ru.hpp"
+#include "plan/texts/part_text_fields.hpp"
+#include "plan/texts/part_texts_en.hpp"
+#include "plan/texts/part_texts_ru.hpp"
+#include "plan/texts/plural.hpp"
 
 namespace plan {
-
-// The language of everything valvenet-plan shows; CSV headers and JSON keys
-// are the same in both.
-enum class Language { ru, en };
 
 struct PlanTexts {
   Language language;
@@ -63,34 +69,18 @@ struct PlanTexts {
   std::string_view no_such_folder, no_permission, disk_full, is_a_folder, read_only, other_reason;
 
   // --help.
-  std::string_view help_title, help_usage, help_starting_values, help_frequencies, help_freq,
-      help_bands, help_other, help_raise_q, help_format, help_plot, help_help, help_footer;
+  std::string_view help_title;
+  std::string_view help_usage_word;  // before the usage lines: "Usage:"
+  std::string_view help_usage, help_starting_values, help_frequencies, help_freq, help_bands,
+      help_other, help_raise_q, help_format, help_plot, help_help;
+  std::string_view help_help_group;  // the heading of --help's own line
+  std::string_view help_footer;
 
   // The summary's extra line: the bands whose hot capacitance is below the
   // variable capacitor's minimum; %1 the frequencies.
   std::string_view hot_cap_below_min, hot_cap_below_min_none;
 
   // The plot (its numbers are written with a point, as in the table).
-  std::string_view plot_network_at;  // %1 f, MHz
-  std::string_view plot_title;       // %1 the network
-  std::string_view plot_refused;     // %1 the refusal line
-  std::string_view plot_no_curves;
-  std::string_view plot_elements;  // %1 C1, %2 L, %3 C2, %4 QL, %5 Q0, %6 Roe, %7 Rload
-  std::string_view plot_response_panel, plot_db, plot_s11_panel, plot_frequency_axis;
-  std::string_view plot_mark;         // %1 f, 2f or 3f, %2 MHz
-  std::string_view plot_level;        // %1 dB
-  std::string_view plot_suppression;  // %1 dB
-  std::string_view plot_response_legend;
-  std::string_view plot_band_1db;  // %1 the band on the curve
-  std::string_view plot_band_1db_none;
-  std::string_view plot_s11_legend;
-  std::string_view plot_band_s11;  // %1 the band
-  std::string_view plot_band_s11_none;
-  std::string_view plot_band;         // %1 low, %2 high MHz, %3 width kHz
-  std::string_view plot_generator;    // %1 U, V
-  std::string_view plot_table_bands;  // %1 -1 dB band, %2 S11 band, kHz
-  std::string_view plot_which_is_which;
-  std::string_view plot_suppression_note;  // %1 dB
 
   // The readable table. The Russian labels are the console report's, with
   // their tabs and "= " (taken off when shown).
@@ -111,7 +101,9 @@ struct PlanTexts {
   // the variables, the language and the saved inputs.
   std::string_view millimetre;
   std::string_view help_parts, help_feed, help_margin, help_coil_diameter, help_wire, help_pitch,
-      help_c1_max, help_c2_range, help_lang, help_inputs;
+      help_c1_max, help_c2_range, help_lang;
+  std::string_view help_lang_no_plot;  // --lang of the commands that draw nothing
+  std::string_view help_inputs;
   std::string_view unknown_feed;      // %1 as given
   std::string_view unknown_language;  // %1 as given
   std::string_view group_incomplete;  // %1 the options given, %2 the missing ones
@@ -168,13 +160,6 @@ struct PlanTexts {
       pi_l_u_l2_rms, pi_l_u_load_rms, pi_l_passband_khz, pi_l_s11_band_khz, pi_l_s11_at_f,
       pi_l_h2_db, pi_l_h3_db, pi_l_pi_h2_db, pi_l_pi_h3_db;
   // The plot.
-  std::string_view plot_pi_l_network_at;  // %1 f, MHz
-  std::string_view plot_pi_l_refused;     // %1 the reason
-  std::string_view
-      plot_pi_l_elements;  // %1 C1, %2 L1, %3 C2, %4 L2, %5 Rm, %6 QL, %7 Q0, %8 Roe, %9 Rload
-  std::string_view plot_pi_l_s11_panel;
-  std::string_view plot_pi_l_suppression_note;  // %1 dB, %2 and %3 the plain Pi's at 2f and 3f
-  std::string_view plot_pi_l_no_curves;
   // --- end of the Pi-L's texts. ---
   // --- The loads of an SWR circle (--swr, --smith). ---
   std::string_view help_swr;
@@ -209,32 +194,12 @@ struct PlanTexts {
 
   // --- The Smith chart of --smith. ---
   std::string_view smith_needs_swr;
-  std::string_view smith_title_pi;
-  std::string_view smith_title_pi_l;
-  std::string_view smith_subtitle;
-  std::string_view smith_refused;
-  std::string_view smith_matched;
-  std::string_view smith_not_matched;
-  std::string_view smith_design_load;
-  std::string_view smith_swr;
-  std::string_view smith_region;
-  std::string_view smith_resistance;
-  std::string_view smith_reactance;
 
   // --- The coil calculator (valvenet-plan coil): texts of its own. ---
   std::string_view help_turns;            // --turns in --help
   std::string_view help_coil_calculator;  // the heading of its group in the program's --help
   std::string_view turns_only_coil;       // --turns given to a design
-  std::string_view coil_see_help;         // the last line after the calculator's errors
-  std::string_view coil_help_title, coil_help_usage, coil_help_format, coil_help_footer;
   std::string_view microhenry, metre;
-  std::string_view coil_calc_heading;  // %1 D, %2 wire, %3 pitch, mm, %4 turns
-  std::string_view coil_calc_at;       // %1 f, MHz
-  // The labels of the values, before their units.
-  std::string_view coil_l, coil_winding, coil_wire_length, coil_r_dc, coil_r_ac, coil_phi, coil_r,
-      coil_q, coil_q_apparent, coil_c_self, coil_srf;
-  std::string_view coil_near_resonance;    // %1 f_srf, MHz
-  std::string_view coil_skin_undeveloped;  // beside the Q
   // --- end of the coil calculator's texts. ---
   // --- --q0 coil: each band's Q0 from its own coil. ---
   std::string_view q0_coil_needs_coil;   // --q0 coil without the coil options
@@ -243,6 +208,7 @@ struct PlanTexts {
   std::string_view q0_coil_not_settled;  // %1 rounds
   std::string_view q0_coil_too_low;      // %1 the coil's Q, %2 the lowest Q0
   std::string_view q0_coil_no_coil;      // %1 the coil's problem
+  std::string_view q0_from_coil;         // the starting values' Q0 when each band has its own
   // The summary's whole winding, and a band's harmonics near a self-resonance.
   std::string_view coil_whole_resonance;  // %1 self-capacitance pF, %2 self-resonance MHz
   std::string_view coil_near_whole;       // %1 the harmonics ("f, 3f"), %2 MHz
@@ -255,7 +221,13 @@ struct PlanTexts {
       help_choke_series, help_choke_guard, help_blocking_pf;
   std::string_view help_choke_search;  // the heading of valvenet-plan choke's group
   std::string_view help_choke_x_min;
-  FeedTexts feed;  // the rest of their texts
+  FeedTexts feed;    // the rest of their texts
+  PartTexts parts;   // the parts' rows
+  ChartTexts chart;  // the response plot's and the Smith chart's
+  CoilTexts coil;    // the coil calculator's
+
+  // Nouns after a count, by plural_form (plan/texts/plural.hpp).
+  CountedWord loads, matched_loads, rounds;
 };
 
 // One text of the texts, named by its field.

@@ -1,5 +1,7 @@
 #include "plan/texts/text_layout.hpp"
 
+#include <algorithm>
+
 #include "printer/numform.hpp"
 
 namespace plan {
@@ -80,6 +82,57 @@ std::string markup_escaped(std::string_view s) {
         out += c;
     }
   }
+  return out;
+}
+
+namespace {}  // namespace
+
+std::vector<std::string> words_of(std::string_view text, bool keep_brackets) {
+  std::vector<std::string> words;
+  std::string word;
+  int depth = 0;
+  for (const char c : text) {
+    if (keep_brackets && (c == '[' || c == '(')) ++depth;
+    if (keep_brackets && (c == ']' || c == ')') && depth > 0) --depth;
+    const bool blank = c == ' ' || c == '\n';
+    if (blank && depth == 0) {
+      if (!word.empty()) words.push_back(std::move(word));
+      word.clear();
+    } else {
+      word += blank ? ' ' : c;
+    }
+  }
+  if (!word.empty()) words.push_back(std::move(word));
+  return words;
+}
+
+std::string wrapped(std::string_view text, std::string_view first, std::size_t indent,
+                    std::size_t width) {
+  return wrapped(words_of(text, false), first, indent, width);
+}
+
+std::string wrapped(const std::vector<std::string>& words, std::string_view first,
+                    std::size_t indent, std::size_t width) {
+  std::string out(first);
+  std::size_t column = display_width(first);
+  bool line_empty = true;
+  for (const std::string& word : words) {
+    const std::size_t w = display_width(word);
+    if (!line_empty && column + 1 + w > width) {
+      out += '\n';
+      out.append(indent, ' ');
+      column = indent;
+      line_empty = true;
+    }
+    if (!line_empty) {
+      out += ' ';
+      ++column;
+    }
+    out += word;
+    column += w;
+    line_empty = false;
+  }
+  out += '\n';
   return out;
 }
 

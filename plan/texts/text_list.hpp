@@ -13,7 +13,7 @@ namespace plan {
 
 // Every single text field of PlanTexts (the arrays of texts are in
 // visit_texts), for the test that both languages give each.
-inline constexpr std::array<std::string_view PlanTexts::*, 304> kTextFields{{
+inline constexpr std::array<std::string_view PlanTexts::*, 248> kTextFields{{
     &PlanTexts::watt,
     &PlanTexts::volt,
     &PlanTexts::ohm,
@@ -64,6 +64,7 @@ inline constexpr std::array<std::string_view PlanTexts::*, 304> kTextFields{{
     &PlanTexts::read_only,
     &PlanTexts::other_reason,
     &PlanTexts::help_title,
+    &PlanTexts::help_usage_word,
     &PlanTexts::help_usage,
     &PlanTexts::help_starting_values,
     &PlanTexts::help_frequencies,
@@ -74,32 +75,10 @@ inline constexpr std::array<std::string_view PlanTexts::*, 304> kTextFields{{
     &PlanTexts::help_format,
     &PlanTexts::help_plot,
     &PlanTexts::help_help,
+    &PlanTexts::help_help_group,
     &PlanTexts::help_footer,
     &PlanTexts::hot_cap_below_min,
     &PlanTexts::hot_cap_below_min_none,
-    &PlanTexts::plot_network_at,
-    &PlanTexts::plot_title,
-    &PlanTexts::plot_refused,
-    &PlanTexts::plot_no_curves,
-    &PlanTexts::plot_elements,
-    &PlanTexts::plot_response_panel,
-    &PlanTexts::plot_db,
-    &PlanTexts::plot_s11_panel,
-    &PlanTexts::plot_frequency_axis,
-    &PlanTexts::plot_mark,
-    &PlanTexts::plot_level,
-    &PlanTexts::plot_suppression,
-    &PlanTexts::plot_response_legend,
-    &PlanTexts::plot_band_1db,
-    &PlanTexts::plot_band_1db_none,
-    &PlanTexts::plot_s11_legend,
-    &PlanTexts::plot_band_s11,
-    &PlanTexts::plot_band_s11_none,
-    &PlanTexts::plot_band,
-    &PlanTexts::plot_generator,
-    &PlanTexts::plot_table_bands,
-    &PlanTexts::plot_which_is_which,
-    &PlanTexts::plot_suppression_note,
     &PlanTexts::banner_a,
     &PlanTexts::banner_b,
     &PlanTexts::inputs_heading,
@@ -140,6 +119,7 @@ inline constexpr std::array<std::string_view PlanTexts::*, 304> kTextFields{{
     &PlanTexts::help_c1_max,
     &PlanTexts::help_c2_range,
     &PlanTexts::help_lang,
+    &PlanTexts::help_lang_no_plot,
     &PlanTexts::help_inputs,
     &PlanTexts::unknown_feed,
     &PlanTexts::unknown_language,
@@ -225,12 +205,6 @@ inline constexpr std::array<std::string_view PlanTexts::*, 304> kTextFields{{
     &PlanTexts::pi_l_h3_db,
     &PlanTexts::pi_l_pi_h2_db,
     &PlanTexts::pi_l_pi_h3_db,
-    &PlanTexts::plot_pi_l_network_at,
-    &PlanTexts::plot_pi_l_refused,
-    &PlanTexts::plot_pi_l_elements,
-    &PlanTexts::plot_pi_l_s11_panel,
-    &PlanTexts::plot_pi_l_suppression_note,
-    &PlanTexts::plot_pi_l_no_curves,
     &PlanTexts::help_swr,
     &PlanTexts::help_smith,
     &PlanTexts::smith_no_name,
@@ -261,48 +235,18 @@ inline constexpr std::array<std::string_view PlanTexts::*, 304> kTextFields{{
     &PlanTexts::lr_c2_padder_pf,
     &PlanTexts::lr_reachable_count,
     &PlanTexts::smith_needs_swr,
-    &PlanTexts::smith_title_pi,
-    &PlanTexts::smith_title_pi_l,
-    &PlanTexts::smith_subtitle,
-    &PlanTexts::smith_refused,
-    &PlanTexts::smith_matched,
-    &PlanTexts::smith_not_matched,
-    &PlanTexts::smith_design_load,
-    &PlanTexts::smith_swr,
-    &PlanTexts::smith_region,
-    &PlanTexts::smith_resistance,
-    &PlanTexts::smith_reactance,
     &PlanTexts::help_turns,
     &PlanTexts::help_coil_calculator,
     &PlanTexts::turns_only_coil,
-    &PlanTexts::coil_see_help,
-    &PlanTexts::coil_help_title,
-    &PlanTexts::coil_help_usage,
-    &PlanTexts::coil_help_format,
-    &PlanTexts::coil_help_footer,
     &PlanTexts::microhenry,
     &PlanTexts::metre,
-    &PlanTexts::coil_calc_heading,
-    &PlanTexts::coil_calc_at,
-    &PlanTexts::coil_l,
-    &PlanTexts::coil_winding,
-    &PlanTexts::coil_wire_length,
-    &PlanTexts::coil_r_dc,
-    &PlanTexts::coil_r_ac,
-    &PlanTexts::coil_phi,
-    &PlanTexts::coil_r,
-    &PlanTexts::coil_q,
-    &PlanTexts::coil_q_apparent,
-    &PlanTexts::coil_c_self,
-    &PlanTexts::coil_srf,
-    &PlanTexts::coil_near_resonance,
-    &PlanTexts::coil_skin_undeveloped,
     &PlanTexts::q0_coil_needs_coil,
     &PlanTexts::q0_used,
     &PlanTexts::q0_coil_clamped,
     &PlanTexts::q0_coil_not_settled,
     &PlanTexts::q0_coil_too_low,
     &PlanTexts::q0_coil_no_coil,
+    &PlanTexts::q0_from_coil,
     &PlanTexts::coil_whole_resonance,
     &PlanTexts::coil_near_whole,
     &PlanTexts::coil_near_part,
@@ -325,7 +269,9 @@ static_assert(sizeof(PlanTexts) ==
               offsetof(PlanTexts, watt) + kTextFields.size() * sizeof(std::string_view) +
                   sizeof(PlanTexts::inputs_left) + sizeof(PlanTexts::inputs_right) +
                   sizeof(PlanTexts::warnings) + sizeof(PlanTexts::coil_problems) +
-                  sizeof(PlanTexts::tuning_reasons) + sizeof(PlanTexts::feed));
+                  sizeof(PlanTexts::tuning_reasons) + sizeof(PlanTexts::feed) +
+                  sizeof(PlanTexts::parts) + sizeof(PlanTexts::chart) + sizeof(PlanTexts::coil) +
+                  3 * sizeof(CountedWord));
 
 // Calls visit(text) for every text of t: the single fields and every
 // element of the arrays of texts.
@@ -337,7 +283,13 @@ void visit_texts(const PlanTexts& t, Visit&& visit) {
   for (const std::string_view s : t.warnings) visit(s);
   for (const std::string_view s : t.coil_problems) visit(s);
   for (const std::string_view s : t.tuning_reasons) visit(s);
+  for (const CountedWord* w : {&t.loads, &t.matched_loads, &t.rounds}) {
+    for (const std::string_view s : *w) visit(s);
+  }
   for (const auto field : kFeedTextFields) visit(t.feed.*field);
+  for (const auto field : kPartTextFields) visit(t.parts.*field);
+  for (const auto field : kChartTextFields) visit(t.chart.*field);
+  for (const auto field : kCoilTextFields) visit(t.coil.*field);
 }
 
 }  // namespace plan

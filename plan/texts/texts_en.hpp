@@ -27,7 +27,7 @@ inline constexpr PlanTexts kEnglishTexts{
     .e_supply = "anode supply voltage E (prompt 2)",
     .r_load = "load resistance (prompt 3)",
     .exponent = "exponent of the tube characteristic (prompt 4)",
-    .angle = "conduction (cut-off) angle (prompt 5)",
+    .angle = "cut-off angle θ, half the conduction angle (prompt 5)",
     .q0 =
         "unloaded Q of the Pi-network Q0 (prompt 6), or coil: each band's coil's own Q\n(with the "
         "coil options)",
@@ -72,14 +72,15 @@ inline constexpr PlanTexts kEnglishTexts{
     .help_title =
         "valvenet-plan - the output stage of a tube transmitter with a Pi-network,\n"
         "designed for several frequencies at once.",
+    .help_usage_word = "Usage:",
     .help_usage =
-        "Usage: valvenet-plan STARTING-VALUES (--freq MHz... | --bands ham)\n"
-        "                     [--raise-q] [--format FORMAT] [--plot FILE.svg]\n"
-        "                     [--feed shunt|series] [--margin K]\n"
-        "                     [--coil-diameter MM --wire MM --pitch MM]\n"
-        "                     [--c1-max PF --c2-range MIN:MAX] [--lang ru|en]\n"
-        "                     [--network pi|pi-l] [--r-mid OHM]\n"
-        "       valvenet-plan --inputs FILE.json [options that replace the file's values]",
+        "valvenet-plan --inputs FILE.json [options that replace the file's values]\n"
+        "valvenet-plan coil --coil-diameter mm --wire mm --pitch mm --turns N --freq MHz... "
+        "[--format table|csv|json] [--lang ru|en]\n"
+        "valvenet-plan choke STARTING-VALUES (--freq MHz... | --bands ham) --choke-diameter mm "
+        "--choke-wire mm --choke-pitch mm [--choke-x-min NUMBER] [--raise-q] [--format "
+        "table|csv|json] [--lang ru|en]\n"
+        "valvenet-plan --help | coil --help | choke --help",
     .help_starting_values = "Starting values (all required, the dialog's ranges):",
     .help_frequencies = "Frequencies (one of the two):",
     .help_freq =
@@ -100,6 +101,7 @@ inline constexpr PlanTexts kEnglishTexts{
         "write to FILE.svg the response |Uout| in dB and |S11| from 0.5 f to 3.5 f\n"
         "(one frequency only)",
     .help_help = "this help",
+    .help_help_group = "Help:",
     .help_footer =
         "Numbers are written as in the dialog: with a point or a decimal comma\n"
         "(1,9 = 1.9), with or without an exponent (2.5e3); NAN and INF are refused.\n"
@@ -114,44 +116,13 @@ inline constexpr PlanTexts kEnglishTexts{
         "the output or the plot cannot be written.",
     .hot_cap_below_min = "Hot capacitance below the tuning capacitor's minimum at: %1",
     .hot_cap_below_min_none = "Hot capacitance not below the tuning capacitor's minimum anywhere",
-    .plot_network_at = "Pi-network at %1 MHz",
-    .plot_title = "%1: response and |S11| from 0.5 f to 3.5 f",
-    .plot_refused = "Design refused: %1 (above 0.7 Q0).",
-    .plot_no_curves = "No plot: such a stage has no Pi-network designed.",
-    .plot_elements =
-        "C1 = %1 pF,  L = %2 uH,  C2 = %3 pF,  QL = %4,  Q0 = %5,  Roe = %6 ohm,  "
-        "Rload = %7 ohm",
-    .plot_response_panel = "Response: |Uout| relative to its peak, dB",
-    .plot_db = "dB",
-    .plot_s11_panel = "|S11| at the Pi-network's input (relative to Roe)",
-    .plot_frequency_axis = "Frequency, MHz",
-    .plot_mark = "%1 = %2 MHz",
-    .plot_level = "level %1 dB",
-    .plot_suppression = "suppression %1 dB",
-    .plot_response_legend = "Response, dB relative to the peak",
-    .plot_band_1db = "-1 dB on the curve: %1",
-    .plot_band_1db_none = "-1 dB on the curve: none",
-    .plot_s11_legend = "|S11| relative to Roe",
-    .plot_band_s11 = "|S11| < 0.1 on the curve: %1",
-    .plot_band_s11_none = "|S11| < 0.1 on the curve: nowhere",
-    .plot_band = "%1...%2 MHz (%3 kHz)",
-    .plot_generator = "Generator as for the pass-band: Eg = 11 U, Rg = 11 Roe, U = %1 V.",
-    .plot_table_bands =
-        "In the table (at the design's step): -1 dB band %1 kHz, S11 band at 0.1 "
-        "%2 kHz.",
-    .plot_which_is_which =
-        "The bands in the plot's labels are found on the curve itself, finer than "
-        "the design's step, so they differ a little from the table.",
-    .plot_suppression_note =
-        "The suppression on the plot is the Pi-network's own; the stage's "
-        "2nd-harmonic filtering by the design (with the current pulse): %1 dB.",
     .banner_a = "Operating parameters of a transmitter output stage",
     .banner_b = "with a Pi-network",
     .inputs_heading = "Starting values:",
     .inputs_left = {"P, W", "E, V", "Umin, V", "Ctube + Cw, pF", "Cvar.min, pF", "Exponent"},
     .inputs_right = {"F, MHz", "Rload, ohm", "Filter, dB", "Q0", "Angle, deg"},
     .raise_q_line = "Raise the loaded Q when the hot capacitance is small: ",
-    .raise_q_yes = "yes (--raise-q)",
+    .raise_q_yes = "yes",
     .raise_q_no = "no",
     .frequency_heading = "Results for f, MHz",
     .calculation = "Design",
@@ -205,6 +176,7 @@ inline constexpr PlanTexts kEnglishTexts{
         "--c-var-min); with --c2-range: both or neither",
     .help_c2_range = "range of the loading capacitor C2, pF, MIN < MAX",
     .help_lang = "language of the table, messages, help and plot: ru (the default) or en",
+    .help_lang_no_plot = "language of the table, messages and help: ru (the default) or en",
     .help_inputs =
         "take the starting values, frequencies, raise_q and the parts options from\n"
         "the JSON of an earlier run (--format json); an option on the command line\n"
@@ -341,31 +313,21 @@ inline constexpr PlanTexts kEnglishTexts{
     .pi_l_h3_db = "3f suppression by the Pi-L, dB",
     .pi_l_pi_h2_db = "2f suppression by the Pi, dB",
     .pi_l_pi_h3_db = "3f suppression by the Pi, dB",
-    .plot_pi_l_network_at = "Pi-L network at %1 MHz",
-    .plot_pi_l_refused = "Pi-L design refused: %1.",
-    .plot_pi_l_elements =
-        "C1 = %1 pF,  L1 = %2 uH,  C2 = %3 pF,  L2 = %4 uH,  Rm = %5 ohm,  QL = %6,  "
-        "Q0 = %7,  Roe = %8 ohm,  Rload = %9 ohm",
-    .plot_pi_l_s11_panel = "|S11| at the Pi-L input (against Roe)",
-    .plot_pi_l_suppression_note =
-        "Suppression on the plot is the Pi-L network's own; the stage's 2nd-harmonic "
-        "filtering: %1 dB; Pi network: 2f %2 dB, 3f %3 dB.",
-    .plot_pi_l_no_curves = "No plot: the Pi-L network was not designed.",
     // --- end of the Pi-L's texts. ---
     .help_swr =
         "The antenna's SWR: every design is re-tuned for 72 loads on the SWR circle "
         "around\n--r-load (C1 and C2 set anew, the coil and its tap kept, Roe kept, the load at "
         "2f\ntaken as --r-load, capacitors lossless): the loads matched, what C hot and C2 "
         "must\nreach, the currents, the C2 voltage and its rating, the filtering",
-    .help_smith = "The Smith chart of the loads of --swr (one frequency only)",
+    .help_smith = "the Smith chart of the loads of --swr (one frequency only)",
     .smith_no_name = "--smith needs a file name",
-    .smith_one = "--smith draws one frequency, %1 are given",
+    .smith_one = "--smith draws one frequency, but the frequencies given are %1",
     .ampere = "A",
     .percent = "%",
-    .lr_heading = "%1 MHz: %2 loads at SWR %3 around %4 ohm",
-    .lr_pi_l_heading = "Pi-L, %1 MHz: %2 loads at SWR %3 around %4 ohm",
+    .lr_heading = "%1 MHz: %2 at SWR %3 around %4 ohm",
+    .lr_pi_l_heading = "Pi-L, %1 MHz: %2 at SWR %3 around %4 ohm",
     .lr_none = "no load matched",
-    .lr_filter_warning = "Filtering below %1 dB at SWR %2: %3 of the matched loads, lowest %4 dB",
+    .lr_filter_warning = "Filtering below %1 dB at SWR %2: %3, lowest %4 dB",
     .lr_summary_heading = "Over all frequencies and loads at SWR %1:",
     .lr_summary_line = "%1: %2 (%3 MHz, %4)",
     .lr_matched_count = "Loads matched",
@@ -386,67 +348,20 @@ inline constexpr PlanTexts kEnglishTexts{
     .lr_c2_padder_pf = "Padder across C2 for the circle",
     .lr_reachable_count = "Loads the variables reach",
     .smith_needs_swr = "--smith draws the loads of an SWR circle: --swr is needed too",
-    .smith_title_pi = "Smith chart of the Pi-network, %1 MHz",
-    .smith_title_pi_l = "Smith chart of the Pi-L network, %1 MHz",
-    .smith_subtitle = "SWR %1 around %2 ohm; Roe = %3 ohm; %4 of %5 loads matched",
-    .smith_refused = "No design at this frequency: no loads to show",
-    .smith_matched = "matched",
-    .smith_not_matched = "not matched",
-    .smith_design_load = "design load",
-    .smith_swr = "SWR",
-    .smith_region = "reached by C1 and C2",
-    .smith_resistance = "resistance: r = R / R0",
-    .smith_reactance = "reactance: x = X / R0",
     .help_turns = "number of turns (may be fractional)",
-    .help_coil_calculator =
-        "The coil calculator (valvenet-plan coil ..., see valvenet-plan coil --help):",
+    .help_coil_calculator = "The coil calculator (see valvenet-plan coil --help):",
     .turns_only_coil =
         "--turns is the coil calculator's: valvenet-plan coil --coil-diameter MM\n"
         "--wire MM --pitch MM --turns N --freq MHz...",
-    .coil_see_help = "the calculator's options and their ranges: valvenet-plan coil --help",
-    .coil_help_title =
-        "valvenet-plan coil - a single-layer air-core coil of copper wire: its\n"
-        "inductance, loss, Q, self-capacitance and self-resonance at each frequency.",
-    .coil_help_usage =
-        "Usage: valvenet-plan coil --coil-diameter MM --wire MM --pitch MM --turns N\n"
-        "                          --freq MHz... [--format table|csv|json] [--lang ru|en]",
-    .coil_help_format =
-        "output: table - a block per frequency (the default); csv - a row of names\n"
-        "and a row per frequency; json - inputs and coils",
-    .coil_help_footer =
-        "The wire's resistance with the exact skin effect, the turns' proximity loss\n"
-        "from the measured table (at developed skin effect), the self-capacitance and\n"
-        "self-resonance of the coil as a helical line; the apparent Q is\n"
-        "Q (1 - (f/f_srf)^2). Not included: the leads, the coil form, turns beyond a\n"
-        "tap and nearby metal, so the real Q is lower.\n"
-        "\n"
-        "Exit status: 0 when computed; 2 for bad arguments (nothing is computed); 1\n"
-        "when the output cannot be written.",
     .microhenry = "uH",
     .metre = "m",
-    .coil_calc_heading = "Coil: diameter %1 mm, wire %2 mm, pitch %3 mm, %4 turns",
-    .coil_calc_at = "At %1 MHz:",
-    .coil_l = "Inductance",
-    .coil_winding = "Winding length",
-    .coil_wire_length = "Wire length",
-    .coil_r_dc = "Wire resistance to direct current",
-    .coil_r_ac = "Straight wire's resistance at f",
-    .coil_phi = "Proximity factor of the turns",
-    .coil_r = "Coil loss resistance",
-    .coil_q = "Q",
-    .coil_q_apparent = "Apparent Q at the terminals",
-    .coil_c_self = "Self-capacitance",
-    .coil_srf = "Self-resonance",
-    .coil_near_resonance =
-        "f above 0.8 of the self-resonance (%1 MHz): the formulas no longer hold, the coil "
-        "is unusable here",
-    .coil_skin_undeveloped = "skin effect not developed: the table overstates the proximity loss",
     .q0_coil_needs_coil = "--q0 coil takes Q0 from the coil: give --coil-diameter, --wire, --pitch",
-    .q0_used = "Q0 the band was designed with (--q0 coil)",
-    .q0_coil_clamped = "the coil's Q %1 is above the highest Q0: designed with 750",
-    .q0_coil_not_settled = "the coil's turns did not settle in %1 rounds: the last round is shown",
-    .q0_coil_too_low = "the coil's Q %1 is below the lowest Q0, %2",
+    .q0_used = "Q0 of the design (from the coil)",
+    .q0_coil_clamped = "the coil's apparent Q %1 is above the highest Q0: designed with 750",
+    .q0_coil_not_settled = "the coil's turns did not settle in %1: the last round is shown",
+    .q0_coil_too_low = "the coil's apparent Q %1 is below the lowest Q0, %2",
     .q0_coil_no_coil = "no coil of this winding for the design's L: %1",
+    .q0_from_coil = "from the coil",
     .coil_whole_resonance = "whole winding: self-capacitance %1 pF, self-resonance %2 MHz",
     .coil_near_whole = "%1 within 10 % of the whole winding's self-resonance, %2 MHz",
     .coil_near_part = "%1 within 10 % of the self-resonance of the turns in use, %2 MHz",
@@ -468,12 +383,17 @@ inline constexpr PlanTexts kEnglishTexts{
     .help_blocking_pf =
         "check a chosen blocking capacitor (without it: the smallest whose reactance on\n"
         "the lowest frequency is at most 5 % of Roe)",
-    .help_choke_search =
-        "The choke's turns search (valvenet-plan choke ..., see valvenet-plan choke --help):",
+    .help_choke_search = "The choke's turns search (see valvenet-plan choke --help):",
     .help_choke_x_min =
         "the choke's least reactance on the lowest frequency, as a share of Roe\n"
         "(default 0.5)",
     .feed = kEnglishFeedTexts,
+    .parts = kEnglishPartTexts,
+    .chart = kEnglishChartTexts,
+    .coil = kEnglishCoilTexts,
+    .loads = {"load", "loads", "loads"},
+    .matched_loads = {"matched load", "matched loads", "matched loads"},
+    .rounds = {"round", "rounds", "rounds"},
 };
 
 }  // namespace plan

@@ -72,14 +72,15 @@ inline constexpr PlanTexts kRussianTexts{
     .help_title =
         "valvenet-plan — выходной каскад лампового передатчика с П-контуром,\n"
         "рассчитанный сразу для нескольких частот.",
+    .help_usage_word = "Запуск:",
     .help_usage =
-        "Запуск: valvenet-plan ИСХОДНЫЕ-ДАННЫЕ (--freq МГц... | --bands ham)\n"
-        "                      [--raise-q] [--format ФОРМАТ] [--plot ФАЙЛ.svg]\n"
-        "                      [--feed shunt|series] [--margin K]\n"
-        "                      [--coil-diameter ММ --wire ММ --pitch ММ]\n"
-        "                      [--c1-max ПФ --c2-range МИН:МАКС] [--lang ru|en]\n"
-        "                      [--network pi|pi-l] [--r-mid ОМ]\n"
-        "       valvenet-plan --inputs ФАЙЛ.json [ключи, которые заменяют значения файла]",
+        "valvenet-plan --inputs ФАЙЛ.json [ключи, которые заменяют значения файла]\n"
+        "valvenet-plan coil --coil-diameter мм --wire мм --pitch мм --turns N --freq МГц... "
+        "[--format table|csv|json] [--lang ru|en]\n"
+        "valvenet-plan choke ИСХОДНЫЕ-ДАННЫЕ (--freq МГц... | --bands ham) --choke-diameter мм "
+        "--choke-wire мм --choke-pitch мм [--choke-x-min ЧИСЛО] [--raise-q] [--format "
+        "table|csv|json] [--lang ru|en]\n"
+        "valvenet-plan --help | coil --help | choke --help",
     .help_starting_values = "Исходные данные (все обязательны, пределы те же, что в диалоге):",
     .help_frequencies = "Частоты (одно из двух):",
     .help_freq =
@@ -100,6 +101,7 @@ inline constexpr PlanTexts kRussianTexts{
         "записать в ФАЙЛ.svg АЧХ |Uвых| в дБ и |S11| от 0,5·f до 3,5·f\n"
         "(только для одной частоты)",
     .help_help = "эта справка",
+    .help_help_group = "Справка:",
     .help_footer =
         "Числа пишутся как в диалоге: с точкой или с десятичной запятой (1,9 = 1.9),\n"
         "с порядком или без (2.5e3); NAN и INF не принимаются. Ключ со значением\n"
@@ -115,49 +117,16 @@ inline constexpr PlanTexts kRussianTexts{
         "1, если не удалось записать вывод или график.",
     .hot_cap_below_min = "Горячая ёмкость меньше минимальной ёмкости КПЕ на частотах: %1",
     .hot_cap_below_min_none = "Горячая ёмкость не меньше минимальной ёмкости КПЕ на всех частотах",
-    .plot_network_at = "П-контур на %1 МГц",
-    .plot_title = "%1: АЧХ и |S11| от 0.5·f до 3.5·f",
-    .plot_refused = "Расчет отклонен: %1 (больше 0.7·Q0).",
-    .plot_no_curves = "Графика нет: у такого каскада нет рассчитанного П-контура.",
-    .plot_elements =
-        "С1 = %1 пФ,  L = %2 мкГн,  С2 = %3 пФ,  Qн = %4,  Q0 = %5,  Roe = %6 Ом,  "
-        "Rн = %7 Ом",
-    .plot_response_panel = "АЧХ: |Uвых| относительно максимума, дБ",
-    .plot_db = "дБ",
-    .plot_s11_panel = "|S11| на входе П-контура (относительно Roe)",
-    .plot_frequency_axis = "Частота, МГц",
-    .plot_mark = "%1 = %2 МГц",
-    .plot_level = "уровень %1 дБ",
-    .plot_suppression = "подавление %1 дБ",
-    .plot_response_legend = "АЧХ, дБ относительно максимума",
-    .plot_band_1db = "−1 дБ по кривой: %1",
-    .plot_band_1db_none = "−1 дБ по кривой: нет",
-    .plot_s11_legend = "|S11| относительно Roe",
-    .plot_band_s11 = "|S11| < 0.1 по кривой: %1",
-    .plot_band_s11_none = "|S11| < 0.1 по кривой: нигде",
-    .plot_band = "%1…%2 МГц (%3 кГц)",
-    .plot_generator =
-        "Генератор как при расчете полосы пропускания: Eг = 11·U, Rг = 11·Roe, "
-        "U = %1 В.",
-    .plot_table_bands =
-        "В таблице (по шагу расчета): полоса −1 дБ %1 кГц, полоса S11 по "
-        "уровню 0.1 %2 кГц.",
-    .plot_which_is_which =
-        "Полосы в подписях графика найдены по самой кривой, точнее шага "
-        "расчета, поэтому немного отличаются от таблицы.",
-    .plot_suppression_note =
-        "Подавление на графике — самого П-контура; фильтрация 2-й "
-        "гармоники каскада по расчету (с импульсом тока): %1 дБ.",
     .banner_a = kConsole.banner[0],
     .banner_b = kConsole.banner[1],
     .inputs_heading = kConsole.inputs_heading,
     .inputs_left = kConsole.inputs_left,
     .inputs_right = kConsole.inputs_right,
-    .raise_q_line = "Увеличивать нагруженную добротность при малой горячей емкости: ",
-    .raise_q_yes = "да (--raise-q)",
+    .raise_q_line = "Увеличивать нагруженную добротность при малой горячей ёмкости: ",
+    .raise_q_yes = "да",
     .raise_q_no = "нет",
     .frequency_heading = text::kFileTexts.frequency_heading,
-    .calculation = "Расчет",
+    .calculation = "Расчёт",
     .completed = "выполнен",
     .refused = "отказ",
     .warnings_heading = "Предупреждения:",
@@ -165,10 +134,10 @@ inline constexpr PlanTexts kRussianTexts{
     .none = "нет",
     .critical_q = kConsole.abort_lines[0],
     .warnings = kConsole.warnings,
-    .summary_counts = "Итоги по частотам: выполнено %1, отказ %2",
+    .summary_counts = "Итоги по частотам — выполнено расчётов: %1, отказов: %2",
     .spans_heading = "Пределы значений элементов:",
     .span_c1 = "С1 П-контура полная, пФ",
-    .span_c_hot = "C горячего конденсатора, пФ",
+    .span_c_hot = "С горячего конденсатора, пФ",
     .span_l = "L П-контура, мкГн",
     .span_c2 = "С2 П-контура, пФ",
     .from = "от",
@@ -200,6 +169,7 @@ inline constexpr PlanTexts kRussianTexts{
         "оба или ни одного",
     .help_c2_range = "пределы ёмкости КПЕ С2, пФ, МИН < МАКС",
     .help_lang = "язык таблицы, сообщений, справки и графика: ru (по умолчанию) или en",
+    .help_lang_no_plot = "язык таблицы, сообщений и справки: ru (по умолчанию) или en",
     .help_inputs =
         "взять исходные данные, частоты, raise_q и ключи деталей из JSON прежнего\n"
         "запуска (--format json); ключ в командной строке сильнее файла\n"
@@ -281,9 +251,9 @@ inline constexpr PlanTexts kRussianTexts{
         "Roe = U²/P = %2 Ом (U = (E − Umin)/√2); Rm должно быть больше "
         "сопротивления нагрузки и меньше Roe",
     .pi_l_heading =
-        "П-L-контур (--network pi-l): П-звено от Roe до Rm = %1 Ом, катушка L2 "
+        "П-L-контур: П-звено от Roe до Rm = %1 Ом, катушка L2 "
         "от Rm до нагрузки",
-    .pi_l_status = "Расчет П-L-контура",
+    .pi_l_status = "Расчёт П-L-контура",
     .pi_l_completed = "выполнен",
     .pi_l_refused = "отказ",
     .pi_l_plain_pi_heading = "П-контур из тех же исходных данных (для сравнения с П-L-контуром):",
@@ -301,7 +271,7 @@ inline constexpr PlanTexts kRussianTexts{
         "узкополосно и теряет мощность",
     .pi_l_ranges = "Пределы значений элементов П-L-контура:",
     .pi_l_c1_total_pf = "С1 П-L-контура полная, пФ",
-    .pi_l_c_hot_pf = "C горячего конденсатора П-L, пФ",
+    .pi_l_c_hot_pf = "С горячего конденсатора П-L, пФ",
     .pi_l_l1_uh = "L1 П-L-контура, мкГн",
     .pi_l_c2_pf = "С2 П-L-контура (в точке Rm), пФ",
     .pi_l_l2_uh = "L2 П-L-контура, мкГн",
@@ -331,37 +301,26 @@ inline constexpr PlanTexts kRussianTexts{
     .pi_l_h3_db = "Подавление 3f П-L-контуром, дБ",
     .pi_l_pi_h2_db = "Подавление 2f П-контуром, дБ",
     .pi_l_pi_h3_db = "Подавление 3f П-контуром, дБ",
-    .plot_pi_l_network_at = "П-L-контур на %1 МГц",
-    .plot_pi_l_refused = "Расчет П-L-контура отклонен: %1.",
-    .plot_pi_l_elements =
-        "С1 = %1 пФ,  L1 = %2 мкГн,  С2 = %3 пФ,  L2 = %4 мкГн,  Rm = %5 Ом,  "
-        "Qн = %6,  Q0 = %7,  Roe = %8 Ом,  Rн = %9 Ом",
-    .plot_pi_l_s11_panel = "|S11| на входе П-L-контура (относительно Roe)",
-    .plot_pi_l_suppression_note =
-        "Подавление на графике — самого П-L-контура; фильтрация 2-й гармоники "
-        "каскада: %1 дБ; П-контур: 2f %2 дБ, 3f %3 дБ.",
-    .plot_pi_l_no_curves = "Графика нет: П-L-контур не рассчитан.",
     // --- end of the Pi-L's texts. ---
     .help_swr =
         "КСВ антенны: каждый расчёт перестраивается для 72 нагрузок на окружности КСВ "
         "вокруг\n--r-load (С1 и С2 заново, катушка и её отвод те же, Roe то же, нагрузка на "
-        "2f\nравна --r-load, конденсаторы без потерь): согласуемые нагрузки, пределы C гор. и "
+        "2f\nравна --r-load, конденсаторы без потерь): согласуемые нагрузки, пределы С гор. и "
         "С2,\nтоки, напряжение на С2 и его номинал, фильтрация",
-    .help_smith = "Диаграмма Смита нагрузок --swr (только для одной частоты)",
+    .help_smith = "диаграмма Смита нагрузок --swr (только для одной частоты)",
     .smith_no_name = "--smith: нужно имя файла",
-    .smith_one = "--smith строит одну частоту, задано %1",
+    .smith_one = "--smith строит одну частоту, а задано частот: %1",
     .ampere = "А",
     .percent = "%",
-    .lr_heading = "%1 МГц: %2 нагрузок при КСВ %3 вокруг %4 Ом",
-    .lr_pi_l_heading = "П-L-контур, %1 МГц: %2 нагрузок при КСВ %3 вокруг %4 Ом",
+    .lr_heading = "%1 МГц: %2 при КСВ %3 вокруг %4 Ом",
+    .lr_pi_l_heading = "П-L-контур, %1 МГц: %2 при КСВ %3 вокруг %4 Ом",
     .lr_none = "ни одна нагрузка не согласуется",
-    .lr_filter_warning =
-        "Фильтрация ниже %1 дБ при КСВ %2: %3 согласуемых нагрузок, наименьшая %4 дБ",
+    .lr_filter_warning = "Фильтрация ниже %1 дБ при КСВ %2: %3, наименьшая %4 дБ",
     .lr_summary_heading = "По всем частотам и нагрузкам при КСВ %1:",
     .lr_summary_line = "%1: %2 (%3 МГц, %4)",
     .lr_matched_count = "Согласуемых нагрузок",
-    .lr_c_hot_pf_min = "C гор., наименьшая",
-    .lr_c_hot_pf_max = "C гор., наибольшая",
+    .lr_c_hot_pf_min = "С гор., наименьшая",
+    .lr_c_hot_pf_max = "С гор., наибольшая",
     .lr_c2_pf_min = "С2, наименьшая",
     .lr_c2_pf_max = "С2, наибольшая",
     .lr_i_l_a_max = "I в L (L1), наибольший",
@@ -377,74 +336,27 @@ inline constexpr PlanTexts kRussianTexts{
     .lr_c2_padder_pf = "Добавочный к С2 для окружности",
     .lr_reachable_count = "Нагрузок в пределах КПЕ",
     .smith_needs_swr = "--smith рисует нагрузки окружности КСВ: нужен и --swr",
-    .smith_title_pi = "Диаграмма Смита П-контура, %1 МГц",
-    .smith_title_pi_l = "Диаграмма Смита П-L-контура, %1 МГц",
-    .smith_subtitle = "КСВ %1 вокруг %2 Ом; Roe = %3 Ом; согласуется %4 из %5 нагрузок",
-    .smith_refused = "Расчет на этой частоте не выполнен: нагрузок нет",
-    .smith_matched = "согласуется",
-    .smith_not_matched = "не согласуется",
-    .smith_design_load = "нагрузка расчета",
-    .smith_swr = "КСВ",
-    .smith_region = "доступно С1 и С2",
-    .smith_resistance = "активное: r = R / R0",
-    .smith_reactance = "реактивное: x = X / R0",
     .help_turns = "число витков (можно дробное)",
-    .help_coil_calculator =
-        "Калькулятор катушки (valvenet-plan coil ..., подробнее: valvenet-plan coil --help):",
+    .help_coil_calculator = "Калькулятор катушки (подробнее: valvenet-plan coil --help):",
     .turns_only_coil =
         "--turns задаётся калькулятору катушки: valvenet-plan coil --coil-diameter ММ\n"
         "--wire ММ --pitch ММ --turns N --freq МГц...",
-    .coil_see_help = "ключи калькулятора и их пределы: valvenet-plan coil --help",
-    .coil_help_title =
-        "valvenet-plan coil - однослойная катушка без сердечника из медного провода:\n"
-        "индуктивность, потери, добротность, собственная ёмкость и резонанс на каждой\n"
-        "частоте.",
-    .coil_help_usage =
-        "Запуск: valvenet-plan coil --coil-diameter ММ --wire ММ --pitch ММ --turns N\n"
-        "                           --freq МГц... [--format table|csv|json] [--lang ru|en]",
-    .coil_help_format =
-        "вывод: table - таблица по частотам (по умолчанию); csv - строка имён и по\n"
-        "строке на частоту; json - inputs и coils",
-    .coil_help_footer =
-        "Сопротивление провода - с точным скин-эффектом, потери от близости витков - по\n"
-        "измеренной таблице (при развитом скин-эффекте), собственная ёмкость и резонанс -\n"
-        "как у винтовой линии; кажущаяся добротность Q (1 - (f/fрез)^2). Не учтены\n"
-        "выводы, каркас, витки за отводом и металл рядом: настоящая Q ниже.\n"
-        "\n"
-        "Код возврата: 0 - посчитано; 2 - ошибка в аргументах (ничего не считается);\n"
-        "1 - не удалось записать вывод.",
     .microhenry = "мкГн",
     .metre = "м",
-    .coil_calc_heading = "Катушка: диаметр %1 мм, провод %2 мм, шаг %3 мм, витков %4",
-    .coil_calc_at = "На частоте %1 МГц:",
-    .coil_l = "Индуктивность",
-    .coil_winding = "Длина намотки",
-    .coil_wire_length = "Длина провода",
-    .coil_r_dc = "Сопротивление провода постоянному току",
-    .coil_r_ac = "Сопротивление прямого провода на f",
-    .coil_phi = "Множитель близости витков",
-    .coil_r = "Сопротивление потерь катушки",
-    .coil_q = "Добротность Q",
-    .coil_q_apparent = "Кажущаяся добротность на выводах",
-    .coil_c_self = "Собственная ёмкость",
-    .coil_srf = "Собственный резонанс",
-    .coil_near_resonance =
-        "f выше 0,8 собственного резонанса (%1 МГц): формулы не действуют, катушка здесь "
-        "непригодна",
-    .coil_skin_undeveloped = "скин-эффект не развит: таблица завышает потери от близости витков",
     .q0_coil_needs_coil = "--q0 coil берёт Q0 от катушки: задайте --coil-diameter, --wire, --pitch",
-    .q0_used = "Q0, с которой рассчитан диапазон (--q0 coil)",
-    .q0_coil_clamped = "добротность катушки %1 выше наибольшей Q0: расчёт с 750",
-    .q0_coil_not_settled = "витки катушки не установились за %1 шагов: показан последний",
-    .q0_coil_too_low = "добротность катушки %1 ниже наименьшей Q0, %2",
+    .q0_used = "Q0 расчёта (от катушки)",
+    .q0_coil_clamped = "кажущаяся добротность катушки %1 выше наибольшей Q0: расчёт с 750",
+    .q0_coil_not_settled = "витки катушки не установились за %1: показан последний",
+    .q0_coil_too_low = "кажущаяся добротность катушки %1 ниже наименьшей Q0, %2",
     .q0_coil_no_coil = "такой намоткой не получить L расчёта: %1",
+    .q0_from_coil = "от катушки",
     .coil_whole_resonance = "вся обмотка: собственная ёмкость %1 пФ, собственный резонанс %2 МГц",
     .coil_near_whole = "%1 в пределах 10 % от собственного резонанса всей обмотки, %2 МГц",
     .coil_near_part = "%1 в пределах 10 % от собственного резонанса включённых витков, %2 МГц",
     .answers_heading = "Что намотать и купить: П-контур по частотам",
     .answers_heading_pi_l = "Что намотать и купить: П-L-контур по частотам",
     .help_feed_group =
-        "Анодный дроссель и разделительный конденсатор (параллельное питание, необязательно):",
+        "Дроссель и разделительный конденсатор (параллельное питание, необязательно):",
     .help_choke_diameter =
         "анодный дроссель: однослойный, без сердечника; диаметр до середины провода\n"
         "(с --choke-wire, --choke-pitch, --choke-turns: все четыре или ни одного)",
@@ -460,13 +372,17 @@ inline constexpr PlanTexts kRussianTexts{
     .help_blocking_pf =
         "проверить выбранный разделительный конденсатор (без ключа — наименьший, чьё\n"
         "сопротивление на нижней частоте не больше 5 % от Roe)",
-    .help_choke_search =
-        "Подбор витков дросселя (valvenet-plan choke ..., подробнее: valvenet-plan choke "
-        "--help):",
+    .help_choke_search = "Подбор витков дросселя (подробнее: valvenet-plan choke --help):",
     .help_choke_x_min =
         "наименьшее реактивное сопротивление дросселя на нижней частоте, в долях Roe\n"
         "(по умолчанию 0,5)",
     .feed = kRussianFeedTexts,
+    .parts = kRussianPartTexts,
+    .chart = kRussianChartTexts,
+    .coil = kRussianCoilTexts,
+    .loads = {"нагрузка", "нагрузки", "нагрузок"},
+    .matched_loads = {"согласуемая нагрузка", "согласуемые нагрузки", "согласуемых нагрузок"},
+    .rounds = {"шаг", "шага", "шагов"},
 };
 
 }  // namespace plan
