@@ -109,12 +109,10 @@ std::int32_t pi_l_hot_cap(const Design& d) {
   return d.pi_l ? d.pi_l->design.hot_cap_warning : 0;
 }
 
-// The plain Pi: the numbered values of the file report, then its parts.
-TankOutputs plain_pi(const PlanReport& report) {
+// The plain Pi's lines: the numbered values of the file report, then the
+// plan's own values of the network.
+void add_pi_lines(TankOutputs& tank, const PlanReport& report) {
   const PlanTexts& t = texts_of(report);
-  TankOutputs tank;
-  if (report.network == TankKind::pi_l) tank.heading = t.pi_l_plain_pi_heading;
-  tank.status_label = t.calculation;
   const auto& lines = results::lines(text::Encoding::utf8);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const results::Line& line = lines[i];
@@ -132,6 +130,15 @@ TankOutputs plain_pi(const PlanReport& report) {
                             return line.value(d);
                           }});
   }
+}
+
+// The plain Pi: the numbered values of the file report, then its parts.
+TankOutputs plain_pi(const PlanReport& report) {
+  const PlanTexts& t = texts_of(report);
+  TankOutputs tank;
+  if (report.network == TankKind::pi_l) tank.heading = t.pi_l_plain_pi_heading;
+  tank.status_label = t.calculation;
+  add_pi_lines(tank, report);
   tank.design = {pi_completed, pi_status_key, pi_status_text, pi_refusal_line,
                  nullptr,      pi_warnings,   pi_hot_cap};
   if (report.q0_coil) {
