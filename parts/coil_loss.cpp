@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 #include <numbers>
 
 namespace coil_loss {
@@ -38,6 +39,9 @@ constexpr double kBesselAsymptoticX = 20.0;
 constexpr double kBesselStep = 0.125;
 // The K integrand is left when it has fallen below e^-40 of its peak.
 constexpr double kBesselTailExponent = 40.0;
+// What a function without a finite or a real value gives.
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Bisection steps for the velocity factor: halving (0, 1] this often
 // reaches the last bit, so the loop ends on the tolerance first.
@@ -213,6 +217,10 @@ double self_capacitance(double turns, const coil::Geometry& g, Dielectric e) {
 }
 
 ScaledBessel modified_bessel(double x) {
+  // At 0 the K's pole (e^0 I0 = 1, I1 = 0); below it, and for NaN, no real
+  // value: the integral of K would never reach its tail there.
+  if (x == 0.0) return {1.0, 0.0, kInfinity, kInfinity};
+  if (!(x > 0.0)) return {kNaN, kNaN, kNaN, kNaN};
   if (x > kBesselAsymptoticX) {
     const double i_scale = 1.0 / std::sqrt(2.0 * kPi * x);
     const double k_scale = std::sqrt(kPi / (2.0 * x));

@@ -91,7 +91,8 @@ struct ScaledBessel {
   double k0 = 0.0;
   double k1 = 0.0;
 };
-// x : argument, > 0
+// At x = 0 the limits (1, 0, +inf, +inf); below 0 or NaN, NaN throughout.
+// x : argument, >= 0
 ScaledBessel modified_bessel(double x);
 
 // Knight's velocity factor of the coil as a helical line: the speed of the

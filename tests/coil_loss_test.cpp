@@ -80,6 +80,13 @@ TEST(CoilLoss, ModifiedBesselFunctionsAgreeWithAHighPrecisionEvaluation) {
     EXPECT_LT(relative(b.k0, c.k0), 1e-13);
     EXPECT_LT(relative(b.k1, c.k1), 1e-13);
   }
+  // At the pole and outside the domain an answer, not a loop without end.
+  const coil_loss::ScaledBessel zero = coil_loss::modified_bessel(0.0);
+  EXPECT_TRUE(zero.i0 == 1.0 && zero.i1 == 0.0 && std::isinf(zero.k0) && std::isinf(zero.k1));
+  for (const double x : {-1.0, std::nan("")}) {
+    const coil_loss::ScaledBessel b = coil_loss::modified_bessel(x);
+    EXPECT_TRUE(std::isnan(b.i0) && std::isnan(b.i1) && std::isnan(b.k0) && std::isnan(b.k1)) << x;
+  }
 }
 
 TEST(CoilLoss, ProximityFactorHitsMedhurstsNodesAndInterpolatesBetween) {
