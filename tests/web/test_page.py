@@ -76,6 +76,12 @@ CASES = {
 NUMBER = re.compile(r"[-+]?(?:\d+\.?\d*|\.\d+)(?:[eE][-+]?\d+)?")
 KEY = re.compile(r'"(\w+)":')
 CYRILLIC = re.compile("[\u0400-\u04ff]")
+# What the page says nowhere but in its command-line box: option names, the
+# dialog's prompt numbers, the word for an option.
+COMMAND_WORDS = re.compile(r"--[a-z]|\bключ|запрос \d|prompt \d|\boptions?\b")
+# The program's own outputs the page shows as they are: the command line, the
+# readable table, the JSON text.
+VERBATIM = ("command-line", "table", "result-json")
 
 
 def native(plan, args, output="json"):
@@ -145,6 +151,12 @@ class Page:
         WebDriverWait(self.driver, WAIT_S).until(lambda d: self.text("compute-ms") != "")
         self.record_requests()
 
+    def json(self):
+        """The JSON text of the results, made when its section opens."""
+        self.driver.execute_script("document.getElementById('json-section').open = true")
+        self.wait_for(lambda: self.text("result-json") != "")
+        return self.text("result-json")
+
     def wait_for(self, condition):
         WebDriverWait(self.driver, WAIT_S).until(lambda d: condition())
 
@@ -179,7 +191,7 @@ def check_cases(page, plan):
         expected, _, status = native(plan, args)
         assert status == 0, f"{name}: valvenet-plan exits with {status}"
         page.open(query_of(args))
-        exact, keys, largest = compare(expected, page.text("result-json"))
+        exact, keys, largest = compare(expected, page.json())
         numbers += len(NUMBER.findall(expected))
         differing += keys
         how = "byte for byte" if exact else f"{len(keys)} numbers differ, at most {largest:.1e}"
@@ -189,28 +201,33 @@ def check_cases(page, plan):
 
 def check_bad_value(page, plan):
     page.open(query_of(CASES["pi, ham bands"]))
-    before = page.text("result-json")
+    before = page.json()
     field = page.by_id("field-p-out")
     field.clear()
     field.send_keys("12x")
     page.wait_for(lambda: page.text("message-p-out") != "")
     _, err, status = native(plan, ["--p-out", "12x", *EXAMPLE[2:], "--bands", "ham"])
-    expected = err.splitlines()[0].split(": ", 1)[1]
+    # The program's message, the field named by its label.
+    label = "«" + page.text("label-p-out") + "»"
+    expected = err.splitlines()[0].split(": ", 1)[1].replace("--p-out", label)
     assert status == 2 and page.text("message-p-out") == expected, page.text("message-p-out")
     assert expected in page.text("errors"), page.text("errors")
-    assert page.text("result-json") == before, "the last results were replaced"
+    assert page.json() == before, "the last results were replaced"
     assert "stale" in page.by_id("current").get_attribute("class")
     assert page.by_id("not-current").is_displayed()
     assert "p-out=12x" in page.driver.current_url, page.driver.current_url
     field.clear()
     field.send_keys("400")
     page.wait_for(lambda: page.text("errors") == "")
-    assert page.text("result-json") == before and not page.by_id("not-current").is_displayed()
+    assert page.json() == before and not page.by_id("not-current").is_displayed()
     print("ok   a bad value shows its message and keeps the last results")
 
 
 def visible_text(page):
-    return page.driver.execute_script("return document.body.innerText")
+    """The page's text but the language switch, whose languages are named in themselves."""
+    return page.driver.execute_script(
+        "const s = document.getElementById('field-lang'); s.hidden = true;"
+        "const text = document.body.innerText; s.hidden = false; return text;")
 
 
 def check_language(page, plan):
@@ -224,7 +241,7 @@ def check_language(page, plan):
     left = sorted(set(CYRILLIC.findall(english)))
     assert not left, f"Russian left after the switch: {left}"
     expected, _, _ = native(plan, args + ["--lang", "en"])
-    compare(expected, page.text("result-json"))
+    compare(expected, page.json())
     print("ok   the language switch changes every text")
 
 
@@ -236,7 +253,7 @@ def check_open_json(page, plan):
     page.open("?lang=en")  # the file holds the inputs, not the language of its texts
     page.by_id("open-json").send_keys(f.name)
     page.wait_for(lambda: page.text("opened") != "")
-    compare(saved, page.text("result-json"))
+    compare(saved, page.json())
     for value in ("300", "50", "pi-l"):
         assert value in page.driver.current_url, page.driver.current_url
     os.unlink(f.name)
@@ -277,7 +294,7 @@ def check_tables(page, plan):
     for name in ("pi, parts, english", "refused", "ten bands, parts", "pi-l, swr 2, parts, english"):
         args = CASES[name]
         page.open(query_of(args))
-        doc = json.loads(page.text("result-json"))
+        doc = json.loads(page.json())
         heads = page.driver.find_elements("css selector", "#summary thead th[data-f-mhz]")
         assert [float(h.get_attribute("data-f-mhz")) for h in heads] == \
             [d["f_mhz"] for d in doc["designs"]], name
@@ -298,8 +315,93 @@ def check_tables(page, plan):
         assert command[0] == "valvenet-plan"
         expected, _, status = native(plan, [a.strip("'") for a in command[1:]])
         assert status == 0
-        compare(expected, page.text("result-json"))
+        compare(expected, page.json())
     print("ok   the answers' table holds the JSON's values; the command line gives the same design")
+
+
+def check_plain_words(page):
+    """Every text of the page, its help opened and its sections, in both
+    languages: no option name, prompt number or word for an option."""
+    for lang in ("ru", "en"):
+        page.open(query_of(TEN_BANDS + ["--swr", "2", "--network", "pi-l", "--lang", lang]))
+        text = page.driver.execute_script(
+            "for (const b of document.querySelectorAll('button.help')) b.click();"
+            "for (const d of document.querySelectorAll('details')) d.open = true;"
+            "const kept = arguments[0].map((id) => document.getElementById(id));"
+            "kept.forEach((e) => { e.hidden = true; });"
+            "const text = document.body.innerText;"
+            "kept.forEach((e) => { e.hidden = false; });"
+            "return text;", list(VERBATIM))
+        found = sorted(set(COMMAND_WORDS.findall(text)))
+        assert not found, f"{lang}: the page speaks the command line: {found}"
+    print("ok   the form and the results speak plain words in both languages")
+
+
+def set_bands(page, bands, typed):
+    page.driver.execute_script(
+        "for (const t of document.querySelectorAll('#fields input[name=band]'))"
+        " t.checked = arguments[0].includes(t.value);", bands)
+    field = page.by_id("field-freq")
+    field.clear()
+    field.send_keys(typed)
+
+
+def frequencies_of(command):
+    words = command.split()
+    for option in ("--freq", "--bands"):
+        if option in words:
+            rest = words[words.index(option) + 1:]
+            return [option] + [w for w in rest[:next((i for i, w in enumerate(rest)
+                                                      if w.startswith("--")), len(rest))]]
+    return []
+
+
+def check_frequencies(page):
+    """The band picker and the free list make one list of frequencies: in
+    order, each once, a comma between digits a decimal comma."""
+    hf = ["1.85", "3.6", "7.1", "10.12", "14.15", "18.1", "21.2", "24.93", "28.5"]
+    cases = [
+        ([], "7.1, 14,2; 21.2  3,6", None, ["--freq", "3,6", "7.1", "14,2", "21.2"]),
+        (["40"], "7.05", None, ["--freq", "7.05", "7.1"]),
+        (["20"], "14.15", None, ["--freq", "14.15"]),
+        ([], "", "hf", ["--freq"] + hf),
+        ([], "", "all", ["--bands", "ham"]),
+    ]
+    page.open(query_of(EXAMPLE + ["--bands", "ham"]))
+    for bands, typed, button, expected in cases:
+        set_bands(page, bands, typed)
+        if button:
+            page.driver.find_element("css selector", f"button[data-pick={button}]").click()
+        page.driver.execute_script("document.getElementById('form').requestSubmit()")
+        got = frequencies_of(page.text("command-line"))
+        assert got == expected and page.text("errors") == "", f"{bands} {typed!r}: {got}"
+    set_bands(page, [], "")
+    page.driver.execute_script("document.getElementById('form').requestSubmit()")
+    assert page.text("message-freq") != "", "no frequency: no message under the list"
+    print("ok   the band picker and the free list make the frequencies")
+
+
+def check_fields_shown(page):
+    """Rm only with the Pi-L, the choke only with the shunt feed, Q0 from the
+    coil only once the coil is given; a message under the field that is wrong."""
+    page.open(query_of(EXAMPLE + ["--bands", "ham"]))
+    shown = lambda name: page.by_id("block-" + name).is_displayed()
+    assert not shown("r-mid") and shown("choke-turns")
+    Select(page.by_id("field-network")).select_by_value("pi-l")
+    Select(page.by_id("field-feed")).select_by_value("series")
+    page.wait_for(lambda: shown("r-mid") and not shown("choke-turns"))
+    coil = page.by_id("mode-q0-coil")
+    assert not coil.is_enabled(), "Q0 from the coil without a coil"
+    for name, value in (("coil-diameter", "50"), ("wire", "2")):
+        page.by_id("field-" + name).send_keys(value)
+    page.wait_for(lambda: page.text("message-pitch") != "")
+    assert page.text("label-pitch") in page.text("message-pitch")
+    assert page.text("message-coil-diameter") == "" and page.text("message-wire") == ""
+    page.by_id("field-pitch").send_keys("4")
+    page.wait_for(lambda: coil.is_enabled())
+    coil.click()
+    page.wait_for(lambda: "--q0 coil" in page.text("command-line"))
+    print("ok   Rm, the choke and Q0 from the coil stand where they apply; a message under its field")
 
 
 def check_links(page, plan):
@@ -308,7 +410,7 @@ def check_links(page, plan):
     page.open("?p-out=500")
     page.wait_for(lambda: page.by_id("filled").is_displayed())
     example = EXAMPLE[:1] + ["500"] + EXAMPLE[2:] + ["--bands", "ham"]
-    compare(native(plan, example)[0], page.text("result-json"))
+    compare(native(plan, example)[0], page.json())
     page.open("?" + urllib.parse.urlencode([("p-out", "abc")]))
     page.wait_for(lambda: page.text("message-p-out") != "")
     assert not page.by_id("current").is_displayed(), "headings without results"
@@ -355,6 +457,9 @@ def main(folder, plan):
         check_saves(page, plan)
         check_tables(page, plan)
         check_links(page, plan)
+        check_plain_words(page)
+        check_frequencies(page)
+        check_fields_shown(page)
         check_phone(page)
         check_speed(page)
         shots = os.path.join(os.path.dirname(os.path.abspath(folder)), "web-screenshots")
