@@ -21,6 +21,7 @@ import tempfile
 import time
 import urllib.parse
 
+import form_checks
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import Select, WebDriverWait
@@ -40,7 +41,8 @@ FOUR_DIGITS = 5e-4  # half a unit in the fourth significant digit
 # rounding noise: the 2nd harmonic of a 180-degree pulse (about 7e-8 of it)
 # and the power it carries (about 7e-12 mW), |S11| at f (about 2e-7).
 NOISE_FLOOR = 1e-6
-SPEED_LIMIT_MS = 100  # the goal: a ten-band plan with the parts options and an SWR of 3
+SPEED_LIMIT_MS = 30  # the goal: a ten-band plan with the parts options and an SWR of 3
+SPEED_RATIO = 5  # the goal: at most this many times the native run of the same plan
 # What fails the test: the goal is measured on an idle machine, and a shared
 # one (other builds on both cores) takes two to three times as long; this
 # bound still catches a recompute that has become slow by design.
@@ -76,12 +78,7 @@ CASES = {
 NUMBER = re.compile(r"[-+]?(?:\d+\.?\d*|\.\d+)(?:[eE][-+]?\d+)?")
 KEY = re.compile(r'"(\w+)":')
 CYRILLIC = re.compile("[\u0400-\u04ff]")
-# What the page says nowhere but in its command-line box: option names, the
-# dialog's prompt numbers, the word for an option.
-COMMAND_WORDS = re.compile(r"--[a-z]|\bключ|запрос \d|prompt \d|\boptions?\b")
-# The program's own outputs the page shows as they are: the command line, the
-# readable table, the JSON text.
-VERBATIM = ("command-line", "table", "result-json")
+
 
 
 def native(plan, args, output="json"):
@@ -319,91 +316,6 @@ def check_tables(page, plan):
     print("ok   the answers' table holds the JSON's values; the command line gives the same design")
 
 
-def check_plain_words(page):
-    """Every text of the page, its help opened and its sections, in both
-    languages: no option name, prompt number or word for an option."""
-    for lang in ("ru", "en"):
-        page.open(query_of(TEN_BANDS + ["--swr", "2", "--network", "pi-l", "--lang", lang]))
-        text = page.driver.execute_script(
-            "for (const b of document.querySelectorAll('button.help')) b.click();"
-            "for (const d of document.querySelectorAll('details')) d.open = true;"
-            "const kept = arguments[0].map((id) => document.getElementById(id));"
-            "kept.forEach((e) => { e.hidden = true; });"
-            "const text = document.body.innerText;"
-            "kept.forEach((e) => { e.hidden = false; });"
-            "return text;", list(VERBATIM))
-        found = sorted(set(COMMAND_WORDS.findall(text)))
-        assert not found, f"{lang}: the page speaks the command line: {found}"
-    print("ok   the form and the results speak plain words in both languages")
-
-
-def set_bands(page, bands, typed):
-    page.driver.execute_script(
-        "for (const t of document.querySelectorAll('#fields input[name=band]'))"
-        " t.checked = arguments[0].includes(t.value);", bands)
-    field = page.by_id("field-freq")
-    field.clear()
-    field.send_keys(typed)
-
-
-def frequencies_of(command):
-    words = command.split()
-    for option in ("--freq", "--bands"):
-        if option in words:
-            rest = words[words.index(option) + 1:]
-            return [option] + [w for w in rest[:next((i for i, w in enumerate(rest)
-                                                      if w.startswith("--")), len(rest))]]
-    return []
-
-
-def check_frequencies(page):
-    """The band picker and the free list make one list of frequencies: in
-    order, each once, a comma between digits a decimal comma."""
-    hf = ["1.85", "3.6", "7.1", "10.12", "14.15", "18.1", "21.2", "24.93", "28.5"]
-    cases = [
-        ([], "7.1, 14,2; 21.2  3,6", None, ["--freq", "3,6", "7.1", "14,2", "21.2"]),
-        (["40"], "7.05", None, ["--freq", "7.05", "7.1"]),
-        (["20"], "14.15", None, ["--freq", "14.15"]),
-        ([], "", "hf", ["--freq"] + hf),
-        ([], "", "all", ["--bands", "ham"]),
-    ]
-    page.open(query_of(EXAMPLE + ["--bands", "ham"]))
-    for bands, typed, button, expected in cases:
-        set_bands(page, bands, typed)
-        if button:
-            page.driver.find_element("css selector", f"button[data-pick={button}]").click()
-        page.driver.execute_script("document.getElementById('form').requestSubmit()")
-        got = frequencies_of(page.text("command-line"))
-        assert got == expected and page.text("errors") == "", f"{bands} {typed!r}: {got}"
-    set_bands(page, [], "")
-    page.driver.execute_script("document.getElementById('form').requestSubmit()")
-    assert page.text("message-freq") != "", "no frequency: no message under the list"
-    print("ok   the band picker and the free list make the frequencies")
-
-
-def check_fields_shown(page):
-    """Rm only with the Pi-L, the choke only with the shunt feed, Q0 from the
-    coil only once the coil is given; a message under the field that is wrong."""
-    page.open(query_of(EXAMPLE + ["--bands", "ham"]))
-    shown = lambda name: page.by_id("block-" + name).is_displayed()
-    assert not shown("r-mid") and shown("choke-turns")
-    Select(page.by_id("field-network")).select_by_value("pi-l")
-    Select(page.by_id("field-feed")).select_by_value("series")
-    page.wait_for(lambda: shown("r-mid") and not shown("choke-turns"))
-    coil = page.by_id("mode-q0-coil")
-    assert not coil.is_enabled(), "Q0 from the coil without a coil"
-    for name, value in (("coil-diameter", "50"), ("wire", "2")):
-        page.by_id("field-" + name).send_keys(value)
-    page.wait_for(lambda: page.text("message-pitch") != "")
-    assert page.text("label-pitch") in page.text("message-pitch")
-    assert page.text("message-coil-diameter") == "" and page.text("message-wire") == ""
-    page.by_id("field-pitch").send_keys("4")
-    page.wait_for(lambda: coil.is_enabled())
-    coil.click()
-    page.wait_for(lambda: "--q0 coil" in page.text("command-line"))
-    print("ok   Rm, the choke and Q0 from the coil stand where they apply; a message under its field")
-
-
 def check_links(page, plan):
     """A link with some values takes the rest from the example and says so; a
     bad value in a link shows the form with that field's message, no skeleton."""
@@ -430,8 +342,19 @@ def check_phone(page):
     print(f"ok   at {NARROW} px the page is {width} px wide, the answers {top:.0f} px down")
 
 
-def check_speed(page):
-    page.open(query_of(TEN_BANDS + ["--swr", "3"]))
+def native_ms(plan, args, runs=3):
+    """The native run of a plan, ms: the best of a few, as the page's best is taken."""
+    best = float("inf")
+    for _ in range(runs):
+        started = time.perf_counter()
+        native(plan, args)
+        best = min(best, (time.perf_counter() - started) * 1000)
+    return best
+
+
+def check_speed(page, plan):
+    args = TEN_BANDS + ["--swr", "3"]
+    page.open(query_of(args))
     assert "<svg" in page.by_id("smith").get_attribute("innerHTML"), "no Smith chart with an SWR"
     times = []
     for margin in ("2.4", "2.5", "2.6"):
@@ -440,10 +363,11 @@ def check_speed(page):
         field.send_keys(margin)
         page.driver.execute_script("document.getElementById('form').requestSubmit()")
         times.append(float(page.text("compute-ms")))
-    best = min(times)
-    verdict = "within" if best <= SPEED_LIMIT_MS else "OVER"
-    print(f"     compute-ms, ten bands with the parts options and SWR 3: {times} "
-          f"({verdict} the goal of {SPEED_LIMIT_MS} ms)")
+    best, alone = min(times), native_ms(plan, args)
+    verdict = "within" if best <= SPEED_LIMIT_MS and best <= SPEED_RATIO * alone else "OVER"
+    print(f"     recompute, ten bands with the parts options and SWR 3: page {times} ms, "
+          f"native valvenet-plan {alone:.1f} ms, ratio {best / alone:.1f} "
+          f"({verdict} the goal of {SPEED_LIMIT_MS} ms and {SPEED_RATIO}x)")
     assert best <= SPEED_FAIL_MS, f"{best} ms"
 
 
@@ -457,11 +381,12 @@ def main(folder, plan):
         check_saves(page, plan)
         check_tables(page, plan)
         check_links(page, plan)
-        check_plain_words(page)
-        check_frequencies(page)
-        check_fields_shown(page)
+        form_checks.check_plain_words(page, query_of(TEN_BANDS + ["--swr", "2", "--network", "pi-l"]))
+        form_checks.check_frequencies(page, query_of(EXAMPLE + ["--bands", "ham"]))
+        form_checks.check_fields_shown(page, query_of(EXAMPLE + ["--bands", "ham"]))
+        form_checks.check_smith(page, query_of(CASES["pi-l, swr 2, parts, english"]))
         check_phone(page)
-        check_speed(page)
+        check_speed(page, plan)
         shots = os.path.join(os.path.dirname(os.path.abspath(folder)), "web-screenshots")
         os.makedirs(shots, exist_ok=True)
         page.open(query_of(CASES["pi, parts, english"][:-2]))
