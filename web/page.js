@@ -200,6 +200,8 @@
     chooser($("smith-at"), result.frequencies, "smith");
     $("smith-section").hidden = !result.swr;
     $("tables").innerHTML = result.html;
+    // A table that scrolls inside its box is reached from the keyboard too.
+    for (const box of $("tables").querySelectorAll(".table-box")) box.setAttribute("tabindex", "0");
     $("status").textContent = result.status;
     $("command-line").textContent = commandLine(lastArgs);
     $("table").textContent = "";

@@ -135,3 +135,35 @@ def check_smith(page, query):
         " document.getElementById('smith').clientWidth]")
     assert width[0] <= width[1] + 1, f"the chart is wider than its box: {width}"
     print("ok   the Smith chart: its own section, Save SVG and a readout of each load")
+
+
+def check_accessibility(page, query, axe_path):
+    """axe-core over the page with its results, every section and help
+    opened, in both languages: no serious or critical violation; every
+    control shows a focus ring when focused from the keyboard."""
+    with open(axe_path, encoding="utf-8") as f:
+        axe = f.read()
+    for lang in ("ru", "en"):
+        page.open(query + "&lang=" + lang)
+        page.driver.execute_script(
+            "for (const b of document.querySelectorAll('button.help')) b.click();"
+            "for (const d of document.querySelectorAll('details')) d.open = true;")
+        page.driver.execute_script(axe)
+        page.driver.set_script_timeout(60)
+        found = page.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "axe.run(document).then((r) => done(r.violations.map((v) =>"
+            " [v.id, v.impact, v.nodes.length, v.nodes[0].target.join(' ')])));")
+        bad = [v for v in found if v[1] in ("serious", "critical")]
+        assert not bad, f"{lang}: axe-core: {bad}"
+    unringed = page.driver.execute_script(
+        "const out = [];"
+        "for (const e of document.querySelectorAll('input:not([type=file]), select, button, summary, [tabindex]')) {"
+        "  if (e.disabled || !e.getClientRects().length) continue;"
+        "  e.focus(); const s = getComputedStyle(e);"
+        "  if (document.activeElement === e && s.outlineStyle === 'none' && s.boxShadow === 'none')"
+        "    out.push(e.id || e.outerHTML.slice(0, 60));"
+        "}"
+        "return out;")
+    assert not unringed, f"controls without a visible focus: {unringed[:5]}"
+    print(f"ok   axe-core: no serious or critical violation; {len(found)} lesser kinds; every control shows its focus")

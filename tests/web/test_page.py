@@ -385,6 +385,8 @@ def main(folder, plan):
         form_checks.check_frequencies(page, query_of(EXAMPLE + ["--bands", "ham"]))
         form_checks.check_fields_shown(page, query_of(EXAMPLE + ["--bands", "ham"]))
         form_checks.check_smith(page, query_of(CASES["pi-l, swr 2, parts, english"]))
+        form_checks.check_accessibility(page, query_of(TEN_BANDS + ["--swr", "2"]),
+                                        os.environ.get("AXE_JS", "build/node/node_modules/axe-core/axe.min.js"))
         check_phone(page)
         check_speed(page, plan)
         shots = os.path.join(os.path.dirname(os.path.abspath(folder)), "web-screenshots")
