@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -148,6 +149,10 @@ TEST(WebForm, EveryOptionOfTheHelpIsAFieldOfItsKind) {
     for (const auto& f : g.fields) names_en.push_back(f.name);
   }
   EXPECT_EQ(names_ru, names_en);
+  // The band picker first, the free list of frequencies after it.
+  const auto bands = std::find(names_en.begin(), names_en.end(), "bands");
+  ASSERT_NE(bands, names_en.end());
+  EXPECT_EQ(*std::next(bands), "freq");
   // Off the form: --format, --plot, --smith, --inputs, --help, --lang, the
   // coil calculator's --turns and the choke search's --choke-x-min.
   EXPECT_EQ(names_en.size() + 8, options);

@@ -1,6 +1,7 @@
 #include "web/form.hpp"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "plan/cli/options.hpp"
@@ -115,6 +116,15 @@ bool off_the_form(std::string_view option) {
          option == kInputsOption || option == kHelpOption || option == kLangOption;
 }
 
+// The band picker stands before the free list of frequencies: the bands are
+// what most designs are for, the list adds to them.
+void bands_first(std::vector<Field>& fields) {
+  const auto is = [](Kind k) { return [k](const Field& f) { return f.kind == k; }; };
+  const auto freq = std::find_if(fields.begin(), fields.end(), is(Kind::values));
+  const auto bands = std::find_if(fields.begin(), fields.end(), is(Kind::bands));
+  if (freq < bands && bands != fields.end()) std::rotate(freq, bands, std::next(bands));
+}
+
 std::string_view heading_of(const PageTexts& page, plan::OptionGroup g) {
   for (const GroupText& h : page.groups) {
     if (h.group == g) return h.heading;
@@ -137,6 +147,7 @@ std::vector<Group> form_of(const plan::PlanTexts& t, const PageTexts& page) {
     }
     groups.back().fields.push_back(field_of(t, page, o));
   }
+  for (Group& g : groups) bands_first(g.fields);
   return groups;
 }
 
