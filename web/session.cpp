@@ -29,6 +29,15 @@ const PageTexts& page_texts(plan::Language language) {
   return language == plan::Language::en ? kEnglishPage : kRussianPage;
 }
 
+// The form in a language, built once: every recompute names its fields by it.
+const std::vector<Group>& form_in(plan::Language language) {
+  static const std::vector<Group> russian =
+      form_of(plan::plan_texts(plan::Language::ru), kRussianPage);
+  static const std::vector<Group> english =
+      form_of(plan::plan_texts(plan::Language::en), kEnglishPage);
+  return language == plan::Language::en ? english : russian;
+}
+
 std::string_view language_code(plan::Language language) {
   return language == plan::Language::en ? "en" : "ru";
 }
@@ -113,9 +122,10 @@ std::vector<std::string> arguments_of(const std::string& args_json) {
   return out;
 }
 
-Json errors_json(const std::vector<std::string>& errors, const plan::PlanTexts& t,
-                 const PageTexts& page) {
-  const std::vector<Group> form = form_of(t, page);
+Json errors_json(const std::vector<std::string>& errors, plan::Language language) {
+  const plan::PlanTexts& t = plan::plan_texts(language);
+  const PageTexts& page = page_texts(language);
+  const std::vector<Group>& form = form_in(language);
   Json out = Json::array();
   for (const std::string& e : errors) {
     const PageMessage m = page_message(e, t, page, form);
@@ -135,7 +145,7 @@ std::string form_json(std::string_view lang) {
   const plan::PlanTexts& t = plan::plan_texts(language);
   const PageTexts& page = page_texts(language);
   Json groups = Json::array();
-  for (const Group& g : form_of(t, page)) {
+  for (const Group& g : form_in(language)) {
     Json fields = Json::array();
     for (const Field& f : g.fields) fields.push_back(field_json(f));
     groups.push_back({{"heading", g.heading}, {"fields", fields}});
@@ -169,7 +179,7 @@ std::string Session::compute(const std::string& args_json) {
               {"lang", language_code(parsed.language)}};
   const PageTexts& page = page_texts(parsed.language);
   if (parsed.kind != plan::Parsed::Kind::run) {
-    out["errors"] = errors_json(parsed.errors, t, page);
+    out["errors"] = errors_json(parsed.errors, parsed.language);
     return out.dump();
   }
   last_ = plan::make_report(parsed.options);
@@ -184,7 +194,7 @@ std::string Session::compute(const std::string& args_json) {
     return b.heading;
   }};
   out["html"] = page_words(plan::document_html(plan::report_document(*last_), html), t, page,
-                           form_of(t, page));
+                           form_in(parsed.language));
   out["status"] = status_of(*last_, page);
   return out.dump();
 }
@@ -237,7 +247,7 @@ std::string open_inputs_json(const std::string& path, std::string_view lang) {
   const plan::PlanTexts& t = plan::plan_texts(language_of(lang));
   const plan::Saved saved = plan::read_saved(path, plan::saved_keys(), t);
   Json errors = Json::array();
-  for (const Json& e : errors_json(saved.errors, t, page_texts(language_of(lang)))) {
+  for (const Json& e : errors_json(saved.errors, language_of(lang))) {
     errors.push_back(e["text"]);
   }
   Json values = Json::object();
