@@ -14,6 +14,9 @@
   const SAVED_NAME = "valvenet-plan";
   // Digits of a load's readout: ohm and pF to a tenth, as the tables write them.
   const READOUT_DECIMALS = 1;
+  // The parameter of the address that names each open section, by its id.
+  const OPEN_PARAM = "open";
+  const sections = window.valvenetSections;
 
   const fields = window.valvenetForm;
   let engine = null;
@@ -23,6 +26,8 @@
   let last = null;  // the last good result
   let lastArgs = [];  // the arguments of the last recompute
   const at = { plot: 0, smith: 0 };  // the frequency of each chart
+  let lastValues = {};  // the form's values of the last recompute, for the address
+  let addressDue = false;  // the address waits for the results to be painted
 
   const $ = (id) => document.getElementById(id);
 
@@ -88,8 +93,22 @@
       for (const v of list) params.append(name, v);
     }
     if (lang !== form.language.choices[0].value) params.append(form.language.name, lang);
+    for (const id of sections.opened) params.append(OPEN_PARAM, id);
     const query = params.toString();
+    // The browser takes a while to change the address: not when it stands.
+    if (query === location.search.slice(1)) return;
     history.replaceState(null, "", query ? "?" + query : location.pathname);
+  }
+
+  // The browser takes a while over an address: it is written once the
+  // results are on the screen (and at once before the link is copied).
+  function writeAddressLater() {
+    if (addressDue) return;
+    addressDue = true;
+    requestAnimationFrame(() => setTimeout(() => {
+      addressDue = false;
+      writeAddress(lastValues);
+    }, 0));
   }
 
   // The values of a list of arguments (the engine's example).
@@ -147,14 +166,28 @@
     for (const id of ["save-json", "save-csv", "save-table", "save-svg", "save-smith"]) $(id).disabled = !current;
   }
 
-  // Each shown part made anew; a closed one is made when it opens.
-  function showShown() {
+  // Each shown part made anew; a closed one is emptied, and made when it
+  // opens (or the page is printed: everything).
+  function showShown(all = false) {
     if (!last) return;
-    if ($("plot-section").open) $("plot").innerHTML = engine.plot(at.plot);
-    if ($("smith-section").open && last.swr) showSmith();
+    const shown = (id) => all || $(id).open;
+    const drawn = (id, make) => { $(id).innerHTML = make ? make() : ""; };
+    drawn("plot", shown("plot-section") && (() => engine.plot(at.plot)));
+    if (shown("smith-section") && last.swr) showSmith();
+    else drawn("smith", null);
     if ($("table-section").open) $("table").textContent = engine.table(tableWidth());
     if ($("json-section").open) $("result-json").textContent = engine.file("json");
   }
+
+  // A section opened or closed by the user: remembered, and drawn if it is a chart.
+  function toggled(e) {
+    const section = e.target;
+    if (!(section instanceof HTMLDetailsElement) || !section.id) return;
+    if (!sections.toggled(section)) return;
+    writeAddressLater();
+    if (!section.closest("#tables")) showShown();
+  }
+
 
   function loadText(load) {
     const x = load.x;
@@ -199,9 +232,9 @@
     chooser($("plot-at"), result.frequencies, "plot");
     chooser($("smith-at"), result.frequencies, "smith");
     $("smith-section").hidden = !result.swr;
-    $("tables").innerHTML = result.html;
-    // A table that scrolls inside its box is reached from the keyboard too.
-    for (const box of $("tables").querySelectorAll(".table-box")) box.setAttribute("tabindex", "0");
+    $("tables").innerHTML = sections.withoutBodies(result.html);
+    sections.tabStops($("tables"));
+    sections.openIn($("tables"));
     $("status").textContent = result.status;
     $("command-line").textContent = commandLine(lastArgs);
     $("table").textContent = "";
@@ -219,7 +252,8 @@
     clearTimeout(timer);
     const started = performance.now();
     const values = fields.read();
-    writeAddress(values);
+    lastValues = values;
+    writeAddressLater();
     lastArgs = fields.argumentsOf(values, lang);
     const result = JSON.parse(engine.compute(JSON.stringify(lastArgs)));
     if (result.ok) showResult(result);
@@ -265,9 +299,8 @@
     for (const which of ["plot", "smith"]) {
       $(which + "-at").addEventListener("change", (e) => { at[which] = Number(e.target.value); showShown(); });
     }
-    for (const id of ["plot-section", "smith-section", "table-section", "json-section"]) {
-      $(id).addEventListener("toggle", showShown);
-    }
+    // A toggle does not bubble: it is heard on its way down.
+    document.addEventListener("toggle", toggled, true);
     const show = (e) => {
       const text = e.target.getAttribute && e.target.getAttribute("data-readout");
       if (text) $("smith-readout").textContent = text;
@@ -291,11 +324,20 @@
     $("save-csv").addEventListener("click", () => download(SAVED_NAME + ".csv", engine.file("csv"), "text/csv"));
     $("save-table").addEventListener("click", () => download(SAVED_NAME + ".txt", engine.file("table"), "text/plain"));
     $("copy-command").addEventListener("click", () => navigator.clipboard.writeText($("command-line").textContent));
-    $("copy-link").addEventListener("click", () => navigator.clipboard.writeText(location.href));
+    $("copy-link").addEventListener("click", () => {
+      writeAddress(lastValues);
+      navigator.clipboard.writeText(location.href);
+    });
     listenToCharts();
-    // On paper every section is open.
+    // On paper every section is shown (the print style opens them) with its chart.
     window.addEventListener("beforeprint", () => {
-      for (const d of document.querySelectorAll("#tables details")) d.open = true;
+      sections.fillAll($("tables"));
+      showShown(true);
+    });
+    // A section opened by a click has its body before it is painted open.
+    $("tables").addEventListener("click", (e) => {
+      const summary = e.target.closest && e.target.closest("details > summary");
+      if (summary) sections.fill(summary.parentElement);
     });
     let width = tableWidth();
     window.addEventListener("resize", () => {
@@ -306,6 +348,8 @@
   async function start() {
     engine = await createValvenet();
     const params = new URLSearchParams(location.search);
+    for (const id of params.getAll(OPEN_PARAM)) sections.opened.add(id);
+    sections.openIn(document);
     loadForm(params.get("lang") || "ru");
     const values = valuesOfAddress(params);
     const example = valuesOfArguments(form.example);
