@@ -24,9 +24,10 @@ def check_plain_words(page, query):
     languages: no option name, prompt number or word for an option."""
     for lang in ("ru", "en"):
         page.open(query + "&lang=" + lang)
-        text = page.driver.execute_script(
+        page.driver.execute_script(  # the sections' bodies come in as they open
             "for (const b of document.querySelectorAll('button.help')) b.click();"
-            "for (const d of document.querySelectorAll('details')) d.open = true;"
+            "for (const d of document.querySelectorAll('details')) d.open = true;")
+        text = page.driver.execute_script(
             "const kept = arguments[0].map((id) => document.getElementById(id));"
             "kept.forEach((e) => { e.hidden = true; });"
             "const text = document.body.innerText;"
@@ -114,6 +115,8 @@ def check_smith(page, query):
     doc = json.loads(page.json())
     points = doc["designs"][0]["pi_l"]["load_range"]["points"]
     section = page.by_id("smith-section")
+    section.find_element("css selector", "summary").click()
+    page.wait_for(lambda: page.driver.execute_script("return !!document.querySelector('#smith #load-40')"))
     assert section.find_element("css selector", "summary").text == page.text("smith-heading")
     for k in (0, 17, 40):
         page.driver.execute_script(f"document.querySelector('#smith #load-{k}').focus()")
