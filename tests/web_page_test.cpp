@@ -98,6 +98,7 @@ std::vector<web::Group> english_form() {
 
 std::vector<std::string> values_of(const std::vector<web::Choice>& choices) {
   std::vector<std::string> out;
+  out.reserve(choices.size());
   for (const web::Choice& c : choices) out.push_back(c.value);
   return out;
 }
