@@ -97,8 +97,13 @@ web:
 	cmake --preset web >/dev/null
 	cmake --build --preset web -j $(JOBS)
 
-# The page in headless Chromium against the native valvenet-plan's output.
-test-web: web
+# The page in headless Chromium against the native valvenet-plan's output,
+# with axe-core (from npm, for this test only) checking its accessibility.
+AXE = build/node/node_modules/axe-core/axe.min.js
+test-web: web $(AXE)
 	cmake --preset $(PRESET) >/dev/null
 	cmake --build --preset $(PRESET) -j $(JOBS) --target valvenet-plan
-	/usr/bin/python3 tests/web/test_page.py build/web build/$(PRESET)/plan/valvenet-plan
+	AXE_JS=$(AXE) /usr/bin/python3 tests/web/test_page.py build/web build/$(PRESET)/plan/valvenet-plan
+
+$(AXE):
+	npm install --no-save --no-audit --no-fund --prefix build/node axe-core@4

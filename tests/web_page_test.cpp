@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -18,7 +19,10 @@
 #include "plan/cli/app.hpp"
 #include "web/compat.hpp"
 #include "web/form.hpp"
+#include "web/messages.hpp"
 #include "web/session.hpp"
+#include "web/texts_en.hpp"
+#include "web/texts_ru.hpp"
 
 namespace {
 
@@ -85,6 +89,20 @@ const web::Field* find(const std::vector<web::Group>& form, const std::string& n
   return nullptr;
 }
 
+std::vector<web::Group> russian_form() {
+  return web::form_of(plan::kRussianTexts, web::kRussianPage);
+}
+std::vector<web::Group> english_form() {
+  return web::form_of(plan::kEnglishTexts, web::kEnglishPage);
+}
+
+std::vector<std::string> values_of(const std::vector<web::Choice>& choices) {
+  std::vector<std::string> out;
+  out.reserve(choices.size());
+  for (const web::Choice& c : choices) out.push_back(c.value);
+  return out;
+}
+
 TEST(WebForm, EveryOptionOfTheHelpIsAFieldOfItsKind) {
   struct Expected {
     std::string name;
@@ -95,27 +113,28 @@ TEST(WebForm, EveryOptionOfTheHelpIsAFieldOfItsKind) {
   const std::vector<Expected> table{
       {"p-out", web::Kind::value, {}, "Вт", "W"},
       {"exponent", web::Kind::value, {}, "", ""},
-      {"c2-range", web::Kind::value, {}, "МИН:МАКС пФ", "MIN:MAX pF"},
+      {"q0", web::Kind::value, {"coil"}, "", ""},
+      {"c2-range", web::Kind::value, {}, "пФ", "pF"},
       {"freq", web::Kind::values, {}, "МГц", "MHz"},
-      {"bands", web::Kind::flag, {"ham"}, "", ""},
+      {"bands", web::Kind::bands, {}, "", ""},
       {"raise-q", web::Kind::flag, {}, "", ""},
       {"feed", web::Kind::choice, {"shunt", "series"}, "", ""},
       {"network", web::Kind::choice, {"pi", "pi-l"}, "", ""},
   };
-  const auto ru = web::form_of(plan::kRussianTexts);
-  const auto en = web::form_of(plan::kEnglishTexts);
+  const auto ru = russian_form();
+  const auto en = english_form();
   for (const Expected& e : table) {
     const web::Field* r = find(ru, e.name);
     const web::Field* n = find(en, e.name);
     ASSERT_TRUE(r != nullptr && n != nullptr) << e.name;
     EXPECT_EQ(r->kind, e.kind) << e.name;
     EXPECT_EQ(n->kind, e.kind) << e.name;
-    EXPECT_EQ(r->choices, e.choices) << e.name;
+    EXPECT_EQ(values_of(r->choices), e.choices) << e.name;
     EXPECT_EQ(r->unit, e.unit_ru) << e.name;
     EXPECT_EQ(n->unit, e.unit_en) << e.name;
   }
   // Every option of the help but the eight the page stands in for or leaves to its commands,
-  // in both languages in the same order, each with a label.
+  // in both languages in the same order.
   const std::string help = plan::help_text(plan::kEnglishTexts);
   std::size_t options = 0;
   for (std::size_t at = help.find("\n  --"); at != std::string::npos;
@@ -128,17 +147,55 @@ TEST(WebForm, EveryOptionOfTheHelpIsAFieldOfItsKind) {
     for (const auto& f : g.fields) names_ru.push_back(f.name);
   }
   for (const auto& g : en) {
-    for (const auto& f : g.fields) {
-      names_en.push_back(f.name);
-      EXPECT_FALSE(f.label.empty()) << f.name;
-    }
+    for (const auto& f : g.fields) names_en.push_back(f.name);
   }
   EXPECT_EQ(names_ru, names_en);
+  // The band picker first, the free list of frequencies after it.
+  const auto bands = std::find(names_en.begin(), names_en.end(), "bands");
+  ASSERT_NE(bands, names_en.end());
+  EXPECT_EQ(*std::next(bands), "freq");
   // Off the form: --format, --plot, --smith, --inputs, --help, --lang, the
   // coil calculator's --turns and the choke search's --choke-x-min.
   EXPECT_EQ(names_en.size() + 8, options);
-  EXPECT_EQ(web::language_field(plan::kEnglishTexts).choices,
+  EXPECT_EQ(values_of(web::language_field(plan::kEnglishTexts, web::kEnglishPage).choices),
             (std::vector<std::string>{"ru", "en"}));
+  // The band picker: the ham bands by name, "all HF" ticking all but 6 m.
+  std::vector<int> metres;
+  std::vector<int> hf;
+  for (const web::BandChoice& b : find(ru, "bands")->bands) {
+    metres.push_back(b.metres);
+    if (b.hf) hf.push_back(b.metres);
+  }
+  EXPECT_EQ(metres, (std::vector<int>{160, 80, 40, 30, 20, 17, 15, 12, 10, 6}));
+  EXPECT_EQ(hf, (std::vector<int>{160, 80, 40, 30, 20, 17, 15, 12, 10}));
+}
+
+// What the command line says and a form must not: option names, the
+// dialog's prompt numbers, the word for an option.
+bool speaks_the_command_line(std::string_view text) {
+  for (const std::string_view word : {"--", " ключ", "запрос", "prompt", "option ", "options"}) {
+    if (text.find(word) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
+TEST(WebForm, EveryFieldSpeaksPlainWordsInBothLanguages) {
+  for (const auto& [language, form] : {std::pair{"ru", russian_form()}, {"en", english_form()}}) {
+    for (const web::Group& g : form) {
+      EXPECT_FALSE(g.heading.empty() || speaks_the_command_line(g.heading)) << g.heading;
+      for (const web::Field& f : g.fields) {
+        EXPECT_FALSE(f.label.empty()) << language << " " << f.name << " has no label";
+        for (const std::string& text : {f.label, f.unit, f.range, f.typical, f.help}) {
+          EXPECT_FALSE(speaks_the_command_line(text)) << language << " " << f.name << ": " << text;
+        }
+        // A choice shows its words translated, a number's words too (Q0 from the coil).
+        for (const web::Choice& c : f.choices) {
+          EXPECT_TRUE(f.kind == web::Kind::flag || c.label != c.value)
+              << language << " " << f.name << ": " << c.value << " untranslated";
+        }
+      }
+    }
+  }
 }
 
 const std::vector<std::string> kStage{
@@ -163,7 +220,7 @@ std::string program_json(const std::vector<std::string>& args) {
 }
 
 json compute(web::Session& s, const std::vector<std::string>& args) {
-  return json::parse(s.compute(json(args).dump(), plan::kTableWidth));
+  return json::parse(s.compute(json(args).dump()));
 }
 
 TEST(WebSession, ComputesWhatTheProgramPrints) {
@@ -182,27 +239,48 @@ TEST(WebSession, ComputesWhatTheProgramPrints) {
   EXPECT_EQ(s.plot(1), "");  // the last recompute has one frequency
 }
 
-TEST(WebSession, EachMessageGoesToTheFieldItNames) {
+TEST(WebSession, EachMessageStandsUnderItsFieldInThePagesWords) {
   struct Case {
     std::vector<std::string> args;
     std::string field;
+    std::string text;  // the message, or its start
   };
-  std::vector<std::string> no_p_out(kStage.begin() + 2, kStage.end());
+  const std::vector<std::string> no_p_out(kStage.begin() + 2, kStage.end());
+  const std::vector<std::string> en{"--lang", "en"};
+  std::vector<std::string> q0_coil = kStage;
+  q0_coil.at(11) = "coil";
   const std::vector<Case> table{
-      {with(kStage, {"--freq", "3,6,7"}), "freq"},
-      {with(no_p_out, {"--p-out", "12x", "--bands", "ham"}), "p-out"},
-      {with(no_p_out, {"--p-out", "9999", "--bands", "ham"}), "p-out"},
-      {with(kStage, {"--bands", "ham", "--wire", "2"}), "wire"},
-      {with(kStage, {"--bands", "ham", "--r-mid", "300"}), "r-mid"},
-      {with(kStage, {"--bands", "ham", "--c1-max", "250", "--c2-range", "20-1000"}), "c2-range"},
+      {with(kStage, {"--freq", "3,6,7"}), "freq",
+       "«Другие частоты»: «3,6,7» — не число; ожидается от 0,1 до 60 МГц (частоты разделяются "
+       "пробелом, точкой с запятой или запятой с пробелом: 1,85; 3,6)"},
+      {with(no_p_out, {"--p-out", "12x", "--bands", "ham"}), "p-out",
+       "«Выходная мощность»: «12x» — не число"},
+      {with(no_p_out, {"--p-out", "9999", "--bands", "ham"}), "p-out", "«Выходная мощность»: 9999"},
+      {with(no_p_out, {"--bands", "ham"}), "p-out", "«Выходная мощность»: не заполнено"},
+      {with(kStage, {"--bands", "ham", "--coil-diameter", "50", "--wire", "2"}), "pitch",
+       "не заполнено: «Шаг намотки». Эти поля заполняются все вместе или остаются пустыми: "
+       "«Диаметр катушки», «Диаметр провода катушки», «Шаг намотки»"},
+      {with(with(kStage, {"--bands", "ham", "--c1-max", "250"}), en), "c2-range",
+       "not filled in: “Range of C2”."},
+      {with(kStage, {"--bands", "ham", "--c1-max", "250", "--c2-range", "20-1000"}), "c2-range",
+       "«Пределы ёмкости КПЕ С2»: «20-1000»"},
+      {with(kStage, {"--bands", "ham", "--r-mid", "300"}), "r-mid", "«Промежуточное"},
+      {with(kStage, {"--bands", "ham", "--network", "pi-l", "--r-mid", "20"}), "r-mid",
+       "«Промежуточное сопротивление Rm»: 20 Ом не больше сопротивления нагрузки "
+       "«Сопротивление нагрузки» = 50 Ом"},
+      {kStage, "freq", "не выбрано ни одной частоты"},
+      {with(with(q0_coil, {"--bands", "ham"}), en), "q0",
+       "Q0 from the coil comes from its sizes: fill in the coil's fields"},
   };
   web::Session s;
   for (const Case& c : table) {
     const json r = compute(s, c.args);
     ASSERT_FALSE(r["ok"].get<bool>()) << c.field;
-    EXPECT_EQ(r["errors"][0]["field"], c.field) << r["errors"][0]["text"];
+    const std::string text = r["errors"][0]["text"];
+    EXPECT_EQ(r["errors"][0]["field"], c.field) << text;
+    EXPECT_EQ(text.substr(0, c.text.size()), c.text);
   }
-  const std::vector<web::Group> form = web::form_of(plan::kEnglishTexts);
+  const std::vector<web::Group> form = english_form();
   EXPECT_EQ(web::field_named("--c-var-minimum and --c-var-min", form), "c-var-min");
   EXPECT_EQ(web::field_named("nothing", form), "");
 }

@@ -22,8 +22,16 @@ web::Session& session() {
   return s;
 }
 
-std::string compute(const std::string& args_json, int width) {
-  return session().compute(args_json, width > 0 ? static_cast<std::size_t>(width) : 0);
+std::string compute(const std::string& args_json) {
+  return session().compute(args_json);
+}
+
+std::string table(int width) {
+  return session().table(width > 0 ? static_cast<std::size_t>(width) : 0);
+}
+
+std::string loads(int index) {
+  return index >= 0 ? session().loads(static_cast<std::size_t>(index)) : std::string("[]");
 }
 
 std::string plot(int index) {
@@ -63,6 +71,8 @@ EMSCRIPTEN_BINDINGS(valvenet) {
   emscripten::function("compute", &compute);
   emscripten::function("plot", &plot);
   emscripten::function("smith", &smith);
+  emscripten::function("table", &table);
+  emscripten::function("loads", &loads);
   emscripten::function("file", &file);
   emscripten::function("openInputs", &open_inputs);
 }

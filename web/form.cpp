@@ -1,35 +1,60 @@
 #include "web/form.hpp"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
-#include "plan/cli/option_table.hpp"
+#include "plan/cli/options.hpp"
+#include "plan/report/bands.hpp"
+#include "plan/texts/number_text.hpp"
 
 namespace web {
 
 namespace {
 
-// The help's words of an option: its description up to the first ";" is
-// the field's label, the rest and the range the hint beneath it.
-void set_texts(Field& f, const plan::PlanTexts& t, const plan::OptionSpec& o) {
-  const std::string what(t.*o.help);
-  const std::size_t semicolon = what.find(';');
-  f.label = what.substr(0, semicolon);
-  if (semicolon != std::string::npos) {
-    const std::size_t rest = what.find_first_not_of(" \n", semicolon + 1);
-    if (rest != std::string::npos) f.hint = what.substr(rest);
-  }
-  if (o.help_tells_range) {
-    const std::string range = plan::describe(t, plan::shown_range(o), plan::unit_of(t, o));
-    f.hint = f.hint.empty() ? range : f.hint + "; " + range;
-  }
+using O = plan::OptionId;
+
+// HF ends here, MHz: the band picker's "all HF" ticks the bands below it.
+constexpr float kHfTopMhz = 30.0f;
+
+// What a field waits for before it is shown: Rm belongs to the Pi-L, the
+// choke and the blocking capacitor to the shunt feed.
+struct Condition {
+  O field;
+  O on;
+  std::string_view value;
+};
+constexpr std::array<Condition, 8> kShownWith{{
+    {O::r_mid, O::network, "pi-l"},
+    {O::choke_diameter, O::feed, "shunt"},
+    {O::choke_wire, O::feed, "shunt"},
+    {O::choke_pitch, O::feed, "shunt"},
+    {O::choke_turns, O::feed, "shunt"},
+    {O::choke_series, O::feed, "shunt"},
+    {O::choke_guard, O::feed, "shunt"},
+    {O::blocking_pf, O::feed, "shunt"},
+}};
+
+// Q0's word "coil" needs the coil's three sizes.
+constexpr std::array<O, 3> kQ0WordNeeds{O::coil_diameter, O::wire, O::pitch};
+
+std::string name_of(const plan::OptionSpec& o) {
+  return std::string(o.name.substr(2));
+}
+
+const FieldText* text_of(const PageTexts& page, O id) {
+  const auto at = std::find_if(page.fields.begin(), page.fields.end(),
+                               [id](const FieldText& f) { return f.option == id; });
+  return at == page.fields.end() ? nullptr : &*at;
 }
 
 Kind kind_of(const plan::OptionSpec& o) {
+  if (o.id == O::bands) return Kind::bands;
   switch (o.kind) {
     case plan::OptionKind::numbers:
       return Kind::values;
     case plan::OptionKind::word:
-      return o.choices.size() == 1 ? Kind::flag : Kind::choice;
+      return Kind::choice;
     case plan::OptionKind::flag:
       return Kind::flag;
     default:
@@ -37,19 +62,52 @@ Kind kind_of(const plan::OptionSpec& o) {
   }
 }
 
-Field field_of(const plan::PlanTexts& t, const plan::OptionSpec& o) {
+std::vector<BandChoice> ham_bands() {
+  std::vector<BandChoice> out;
+  out.reserve(plan::kHamBands.size());
+  for (const float f : plan::kHamBands) {
+    const std::optional<plan::Band> band = plan::band_of(f);
+    out.push_back({band ? band->metres : 0, plan::float_text(f), f < kHfTopMhz});
+  }
+  return out;
+}
+
+void set_choices(Field& f, const plan::OptionSpec& o, const FieldText* words) {
+  f.choices.reserve(o.choices.size());
+  for (std::size_t i = 0; i < o.choices.size(); ++i) {
+    const std::string_view label =
+        words != nullptr && i < kMostChoices ? words->choices.at(i) : std::string_view();
+    f.choices.push_back(
+        {std::string(o.choices[i]), std::string(label.empty() ? o.choices[i] : label)});
+  }
+  if (o.id == O::q0) {
+    for (const O need : kQ0WordNeeds) f.needs.push_back(name_of(plan::option(need)));
+  }
+}
+
+Field field_of(const plan::PlanTexts& t, const PageTexts& page, const plan::OptionSpec& o) {
   Field f;
   f.option = std::string(o.name);
-  f.name = f.option.substr(2);
+  f.name = name_of(o);
   f.unit = std::string(plan::unit_of(t, o));
-  // A pair is typed MIN:MAX: the placeholder of --help says so beside the unit.
-  if (o.kind == plan::OptionKind::pair) f.unit = plan::placeholder_text(t, o) + ' ' + f.unit;
   f.kind = kind_of(o);
-  // A number's words (--q0 coil) are typed in its box, not chosen.
-  if (o.kind != plan::OptionKind::number) {
-    for (const std::string_view c : o.choices) f.choices.emplace_back(c);
+  if (const FieldText* words = text_of(page, o.id)) {
+    f.label = std::string(words->label);
+    f.typical = std::string(words->typical);
+    f.help = std::string(words->help);
   }
-  set_texts(f, t, o);
+  if (o.range != nullptr && (o.help_tells_range || o.kind == plan::OptionKind::numbers)) {
+    f.range = plan::describe(t, plan::shown_range(o),
+                             o.kind == plan::OptionKind::pair ? plan::unit_of(t, o) : f.unit);
+  }
+  if (f.kind == Kind::bands) {
+    f.bands = ham_bands();
+  } else {
+    set_choices(f, o, text_of(page, o.id));
+  }
+  for (const Condition& c : kShownWith) {
+    if (c.field == o.id) f.shown_with = {name_of(plan::option(c.on)), std::string(c.value)};
+  }
   return f;
 }
 
@@ -58,68 +116,43 @@ bool off_the_form(std::string_view option) {
          option == kInputsOption || option == kHelpOption || option == kLangOption;
 }
 
-// Every option of the table in the groups of --help, the ones off the form kept.
-std::vector<Group> all_fields(const plan::PlanTexts& t) {
+// The band picker stands before the free list of frequencies: the bands are
+// what most designs are for, the list adds to them.
+void bands_first(std::vector<Field>& fields) {
+  const auto is = [](Kind k) { return [k](const Field& f) { return f.kind == k; }; };
+  const auto freq = std::find_if(fields.begin(), fields.end(), is(Kind::values));
+  const auto bands = std::find_if(fields.begin(), fields.end(), is(Kind::bands));
+  if (freq < bands && bands != fields.end()) std::rotate(freq, bands, std::next(bands));
+}
+
+std::string_view heading_of(const PageTexts& page, plan::OptionGroup g) {
+  for (const GroupText& h : page.groups) {
+    if (h.group == g) return h.heading;
+  }
+  return {};
+}
+
+}  // namespace
+
+std::vector<Group> form_of(const plan::PlanTexts& t, const PageTexts& page) {
   std::vector<Group> groups;
   std::optional<plan::OptionGroup> group;
   for (const plan::OptionSpec& o : plan::option_table()) {
     // The coil calculator's and the choke search's own options belong to
     // their commands.
-    if (plan::own_command(o.group)) continue;
+    if (plan::own_command(o.group) || off_the_form(o.name)) continue;
     if (o.group != group) {
-      std::string heading(t.*plan::group_heading(o.group));
-      if (!heading.empty() && heading.back() == ':') heading.pop_back();
-      groups.push_back({heading, {}});
+      groups.push_back({std::string(heading_of(page, o.group)), {}});
       group = o.group;
     }
-    groups.back().fields.push_back(field_of(t, o));
+    groups.back().fields.push_back(field_of(t, page, o));
   }
+  for (Group& g : groups) bands_first(g.fields);
   return groups;
 }
 
-// A letter that may continue an option's name.
-bool name_letter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
-}
-
-}  // namespace
-
-std::vector<Group> form_of(const plan::PlanTexts& t) {
-  std::vector<Group> groups = all_fields(t);
-  for (Group& g : groups) {
-    std::erase_if(g.fields, [](const Field& f) { return off_the_form(f.option); });
-  }
-  std::erase_if(groups, [](const Group& g) { return g.fields.empty(); });
-  return groups;
-}
-
-Field language_field(const plan::PlanTexts& t) {
-  for (const Group& g : all_fields(t)) {
-    for (const Field& f : g.fields) {
-      if (f.option == kLangOption) return f;
-    }
-  }
-  return {};
-}
-
-std::string field_named(std::string_view message, const std::vector<Group>& form) {
-  std::size_t first = std::string_view::npos;
-  std::string name;
-  for (const Group& g : form) {
-    for (const Field& f : g.fields) {
-      for (std::size_t at = message.find(f.option); at != std::string_view::npos;
-           at = message.find(f.option, at + 1)) {
-        const std::size_t end = at + f.option.size();
-        if (end < message.size() && name_letter(message[end])) continue;
-        if (at < first) {
-          first = at;
-          name = f.name;
-        }
-        break;
-      }
-    }
-  }
-  return name;
+Field language_field(const plan::PlanTexts& t, const PageTexts& page) {
+  return field_of(t, page, plan::option(O::lang));
 }
 
 }  // namespace web

@@ -1,6 +1,7 @@
-// The page: a form built from valvenet-plan's own description of its
-// options, the engine's results as the user types. Every text, option and
-// range comes from the engine (valvenet.js); this script only arranges them.
+// The page: the form (form.js), the engine's results as the user types.
+// Every text, option and range comes from the engine (valvenet.js); this
+// script only arranges them. What is large (the JSON text, the readable
+// table, the charts) is made only when it is shown, saved or read.
 "use strict";
 
 (() => {
@@ -11,14 +12,22 @@
   const MEASURE_CHARS = 40;
   // The file names of the saved results.
   const SAVED_NAME = "valvenet-plan";
+  // Digits of a load's readout: ohm and pF to a tenth, as the tables write them.
+  const READOUT_DECIMALS = 1;
+  // The parameter of the address that names each open section, by its id.
+  const OPEN_PARAM = "open";
+  const sections = window.valvenetSections;
 
+  const fields = window.valvenetForm;
   let engine = null;
   let form = null;  // the engine's description of the form, in `lang`
   let lang = "ru";
   let timer = 0;
   let last = null;  // the last good result
   let lastArgs = [];  // the arguments of the last recompute
-  let plotIndex = 0;
+  const at = { plot: 0, smith: 0 };  // the frequency of each chart
+  let lastValues = {};  // the form's values of the last recompute, for the address
+  let addressDue = false;  // the address waits for the results to be painted
 
   const $ = (id) => document.getElementById(id);
 
@@ -29,68 +38,8 @@
     return e;
   }
 
-  function fields() {
-    return form.groups.flatMap((g) => g.fields);
-  }
-
-  function inputOf(field) {
-    return $("field-" + field.name);
-  }
-
-  // --- The form ---------------------------------------------------------
-
-  function valueField(f) {
-    const box = element("div", { class: "input" });
-    box.append(element("input", {
-      type: "text", id: "field-" + f.name, name: f.name, autocomplete: "off",
-      spellcheck: "false", "aria-describedby": `hint-${f.name} message-${f.name}`,
-    }));
-    if (f.unit) box.append(element("span", { class: "unit", "aria-hidden": "true" }, f.unit));
-    return box;
-  }
-
-  function choiceField(f) {
-    const select = element("select", {
-      id: "field-" + f.name, name: f.name, "aria-describedby": `hint-${f.name} message-${f.name}`,
-    });
-    for (const c of f.choices) select.append(element("option", { value: c }, c));
-    return select;
-  }
-
-  function fieldBlock(f) {
-    const block = element("div", { class: "field", id: "block-" + f.name });
-    const label = element("label", { for: "field-" + f.name }, f.label);
-    if (f.kind === "flag") {
-      block.classList.add("check");
-      block.append(element("input", {
-        type: "checkbox", id: "field-" + f.name, name: f.name,
-        "aria-describedby": `hint-${f.name} message-${f.name}`,
-      }), label);
-    } else {
-      block.append(label, f.kind === "choice" ? choiceField(f) : valueField(f));
-    }
-    block.append(element("span", { class: "hint", id: "hint-" + f.name }, f.hint),
-      element("span", { class: "message", id: "message-" + f.name }));
-    return block;
-  }
-
-  function buildForm() {
-    const box = $("fields");
-    box.replaceChildren();
-    for (const g of form.groups) {
-      const set = element("fieldset");
-      set.append(element("legend", {}, g.heading));
-      for (const f of g.fields) set.append(fieldBlock(f));
-      box.append(set);
-    }
-  }
-
-  function buildLanguageSwitch() {
-    const select = $("field-lang");
-    select.replaceChildren();
-    for (const c of form.language.choices) select.append(element("option", { value: c }, c));
-    select.value = lang;
-    select.title = form.language.label;
+  function fill(pattern, ...values) {
+    return values.reduce((text, v, i) => text.replace("%" + (i + 1), v), pattern);
   }
 
   function setTexts() {
@@ -101,65 +50,65 @@
       title: p.title, intro: p.intro, "language-label": p.language, "form-heading": p.form,
       "results-heading": p.results, "errors-heading": p.errors, "not-current": p.not_current,
       "save-json": p.save_json, "save-csv": p.save_csv, "save-table": p.save_table,
-      "save-svg": p.save_svg, "open-json-label": p.open_json, "plot-heading": p.plot,
-      "plot-at-label": p.plot_at, "table-heading": p.table, "json-heading": p.json,
+      "save-svg": p.save_svg, "save-smith": p.save_svg, "open-json-label": p.open_json,
+      "plot-heading": p.plot, "plot-at-label": p.plot_at, "smith-heading": p.smith,
+      "smith-at-label": p.smith_at, "table-heading": p.table, "json-heading": p.json,
       "compute-label": p.compute_ms, "command-heading": p.command_line,
       "copy-command": p.copy_command, "copy-link": p.copy_link,
     };
     for (const [id, text] of Object.entries(texts)) $(id).textContent = text;
   }
 
+  function buildLanguageSwitch() {
+    const select = $("field-lang");
+    select.replaceChildren();
+    for (const c of form.language.choices) select.append(element("option", { value: c.value }, c.label));
+    select.value = lang;
+  }
+
   function loadForm(newLang) {
-    const kept = form ? readForm() : null;
+    const kept = form ? fields.read() : null;
     lang = newLang;
     form = JSON.parse(engine.form(lang));
     setTexts();
-    buildForm();
+    fields.build(form);
     buildLanguageSwitch();
-    if (kept) writeForm(kept);
+    if (kept) fields.write(kept);
   }
 
-  // --- The form's values: {name: [values]} ------------------------------
+  // --- The address ------------------------------------------------------
 
-  function readForm() {
+  function valuesOfAddress(params) {
     const values = {};
-    for (const f of fields()) {
-      const input = inputOf(f);
-      if (f.kind === "flag") {
-        if (input.checked) values[f.name] = f.choices.length ? [f.choices[0]] : ["1"];
-      } else if (f.kind === "values") {
-        const list = input.value.trim().split(/\s+/).filter((v) => v !== "");
-        if (list.length) values[f.name] = list;
-      } else if (f.kind === "choice") {
-        if (input.value !== f.choices[0]) values[f.name] = [input.value];
-      } else if (input.value.trim() !== "") {
-        values[f.name] = [input.value.trim()];
-      }
+    for (const f of fields.fields()) {
+      const given = params.getAll(f.name);
+      if (given.length) values[f.name] = given;
     }
     return values;
   }
 
-  function writeForm(values) {
-    for (const f of fields()) {
-      const input = inputOf(f);
-      const given = values[f.name] || [];
-      if (f.kind === "flag") input.checked = given.length > 0 && given[0] !== "0";
-      else if (f.kind === "choice") input.value = given[0] || f.choices[0];
-      else input.value = given.join(" ");
+  function writeAddress(values) {
+    const params = new URLSearchParams();
+    for (const [name, list] of Object.entries(values)) {
+      for (const v of list) params.append(name, v);
     }
+    if (lang !== form.language.choices[0].value) params.append(form.language.name, lang);
+    for (const id of sections.opened) params.append(OPEN_PARAM, id);
+    const query = params.toString();
+    // The browser takes a while to change the address: not when it stands.
+    if (query === location.search.slice(1)) return;
+    history.replaceState(null, "", query ? "?" + query : location.pathname);
   }
 
-  // The arguments of valvenet-plan for the form's values.
-  function argumentsOf(values) {
-    const args = [];
-    for (const f of fields()) {
-      const given = values[f.name];
-      if (!given) continue;
-      args.push(f.option);
-      if (f.kind !== "flag" || f.choices.length) args.push(...given);
-    }
-    if (lang !== form.language.choices[0]) args.push(form.language.option, lang);
-    return args;
+  // The browser takes a while over an address: it is written once the
+  // results are on the screen (and at once before the link is copied).
+  function writeAddressLater() {
+    if (addressDue) return;
+    addressDue = true;
+    requestAnimationFrame(() => setTimeout(() => {
+      addressDue = false;
+      writeAddress(lastValues);
+    }, 0));
   }
 
   // The values of a list of arguments (the engine's example).
@@ -174,31 +123,7 @@
         values[name].push(a);
       }
     }
-    for (const f of fields()) {
-      if (f.kind === "flag" && values[f.name] && !values[f.name].length) values[f.name] = ["1"];
-    }
     return values;
-  }
-
-  // --- The address ------------------------------------------------------
-
-  function valuesOfAddress(params) {
-    const values = {};
-    for (const f of fields()) {
-      const given = params.getAll(f.name);
-      if (given.length) values[f.name] = given;
-    }
-    return values;
-  }
-
-  function writeAddress(values) {
-    const params = new URLSearchParams();
-    for (const [name, list] of Object.entries(values)) {
-      for (const v of list) params.append(name, v);
-    }
-    if (lang !== form.language.choices[0]) params.append(form.language.name, lang);
-    const query = params.toString();
-    history.replaceState(null, "", query ? "?" + query : location.pathname);
   }
 
   // --- Results ----------------------------------------------------------
@@ -216,17 +141,17 @@
   }
 
   function showErrors(errors) {
-    for (const f of fields()) {
+    for (const f of fields.fields()) {
       $("message-" + f.name).textContent = "";
       $("block-" + f.name).classList.remove("bad");
-      inputOf(f).removeAttribute("aria-invalid");
+      $("field-" + f.name).removeAttribute("aria-invalid");
     }
     const list = $("errors");
     list.replaceChildren();
     for (const e of errors) {
       list.append(element("li", {}, e.text));
-      if (!e.field || !$("message-" + e.field)) continue;
-      const message = $("message-" + e.field);
+      const message = e.field && $("message-" + e.field);
+      if (!message) continue;
       message.textContent = (message.textContent ? message.textContent + "\n" : "") + e.text;
       $("block-" + e.field).classList.add("bad");
       $("field-" + e.field).setAttribute("aria-invalid", "true");
@@ -238,28 +163,83 @@
     $("current").hidden = last === null;  // no skeleton of headings before a first result
     $("current").classList.toggle("stale", !current);
     $("not-current").hidden = current || last === null;
-    for (const id of ["save-json", "save-csv", "save-table", "save-svg"]) $(id).disabled = !current;
+    for (const id of ["save-json", "save-csv", "save-table", "save-svg", "save-smith"]) $(id).disabled = !current;
   }
 
-  function showPlot() {
-    $("plot").innerHTML = last ? engine.plot(plotIndex) : "";
-    $("smith").innerHTML = last ? engine.smith(plotIndex) : "";
+  // Each shown part made anew; a closed one is emptied, and made when it
+  // opens (or the page is printed: everything).
+  function showShown(all = false) {
+    if (!last) return;
+    const shown = (id) => all || $(id).open;
+    const drawn = (id, make) => { $(id).innerHTML = make ? make() : ""; };
+    drawn("plot", shown("plot-section") && (() => engine.plot(at.plot)));
+    if (shown("smith-section") && last.swr) showSmith();
+    else drawn("smith", null);
+    if ($("table-section").open) $("table").textContent = engine.table(tableWidth());
+    if ($("json-section").open) $("result-json").textContent = engine.file("json");
+  }
+
+  // A section opened or closed by the user: remembered, and drawn if it is a chart.
+  function toggled(e) {
+    const section = e.target;
+    if (!(section instanceof HTMLDetailsElement) || !section.id) return;
+    if (!sections.toggled(section)) return;
+    writeAddressLater();
+    if (!section.closest("#tables")) showShown();
+  }
+
+
+  function loadText(load) {
+    const x = load.x;
+    const sign = x < 0 ? "−" : "+";
+    return `${load.r.toFixed(READOUT_DECIMALS)} ${sign} j${Math.abs(x).toFixed(READOUT_DECIMALS)}`;
+  }
+
+  function readout(load) {
+    const p = form.page;
+    const state = load.matched
+      ? fill(p.smith_matched, load.c1.toFixed(READOUT_DECIMALS), load.c2.toFixed(READOUT_DECIMALS))
+      : fill(p.smith_unmatched, load.why);
+    return `${fill(p.smith_load, loadText(load))}: ${state}`;
+  }
+
+  // The chart, its loads focusable, each telling its readout on hover and focus.
+  function showSmith() {
+    const box = $("smith");
+    box.innerHTML = engine.smith(at.smith);
+    $("smith-readout").textContent = "";
+    JSON.parse(engine.loads(at.smith)).forEach((load, k) => {
+      const marker = box.querySelector("#load-" + k);
+      if (!marker) return;
+      const text = readout(load);
+      marker.setAttribute("tabindex", "0");
+      marker.setAttribute("role", "img");
+      marker.setAttribute("aria-label", text);
+      marker.setAttribute("data-readout", text);
+    });
+  }
+
+  function chooser(select, frequencies, which) {
+    const keep = at[which] < frequencies.length ? at[which] : 0;
+    select.replaceChildren();
+    frequencies.forEach((f, i) => select.append(element("option", { value: i }, f)));
+    at[which] = keep;
+    select.value = String(keep);
   }
 
   function showResult(result) {
     last = result;
-    const select = $("plot-at");
-    const keep = plotIndex < result.frequencies.length ? plotIndex : 0;
-    select.replaceChildren();
-    result.frequencies.forEach((f, i) => select.append(element("option", { value: i }, f)));
-    plotIndex = keep;
-    select.value = String(keep);
-    showPlot();
-    $("table").textContent = result.table;
-    $("tables").innerHTML = result.html;
+    chooser($("plot-at"), result.frequencies, "plot");
+    chooser($("smith-at"), result.frequencies, "smith");
+    $("smith-section").hidden = !result.swr;
+    $("tables").innerHTML = sections.withoutBodies(result.html);
+    sections.tabStops($("tables"));
+    sections.openIn($("tables"));
     $("status").textContent = result.status;
     $("command-line").textContent = commandLine(lastArgs);
-    $("result-json").textContent = engine.file("json");
+    $("table").textContent = "";
+    $("result-json").textContent = "";
+    showShown();
   }
 
   // The command line that gives the same design, each word quoted for a shell where it must be.
@@ -271,10 +251,11 @@
   function recompute() {
     clearTimeout(timer);
     const started = performance.now();
-    const values = readForm();
-    writeAddress(values);
-    lastArgs = argumentsOf(values);
-    const result = JSON.parse(engine.compute(JSON.stringify(lastArgs), tableWidth()));
+    const values = fields.read();
+    lastValues = values;
+    writeAddressLater();
+    lastArgs = fields.argumentsOf(values, lang);
+    const result = JSON.parse(engine.compute(JSON.stringify(lastArgs)));
     if (result.ok) showResult(result);
     showErrors(result.ok ? [] : result.errors);
     markCurrent(result.ok);
@@ -283,6 +264,7 @@
 
   function later() {
     clearTimeout(timer);
+    fields.update();
     timer = setTimeout(recompute, TYPING_PAUSE_MS);
   }
 
@@ -300,50 +282,74 @@
   async function openFile(file) {
     const opened = JSON.parse(engine.openInputs(file.name, await file.text(), lang));
     if (opened.errors.length) {
+      // The results stand: no field is wrong, the file is.
       showErrors(opened.errors.map((text) => ({ field: "", text })));
-      markCurrent(false);
       return;
     }
     const values = opened.values;
-    for (const f of fields()) {
-      if (f.kind === "flag" && !f.choices.length && opened.raise_q) values[f.name] = ["1"];
-    }
-    writeForm(values);
+    if (opened.raise_q) values["raise-q"] = ["1"];
+    fields.write(values);
     $("opened").textContent = form.page.opened.replace("%1", file.name);
     recompute();
   }
 
   // --- Start ------------------------------------------------------------
 
+  function listenToCharts() {
+    for (const which of ["plot", "smith"]) {
+      $(which + "-at").addEventListener("change", (e) => { at[which] = Number(e.target.value); showShown(); });
+    }
+    // A toggle does not bubble: it is heard on its way down.
+    document.addEventListener("toggle", toggled, true);
+    const show = (e) => {
+      const text = e.target.getAttribute && e.target.getAttribute("data-readout");
+      if (text) $("smith-readout").textContent = text;
+    };
+    $("smith").addEventListener("mouseover", show);
+    $("smith").addEventListener("focusin", show);
+    const svgName = (which) => `${SAVED_NAME}-${which === "smith" ? "smith-" : ""}${last.frequencies[at[which]]}.svg`;
+    $("save-svg").addEventListener("click", () => download(svgName("plot"), engine.plot(at.plot), "image/svg+xml"));
+    $("save-smith").addEventListener("click", () => download(svgName("smith"), engine.smith(at.smith), "image/svg+xml"));
+  }
+
   function listen() {
     $("fields").addEventListener("input", later);
     $("fields").addEventListener("change", later);
     $("form").addEventListener("submit", (e) => { e.preventDefault(); recompute(); });
     $("field-lang").addEventListener("change", (e) => { loadForm(e.target.value); recompute(); });
-    $("plot-at").addEventListener("change", (e) => { plotIndex = Number(e.target.value); showPlot(); });
     $("open-json").addEventListener("change", (e) => {
       if (e.target.files.length) openFile(e.target.files[0]).finally(() => { e.target.value = ""; });
     });
-    $("save-json").addEventListener("click", () => download(SAVED_NAME + ".json", $("result-json").textContent, "application/json"));
+    $("save-json").addEventListener("click", () => download(SAVED_NAME + ".json", engine.file("json"), "application/json"));
     $("save-csv").addEventListener("click", () => download(SAVED_NAME + ".csv", engine.file("csv"), "text/csv"));
     $("save-table").addEventListener("click", () => download(SAVED_NAME + ".txt", engine.file("table"), "text/plain"));
-    $("save-svg").addEventListener("click", () => download(
-      `${SAVED_NAME}-${last.frequencies[plotIndex]}.svg`, engine.plot(plotIndex), "image/svg+xml"));
     $("copy-command").addEventListener("click", () => navigator.clipboard.writeText($("command-line").textContent));
-    $("copy-link").addEventListener("click", () => navigator.clipboard.writeText(location.href));
-    // On paper every section is open.
+    $("copy-link").addEventListener("click", () => {
+      writeAddress(lastValues);
+      navigator.clipboard.writeText(location.href);
+    });
+    listenToCharts();
+    // On paper every section is shown (the print style opens them) with its chart.
     window.addEventListener("beforeprint", () => {
-      for (const d of document.querySelectorAll("#tables details")) d.open = true;
+      sections.fillAll($("tables"));
+      showShown(true);
+    });
+    // A section opened by a click has its body before it is painted open.
+    $("tables").addEventListener("click", (e) => {
+      const summary = e.target.closest && e.target.closest("details > summary");
+      if (summary) sections.fill(summary.parentElement);
     });
     let width = tableWidth();
     window.addEventListener("resize", () => {
-      if (tableWidth() !== width && last) { width = tableWidth(); later(); }
+      if (tableWidth() !== width && last && $("table-section").open) { width = tableWidth(); showShown(); }
     });
   }
 
   async function start() {
     engine = await createValvenet();
     const params = new URLSearchParams(location.search);
+    for (const id of params.getAll(OPEN_PARAM)) sections.opened.add(id);
+    sections.openIn(document);
     loadForm(params.get("lang") || "ru");
     const values = valuesOfAddress(params);
     const example = valuesOfArguments(form.example);
@@ -351,8 +357,8 @@
     const filled = Object.keys(example).filter((name) => !(name in values) &&
       !(name === "bands" && "freq" in values));
     const given = Object.keys(values).length > 0;
-    writeForm(given ? Object.assign(Object.fromEntries(filled.map((n) => [n, example[n]])), values)
-                    : example);
+    fields.write(given ? Object.assign(Object.fromEntries(filled.map((n) => [n, example[n]])), values)
+                       : example);
     $("filled").hidden = !given || filled.length === 0;
     $("filled").textContent = form.page.filled_from_example;
     listen();

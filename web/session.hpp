@@ -33,10 +33,15 @@ class Session {
  public:
   // args_json : a JSON array of strings, the arguments of valvenet-plan
   // width     : characters per line of the table shown
-  // {"ok": true, "lang", "frequencies": [MHz as text], "table"} or
-  // {"ok": false, "lang", "errors": [{"field", "text"}]}; the files of the
-  // design are asked for on their own (file), since they are large.
-  std::string compute(const std::string& args_json, std::size_t width);
+  // {"ok": true, "lang", "frequencies": [MHz as text], "html", "status",
+  // "swr": bool} or {"ok": false, "lang", "errors": [{"field", "text"}]};
+  // the files, the readable table and the charts of the design are asked
+  // for on their own (file, table, plot, smith), and made only then.
+  std::string compute(const std::string& args_json);
+
+  // The readable table of the last good recompute, width characters a line
+  // (clamped to the table's narrowest and widest); "" when there is none.
+  std::string table(std::size_t width) const;
 
   // What valvenet-plan prints for the last good recompute in a format:
   // format : "json", "csv" or "table" (any other: ""); "" when there is none.
@@ -49,6 +54,11 @@ class Session {
   // The Smith chart of the design at index of the last good recompute; ""
   // when there is none or the recompute had no SWR.
   std::string smith(std::size_t index) const;
+
+  // The loads of the Smith chart at index, in the order of its markers
+  // (load-0, load-1, ...): [{"r", "x" ohm, "matched", "why", "c1", "c2" pF
+  // (null unmatched)}]; "[]" when the chart has none.
+  std::string loads(std::size_t index) const;
 
  private:
   std::optional<plan::PlanReport> last_;
