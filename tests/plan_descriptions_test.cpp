@@ -11,48 +11,16 @@
 #include "plan/cli/options.hpp"
 #include "plan/report/tank_outputs.hpp"
 #include "plan/write/outputs.hpp"
+#include "plan_fixtures.hpp"
 
 namespace {
 
 // Both networks with all their parts, one band refused by neither.
 plan::PlanReport report_in(std::string_view language) {
-  const plan::Parsed parsed = plan::parse_options({"--p-out",
-                                                   "400",
-                                                   "--e-supply",
-                                                   "2500",
-                                                   "--r-load",
-                                                   "50",
-                                                   "--exponent",
-                                                   "1.5",
-                                                   "--angle",
-                                                   "80",
-                                                   "--q0",
-                                                   "200",
-                                                   "--u-min",
-                                                   "250",
-                                                   "--filter-db",
-                                                   "45",
-                                                   "--c-tube",
-                                                   "12",
-                                                   "--c-var-min",
-                                                   "8",
-                                                   "--freq",
-                                                   "3.6",
-                                                   "14.15",
-                                                   "--network",
-                                                   "pi-l",
-                                                   "--coil-diameter",
-                                                   "50",
-                                                   "--wire",
-                                                   "2",
-                                                   "--pitch",
-                                                   "4",
-                                                   "--c1-max",
-                                                   "250",
-                                                   "--c2-range",
-                                                   "20:1000",
-                                                   "--lang",
-                                                   std::string(language)});
+  const plan::Parsed parsed = plan::parse_options(testing_support::example_args(
+      {"--freq", "3.6", "14.15", "--network", "pi-l", "--coil-diameter", "50", "--wire", "2",
+       "--pitch", "4", "--c1-max", "250", "--c2-range", "20:1000", "--lang",
+       std::string(language)}));
   EXPECT_EQ(parsed.kind, plan::Parsed::Kind::run);
   return plan::make_report(parsed.options);
 }

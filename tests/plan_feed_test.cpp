@@ -34,9 +34,7 @@ Args join(std::initializer_list<Args> parts) {
 }
 
 // A 400 W stage at 2500 V, Umin 250 V, into 50 ohm (R_oe 5449 ohm).
-const Args kStage{"--p-out",  "400", "--e-supply",  "2500", "--r-load", "50",  "--exponent",  "1.5",
-                  "--angle",  "80",  "--q0",        "200",  "--u-min",  "250", "--filter-db", "45",
-                  "--c-tube", "12",  "--c-var-min", "8"};
+const Args kStage(testing_support::example_args());
 // The published winding: 25 mm, 0.4 mm wire at 0.5 mm, 150 turns (series
 // resonances 19.05, 31.47, 43.0 MHz as modelled).
 const Args kWinding{"--choke-diameter", "25", "--choke-wire", "0.4", "--choke-pitch", "0.5"};

@@ -59,6 +59,17 @@ inline std::array<float, 34> result_values(const stage::StageResults& results) {
   return std::bit_cast<std::array<float, 34>>(results);
 }
 
+// The example stage's starting values as typed on the command line (400 W,
+// 2500 V, 50 ohm, as example_plan_inputs), then `more`.
+inline std::vector<std::string> example_args(const std::vector<std::string>& more = {}) {
+  std::vector<std::string> a{"--p-out", "400",        "--e-supply", "2500",        "--r-load",
+                             "50",      "--exponent", "1.5",        "--angle",     "80",
+                             "--q0",    "200",        "--u-min",    "250",         "--filter-db",
+                             "45",      "--c-tube",   "12",         "--c-var-min", "8"};
+  a.insert(a.end(), more.begin(), more.end());
+  return a;
+}
+
 // What one in-process run of valvenet-plan gave.
 struct PlanRun {
   int status;

@@ -23,12 +23,9 @@ namespace {
 using Args = std::vector<std::string>;
 
 Args stage(const Args& more) {
-  Args a{"--p-out",         "400", "--e-supply",  "2500",   "--r-load", "50",
-         "--exponent",      "1.5", "--angle",     "80",     "--q0",     "200",
-         "--u-min",         "250", "--filter-db", "45",     "--c-tube", "12",
-         "--c-var-min",     "8",   "--freq",      "7.1",    "--swr",    "2",
-         "--coil-diameter", "50",  "--wire",      "2",      "--pitch",  "4",
-         "--c1-max",        "250", "--c2-range",  "20:1000"};
+  Args a(testing_support::example_args({"--freq", "7.1", "--swr", "2", "--coil-diameter", "50",
+                                        "--wire", "2", "--pitch", "4", "--c1-max", "250",
+                                        "--c2-range", "20:1000"}));
   a.insert(a.end(), more.begin(), more.end());
   return a;
 }

@@ -20,11 +20,7 @@ namespace {
 using Args = std::vector<std::string>;
 
 Args stage(const Args& more) {
-  Args a{"--p-out",     "400",     "--e-supply", "2500", "--r-load",    "50",      "--exponent",
-         "1.5",         "--angle", "80",         "--q0", "200",         "--u-min", "250",
-         "--filter-db", "45",      "--c-tube",   "12",   "--c-var-min", "8"};
-  a.insert(a.end(), more.begin(), more.end());
-  return a;
+  return testing_support::example_args(more);
 }
 
 bool has(const std::string& text, const std::string& part) {

@@ -30,11 +30,7 @@ Ran run(const Args& args) {
 
 // A 400 W stage at 2500 V, Umin 250 V, into 50 ohm.
 Args stage(Args more) {
-  Args a{"--p-out",     "400",     "--e-supply", "2500", "--r-load",    "50",      "--exponent",
-         "1.5",         "--angle", "80",         "--q0", "200",         "--u-min", "250",
-         "--filter-db", "45",      "--c-tube",   "12",   "--c-var-min", "8"};
-  a.insert(a.end(), more.begin(), more.end());
-  return a;
+  return testing_support::example_args(more);
 }
 
 const Args kBands{"--freq", "3.6", "7.1", "14.15", "28.5"};

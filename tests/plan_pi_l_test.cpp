@@ -21,9 +21,7 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-const Args kBase{"--p-out",  "400", "--e-supply",  "2500", "--r-load", "50",  "--exponent",  "1.5",
-                 "--angle",  "80",  "--q0",        "200",  "--u-min",  "250", "--filter-db", "45",
-                 "--c-tube", "12",  "--c-var-min", "8",    "--freq",   "1.9", "14.2",        "50"};
+const Args kBase(testing_support::example_args({"--freq", "1.9", "14.2", "50"}));
 
 using Ran = testing_support::PlanRun;
 

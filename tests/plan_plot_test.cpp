@@ -229,11 +229,8 @@ TEST(PlanPlot, RunWritesThePlotFile) {
   std::ostringstream out;
   std::ostringstream err;
   const int status = plan::run(
-      {"--p-out",     "400",     "--e-supply", "2500",     "--r-load",    "50",      "--exponent",
-       "1.5",         "--angle", "80",         "--q0",     "200",         "--u-min", "250",
-       "--filter-db", "45",      "--c-tube",   "12",       "--c-var-min", "8",       "--freq",
-       "14.15",       "--plot",  path,         "--format", "csv"},
-      out, err);
+      (testing_support::example_args({"--freq", "14.15", "--plot", path, "--format", "csv"})), out,
+      err);
   EXPECT_EQ(status, 0) << err.str();
   EXPECT_EQ(testing_support::read_file(path),
             plan::plot_svg(plan::design_at(example_plan_inputs(), 14.15f, false)));
@@ -269,38 +266,9 @@ TEST(PlanPlot, TheChokesSeriesResonancesAreMarkedWhereTheyFall) {
 TEST(PlanPlot, TheRunMarksItsChokesResonances) {
   testing_support::TempDir dir;
   const std::string path = (dir.path() / "plot.svg").string();
-  const testing_support::PlanRun r = testing_support::run_plan({"--p-out",
-                                                                "400",
-                                                                "--e-supply",
-                                                                "2500",
-                                                                "--r-load",
-                                                                "50",
-                                                                "--exponent",
-                                                                "1.5",
-                                                                "--angle",
-                                                                "80",
-                                                                "--q0",
-                                                                "200",
-                                                                "--u-min",
-                                                                "250",
-                                                                "--filter-db",
-                                                                "45",
-                                                                "--c-tube",
-                                                                "12",
-                                                                "--c-var-min",
-                                                                "8",
-                                                                "--freq",
-                                                                "14.15",
-                                                                "--choke-diameter",
-                                                                "25",
-                                                                "--choke-wire",
-                                                                "0.4",
-                                                                "--choke-pitch",
-                                                                "0.5",
-                                                                "--choke-turns",
-                                                                "150",
-                                                                "--plot",
-                                                                path});
+  const testing_support::PlanRun r = testing_support::run_plan(testing_support::example_args(
+      {"--freq", "14.15", "--choke-diameter", "25", "--choke-wire", "0.4", "--choke-pitch", "0.5",
+       "--choke-turns", "150", "--plot", path}));
   EXPECT_EQ(r.status, 0) << r.err;
   const Xml written = parse(testing_support::read_file(path));
   EXPECT_EQ(select(written, "//*[local-name()='g' and @class='choke-series']").size(), 3u);
