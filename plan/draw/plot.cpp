@@ -12,6 +12,7 @@
 #include "plan/draw/plot_frame.hpp"
 #include "plan/draw/svg.hpp"
 #include "plan/report/pi_l_report.hpp"
+#include "plan/texts/text_layout.hpp"
 #include "plan/texts/texts.hpp"
 #include "spectrum/response.hpp"
 
@@ -277,10 +278,19 @@ void s11_panel(std::string& out, const PlanTexts& t, const Axes& a, const respon
 }
 
 // A legend box of a curve and its shaded band at (x, y).
-void legend(std::string& out, double x, double y, std::string_view colour,
+// A legend's box ends 10 px short of `right` and is wide enough for its
+// longer label at the legend's 12.5 px font, 400 px at least.
+void legend(std::string& out, double right, double y, std::string_view colour,
             std::string_view curve_label, std::string_view band_colour,
             std::string_view band_opacity, const std::string& band_label) {
-  rect(out, x - 10.0, y - 14.0, 400.0, 44.0, "white", "fill-opacity=\"0.9\" stroke=\"#bbb\"");
+  constexpr double kMinWidth = 400.0;   // px
+  constexpr double kCharWidth = 7.2;    // px, DejaVu Sans's average at 12.5 px
+  constexpr double kTextOffset = 44.0;  // px, from the box's edge to the labels
+  const auto chars =
+      static_cast<double>(std::max(display_width(curve_label), display_width(band_label)));
+  const double width = std::max(kMinWidth, kTextOffset + kCharWidth * chars);
+  const double x = right - width;
+  rect(out, x - 10.0, y - 14.0, width, 44.0, "white", "fill-opacity=\"0.9\" stroke=\"#bbb\"");
   legend_item(out, x, y,
               "<line x1=\"" + num(x, 1) + "\" y1=\"" + num(y, 1) + "\" x2=\"" + num(x + 26.0, 1) +
                   "\" y2=\"" + num(y, 1) + "\" stroke=\"" + std::string(colour) +
@@ -298,12 +308,12 @@ void legend(std::string& out, double x, double y, std::string_view colour,
 // the picture says which is which.
 void legends_and_notes(std::string& out, const PlanTexts& x, const Axes& a,
                        const response::Response& resp, const Facts& f) {
-  const double lx = kRight - 400.0;
-  legend(out, lx, kTopA + 22.0, "#1f5fbf", x.chart.plot_response_legend, "#7fd17f", "0.45",
+  const double right = kRight;  // the legends stand at the plot's right edge
+  legend(out, right, kTopA + 22.0, "#1f5fbf", x.chart.plot_response_legend, "#7fd17f", "0.45",
          resp.within_1db.empty()
              ? std::string(x.chart.plot_band_1db_none)
              : fill(x.chart.plot_band_1db, {band_text(x, resp.within_1db.front())}));
-  legend(out, lx, a.y_s11(0.45), "#8e44ad", x.chart.plot_s11_legend, "#f2c14e", "0.6",
+  legend(out, right, a.y_s11(0.45), "#8e44ad", x.chart.plot_s11_legend, "#f2c14e", "0.6",
          resp.s11_below_0_1.empty()
              ? std::string(x.chart.plot_band_s11_none)
              : fill(x.chart.plot_band_s11, {band_text(x, resp.s11_below_0_1.front())}));
