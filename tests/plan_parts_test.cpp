@@ -29,7 +29,7 @@ Ran run(const Args& args) {
 }
 
 // A 400 W stage at 2500 V, Umin 250 V, into 50 ohm.
-Args stage(Args more) {
+Args stage(const Args& more) {
   return testing_support::example_args(more);
 }
 
