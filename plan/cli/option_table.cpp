@@ -28,8 +28,9 @@ constexpr Range kRMidRange{0.0f, false};  // ohm
 constexpr Range kSwrRange{static_cast<float>(retune::kSwrAbove), false,
                           static_cast<float>(retune::kSwrMax)};
 // --swr's help, in the plan's texts and the page's, counts the circle's loads.
-static_assert(retune::kLoadCount == 72,
-              "the help of --swr in plan/texts and web/texts says 72 loads: say the new count there");
+static_assert(
+    retune::kLoadCount == 72,
+    "the help of --swr in plan/texts and web/texts says 72 loads: say the new count there");
 
 constexpr std::array<std::string_view, 1> kBandSets{"ham"};
 // --q0 coil: the word --q0 takes instead of a number (with the coil options).
