@@ -15,6 +15,7 @@ window.valvenetForm = (() => {
 
   const $ = (id) => document.getElementById(id);
 
+  // An element with its attributes and text; the page script makes its own with it too.
   function element(tag, attributes = {}, text = "") {
     const e = document.createElement(tag);
     for (const [k, v] of Object.entries(attributes)) e.setAttribute(k, v);
@@ -301,5 +302,5 @@ window.valvenetForm = (() => {
     return args;
   }
 
-  return { build, read, write, update, argumentsOf, fields, field };
+  return { build, read, write, update, argumentsOf, fields, field, element };
 })();

@@ -31,12 +31,7 @@
 
   const $ = (id) => document.getElementById(id);
 
-  function element(tag, attributes = {}, text = "") {
-    const e = document.createElement(tag);
-    for (const [k, v] of Object.entries(attributes)) e.setAttribute(k, v);
-    if (text) e.textContent = text;
-    return e;
-  }
+  const element = fields.element;  // the form's maker of elements
 
   function fill(pattern, ...values) {
     return values.reduce((text, v, i) => text.replace("%" + (i + 1), v), pattern);
