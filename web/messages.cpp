@@ -57,20 +57,6 @@ std::optional<std::vector<std::string>> values_of(std::string_view pattern, std:
   return values;
 }
 
-std::string filled(std::string_view pattern, const std::vector<std::string>& values) {
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const std::optional<std::size_t> slot = placeholder_at(pattern, i);
-    if (slot && *slot < values.size()) {
-      out.append(values[*slot]);
-      ++i;
-    } else {
-      out.push_back(pattern[i]);
-    }
-  }
-  return out;
-}
-
 // Every option a text names replaced by its field's «label».
 std::string with_labels(std::string text, const PageTexts& page, const std::vector<Group>& form) {
   for (const Group& g : form) {
@@ -117,7 +103,7 @@ PageMessage page_message(std::string_view message, const plan::PlanTexts& t, con
     if (!values) continue;
     const auto arg = static_cast<std::size_t>(m.field_arg);
     if (arg > 0 && arg <= values->size()) out.field = field_named((*values)[arg - 1], form);
-    out.text = filled(m.text, *values);
+    out.text = plan::fill_from(m.text, *values);
     break;
   }
   out.text = with_labels(std::move(out.text), page, form);

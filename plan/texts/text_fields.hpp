@@ -233,20 +233,26 @@ struct PlanTexts {
 // One text of the texts, named by its field.
 using TextField = std::string_view PlanTexts::*;
 
-// The pattern with %1 ... %9 replaced by the arguments in order.
-inline std::string fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
+// The pattern with %1 ... %9 replaced by the arguments in order (a list of
+// strings or of views); a placeholder with no argument stays as it is.
+template <class Args>
+std::string fill_from(std::string_view pattern, const Args& args) {
   std::string out;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
     const auto index = static_cast<std::size_t>(next - '1');
     if (pattern[i] == '%' && next >= '1' && next <= '9' && index < args.size()) {
-      out += *(args.begin() + index);
+      out += *(args.begin() + static_cast<std::ptrdiff_t>(index));
       ++i;
     } else {
       out += pattern[i];
     }
   }
   return out;
+}
+
+inline std::string fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  return fill_from(pattern, args);
 }
 
 }  // namespace plan
