@@ -85,8 +85,6 @@ std::string markup_escaped(std::string_view s) {
   return out;
 }
 
-namespace {}  // namespace
-
 std::vector<std::string> words_of(std::string_view text, bool keep_brackets) {
   std::vector<std::string> words;
   std::string word;
