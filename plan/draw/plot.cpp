@@ -277,9 +277,9 @@ void s11_panel(std::string& out, const PlanTexts& t, const Axes& a, const respon
   text(out, (kLeft + kRight) / 2.0, kBottomB + 40.0, t.chart.plot_frequency_axis, {14.0, "middle"});
 }
 
-// A legend box of a curve and its shaded band at (x, y).
-// A legend's box ends 10 px short of `right` and is wide enough for its
-// longer label at the legend's 12.5 px font, 400 px at least.
+// A legend box of a curve and its shaded band at height y: the box ends
+// 10 px short of `right` and is wide enough for its longer label at the
+// legend's 12.5 px font, 400 px at least.
 void legend(std::string& out, double right, double y, std::string_view colour,
             std::string_view curve_label, std::string_view band_colour,
             std::string_view band_opacity, const std::string& band_label) {
