@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "plan/cli/options.hpp"
+#include "plan/cli/parts_options.hpp"
 #include "plan/report/bands.hpp"
 #include "plan/texts/number_text.hpp"
 
@@ -34,9 +35,6 @@ constexpr std::array<Condition, 8> kShownWith{{
     {O::choke_guard, O::feed, "shunt"},
     {O::blocking_pf, O::feed, "shunt"},
 }};
-
-// Q0's word "coil" needs the coil's three sizes.
-constexpr std::array<O, 3> kQ0WordNeeds{O::coil_diameter, O::wire, O::pitch};
 
 std::string name_of(const plan::OptionSpec& o) {
   return std::string(o.name.substr(2));
@@ -81,7 +79,7 @@ void set_choices(Field& f, const plan::OptionSpec& o, const FieldText* words) {
         {std::string(o.choices[i]), std::string(label.empty() ? o.choices[i] : label)});
   }
   if (o.id == O::q0) {
-    for (const O need : kQ0WordNeeds) f.needs.push_back(name_of(plan::option(need)));
+    for (const O need : plan::kCoilSizes) f.needs.push_back(name_of(plan::option(need)));
   }
 }
 

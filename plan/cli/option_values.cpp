@@ -55,7 +55,7 @@ std::optional<float> number_of(const PlanTexts& t, const GivenOf& given, const O
   return checked(t, g.label, *text, o, errors);
 }
 
-bool whole_group(const PlanTexts& t, const GivenOf& given, std::initializer_list<OptionId> ids,
+bool whole_group(const PlanTexts& t, const GivenOf& given, std::span<const OptionId> ids,
                  std::vector<std::string>& errors) {
   std::string named;
   std::string missing;

@@ -7,8 +7,8 @@
 
 #include <cstddef>
 #include <functional>
-#include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,7 +61,7 @@ std::optional<float> number_of(const PlanTexts& t, const GivenOf& given, const O
 // Whether every option of a group was given; an error naming the missing
 // ones when only some were.
 // t : texts;  given : the run's;  ids : the group;  errors : added to
-bool whole_group(const PlanTexts& t, const GivenOf& given, std::initializer_list<OptionId> ids,
+bool whole_group(const PlanTexts& t, const GivenOf& given, std::span<const OptionId> ids,
                  std::vector<std::string>& errors);
 
 // The messages of a winding whose pitch is below its wire (%1 pitch, %2

@@ -38,14 +38,15 @@ using PartValues = std::array<std::optional<float>, kOptionCount>;
 void read_coil(const PlanTexts& t, const GivenOf& given, const PartValues& v, Settings& o,
                std::vector<std::string>& errors) {
   const auto at = [&](O id) { return v[static_cast<std::size_t>(id)]; };
-  const bool coil = whole_group(t, given, {O::coil_diameter, O::wire, O::pitch}, errors);
+  const bool coil = whole_group(t, given, kCoilSizes, errors);
   if (!coil || !at(O::coil_diameter) || !at(O::wire) || !at(O::pitch)) return;
   o.parts.coil = coil_sizes(t, *at(O::coil_diameter), *at(O::wire), *at(O::pitch), errors);
 }
 
 void read_capacitors(const PlanTexts& t, const GivenOf& given, const PartValues& v, Settings& o,
                      std::vector<std::string>& errors) {
-  if (!whole_group(t, given, {O::c1_max, O::c2_range}, errors)) return;
+  constexpr std::array<O, 2> kCapacitors{O::c1_max, O::c2_range};
+  if (!whole_group(t, given, kCapacitors, errors)) return;
   CapacitorOptions caps;
   const std::size_t before = errors.size();
   read_c2_range(t, given(O::c2_range), caps, errors);
@@ -79,7 +80,7 @@ void read_feed(const PlanTexts& t, const GivenOf& given, const PartValues& v, Se
   o.parts.blocking_pf = at(O::blocking_pf);
   constexpr std::array<O, 4> kChoke{O::choke_diameter, O::choke_wire, O::choke_pitch,
                                     O::choke_turns};
-  if (!whole_group(t, given, {kChoke[0], kChoke[1], kChoke[2], kChoke[3]}, errors)) {
+  if (!whole_group(t, given, kChoke, errors)) {
     const bool none =
         std::all_of(kChoke.begin(), kChoke.end(), [&](O id) { return given(id).count == 0; });
     for (const O id : {O::choke_series, O::choke_guard}) {

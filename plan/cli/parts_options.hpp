@@ -5,6 +5,7 @@
 // and the blocking capacitor; and the winding valvenet-plan choke finds the
 // turns of. Every check is the program's own and names the option.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,11 @@
 #include "plan/report/settings.hpp"
 
 namespace plan {
+
+// The coil's sizes: given all together or not at all, and what Q0 from the
+// coil needs.
+inline constexpr std::array<OptionId, 3> kCoilSizes{OptionId::coil_diameter, OptionId::wire,
+                                                    OptionId::pitch};
 
 // Reads the parts options into s.parts (s.inputs.c_var_min already read);
 // each mistake into errors.
